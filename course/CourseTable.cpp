@@ -1,0 +1,170 @@
+#include "CourseTable.h"
+
+#include <utility>
+
+namespace {
+
+struct WalkEntry {
+    int square;
+    SquareKind kind;
+    std::int32_t param;
+    const char* remark;
+};
+
+// The walking row of squares 2 to 100.
+constexpr WalkEntry WalkingRow[] = {
+    {2, SquareKind::Remark, 0, "今日の夢はたのしかったなぁ。"},
+    {3, SquareKind::Remark, 0, "あ、１００円み～つけたっ＼(^O^)／"},
+    {4, SquareKind::Remark, 0, "う～～んっっ、眠いよぉぉ～～　(^o`)～・"},
+    {5, SquareKind::Back, 2, "強い風がっ・・"},
+    {6, SquareKind::Lucky, 0, "わぁ、大吉じゃない！"},
+    {7, SquareKind::StaminaUp, 2, "お～、お茶がうまいねぇ"},
+    {8, SquareKind::Back, 1, "きゃぁっ、トカゲっ！"},
+    {9, SquareKind::Forward, 1, "おっとっとっと、よろけちゃったぁ"},
+    {10, SquareKind::StaminaUp, 6, "煎餅は醤油味が一番"},
+    {11, SquareKind::StaminaUp, 8, "チョ、チョ、チョコレート"},
+    {12, SquareKind::Back, 2, "強い風がっ・・"},
+    {13, SquareKind::Remark, 0, "どっちへ行けばいいんだろう (｀～´)"},
+    {14, SquareKind::Back, 3, "げっ、ガム踏んじゃった"},
+    {15, SquareKind::Remark, 0, "・・・ぐぅ～～ (-_-)"},
+    {16, SquareKind::Lucky, 1, "茶柱がたったわ"},
+    {17, SquareKind::Remark, 0, "あわてない、あわてない (^-^)"},
+    {18, SquareKind::Remark, 0, "ひとやすみ、ひとやすみ (^_^)"},
+    {19, SquareKind::Forward, 2, "ジャーンプっ！！"},
+    {20, SquareKind::Back, 3, "げっ、ガム踏んじゃった"},
+    {21, SquareKind::Remark, 0, "あ、ＵＦＯだっ！！ ('o')"},
+    {22, SquareKind::Lucky, 1, "茶柱がたったわ"},
+    {23, SquareKind::Remark, 0, "これは、つらいわぁぁっ (x x)"},
+    {24, SquareKind::Forward, 4, "坂道ごーろごろっ！"},
+    {25, SquareKind::Forward, 3, "自転車でＧＯ！！"},
+    {26, SquareKind::StaminaUp, 18, "ようかんは厚く切んなくちゃね"},
+    {27, SquareKind::Forward, 1, "おっとっとっと、よろけちゃったぁ"},
+    {28, SquareKind::StaminaUp, 16, "漫画家の見方栄養ドリンク参上"},
+    {29, SquareKind::Remark, 0, "・・・はっ、だめだわ、寝てしまった (ﾟoﾟ;)"},
+    {30, SquareKind::Back, 7, "あ～れ～、風にとばされる～～"},
+    {31, SquareKind::Forward, 2, "ジャーンプっ！！"},
+    {32, SquareKind::Remark, 0, "う゛、お財布落としちゃったぁ (ToT)"},
+    {33, SquareKind::StaminaUp, 16, "漫画家の見方栄養ドリンク参上"},
+    {34, SquareKind::Back, 4, "ガーンッ、忘れ物しちゃったぁ"},
+    {35, SquareKind::StaminaUp, 4, "マスカットキャンディはおいしいな"},
+    {36, SquareKind::Remark, 0, "じゃんじゃん持ってこ～い (ﾍ_ﾍ)"},
+    {37, SquareKind::Remark, 0, "あ、爪がわれちゃった (-o-)"},
+    {38, SquareKind::StaminaUp, 10, "シュークリームをカシュっとね"},
+    {39, SquareKind::Back, 5, "ねこ ふんじゃった♪"},
+    {40, SquareKind::StaminaUp, 8, "チョ、チョ、チョコレート"},
+    {41, SquareKind::Back, 6, "くらっ、めまいが・・"},
+    {42, SquareKind::Forward, 9, "加速装置っっっ！"},
+    {43, SquareKind::Forward, 8, "ジャンボジェットで高いな早いなでっかいな"},
+    {44, SquareKind::Forward, 7, "仮免とってバイクでスイスイ"},
+    {45, SquareKind::Lucky, 0, "わぁ、大吉じゃない！"},
+    {46, SquareKind::Forward, 5, "風に押されて、らららんららん"},
+    {47, SquareKind::Remark, 0, "同じ所をグルグル回ってない？　(ﾟ?ﾟ)"},
+    {48, SquareKind::Remark, 0, "えっ、(‥);"},
+    {49, SquareKind::Remark, 0, "びっくりするじゃないのぉ (^^;)"},
+    {50, SquareKind::StaminaUp, 4, "マスカットキャンディはおいしいな"},
+    {51, SquareKind::StaminaUp, 14, "やっぱりショートケーキよね"},
+    {52, SquareKind::Remark, 0, "肩凝っちゃったぁ (･_･)"},
+    {53, SquareKind::Remark, 0, "おなかがすたちゃったぁ (^ﾛ^)"},
+    {54, SquareKind::StaminaUp, 10, "シュークリームをカシュっとね"},
+    {55, SquareKind::Back, 8, "ゴロゴロゴロゴロゴロッ"},
+    {56, SquareKind::Back, 9, "道を間違えちゃった"},
+    {57, SquareKind::StaminaUp, 16, "漫画家の見方栄養ドリンク参上"},
+    {58, SquareKind::Remark, 0, "ちょっと覗いてみようかなぁ～ (°°)～"},
+    {59, SquareKind::Remark, 0, "よし、いくぞっ (･∧･)"},
+    {60, SquareKind::Remark, 0, "じゅうぶんです。 (^O^)"},
+    {61, SquareKind::Back, 3, "げっ、ガム踏んじゃった"},
+    {62, SquareKind::Remark, 0, "同じ所をグルグル回ってない？　(ﾟ?ﾟ)"},
+    {63, SquareKind::Back, 1, "きゃぁっ、トカゲっ！"},
+    {64, SquareKind::StaminaUp, 10, "シュークリームをカシュっとね"},
+    {65, SquareKind::Back, 3, "げっ、ガム踏んじゃった"},
+    {66, SquareKind::StaminaUp, 12, "ようかんは厚く切んなくちゃね"},
+    {67, SquareKind::Back, 5, "ねこ ふんじゃった♪"},
+    {68, SquareKind::StaminaUp, 8, "チョ、チョ、チョコレート"},
+    {69, SquareKind::Back, 7, "あ～れ～、風にとばされる～～"},
+    {70, SquareKind::StaminaUp, 14, "やっぱりショートケーキよね"},
+    {71, SquareKind::Back, 9, "道を間違えちゃった"},
+    {72, SquareKind::Remark, 0, "どっちへ行けばいいんだろう (｀～´)"},
+    {73, SquareKind::StaminaUp, 14, "やっぱりショートケーキよね"},
+    {74, SquareKind::Back, 1, "きゃぁっ、トカゲっ！"},
+    {75, SquareKind::Back, 2, "強い風がっ・・"},
+    {76, SquareKind::Back, 3, "げっ、ガム踏んじゃった"},
+    {77, SquareKind::Lucky, 2, "今日の運勢は最高よ"},
+    {78, SquareKind::Forward, 7, "仮免とってバイクでスイスイ"},
+    {79, SquareKind::Forward, 8, "ジャンボジェットで高いな早いなでっかいな"},
+    {80, SquareKind::Forward, 9, "加速装置っっっ！"},
+    {81, SquareKind::Remark, 0, "じゅうぶんです。 (^O^)"},
+    {82, SquareKind::StaminaUp, 18, "ドリンク剤１リットル一気のみっ"},
+    {83, SquareKind::StaminaUp, 8, "チョ、チョ、チョコレート"},
+    {84, SquareKind::Remark, 0, "これは、つらいわぁぁっ (x x)"},
+    {85, SquareKind::StaminaUp, 6, "煎餅は醤油味が一番"},
+    {86, SquareKind::Back, 2, "げっ、ガム踏んじゃった"},
+    {87, SquareKind::StaminaUp, 14, "やっぱりショートケーキよね"},
+    {88, SquareKind::Back, 2, "強い風がっ・・"},
+    {89, SquareKind::StaminaUp, 4, "マスカットキャンディはおいしいな"},
+    {90, SquareKind::Remark, 0, "肩凝っちゃったぁ (･_･)"},
+    {91, SquareKind::Back, 3, "げっ、ガム踏んじゃった"},
+    {92, SquareKind::Remark, 0, "なにか、危険の香りがするわね (⌒ρ⌒)"},
+    {93, SquareKind::Back, 1, "強い風がっ・・"},
+    {94, SquareKind::Lucky, 2, "今日の運勢は最高よ"},
+    {95, SquareKind::StaminaUp, 2, "お～、お茶がうまいねぇ"},
+    {96, SquareKind::Remark, 0, "ま、こんなもんね (^Ｏ^);"},
+    {97, SquareKind::Remark, 0, "この世は私のために回ってるのよ (^◯^)"},
+    {98, SquareKind::Remark, 0, "ほほほほほほほっ　(＾▽＾)"},
+    {99, SquareKind::Back, 8, "ゴロゴロゴロゴロゴロッ"},
+    {100, SquareKind::Back, 9, "道を間違えちゃった"},
+};
+
+const MapDataStruct OutsideEntry{};
+
+} // namespace
+
+bool CourseTable::Contains(int square, int row) {
+    return square >= 0 && square < SquareCount && row >= 0 && row < RowCount;
+}
+
+const MapDataStruct& CourseTable::At(int square, int row) const {
+    if (!Contains(square, row)) {
+        return OutsideEntry;
+    }
+    return entries_[square][row];
+}
+
+void CourseTable::SetSquare(int square, int row, SquareKind kind, std::int32_t param,
+                            std::string remark) {
+    if (!Contains(square, row)) {
+        return;
+    }
+    MapDataStruct& entry = entries_[square][row];
+    entry.kind = kind;
+    entry.param = param;
+    entry.remark = std::move(remark);
+}
+
+void CourseTable::BuildCourse() {
+    for (int square = 0; square < SquareCount; ++square) {
+        SetSquare(square, 0, SquareKind::Empty, 0, "");
+        SetSquare(square, 2, SquareKind::Empty, 0, "");
+    }
+
+    // Start block: the middle and right columns of a framed 3 x 3 area.
+    SetSquare(0, 0, SquareKind::Start, 2, "");
+    SetSquare(0, 1, SquareKind::Start, 5, "");
+    SetSquare(0, 2, SquareKind::Start, 8, "");
+    SetSquare(1, 0, SquareKind::Start, 3, "");
+    SetSquare(1, 1, SquareKind::Start, 6, "さぁっ！いくぞぉっ！！");
+    SetSquare(1, 2, SquareKind::Start, 9, "");
+
+    for (const WalkEntry& entry : WalkingRow) {
+        SetSquare(entry.square, WalkRow, entry.kind, entry.param, entry.remark);
+    }
+
+    // Goal block: its left column on square 101, middle columns to the end.
+    SetSquare(101, 0, SquareKind::Goal, 1, "");
+    SetSquare(101, 1, SquareKind::Goal, 4, "やったー！！");
+    SetSquare(101, 2, SquareKind::Goal, 7, "");
+    for (int square = 102; square < SquareCount; ++square) {
+        SetSquare(square, 0, SquareKind::Goal, 2, "");
+        SetSquare(square, 1, SquareKind::Goal, 5, "");
+        SetSquare(square, 2, SquareKind::Goal, 8, "");
+    }
+}

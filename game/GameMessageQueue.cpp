@@ -1,0 +1,17 @@
+#include "GameMessageQueue.h"
+
+#include "CharStatusClass.h"
+
+void GameMessageQueue::PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
+    messages_.push_back(Message{message, wParam, lParam});
+}
+
+bool GameMessageQueue::DeliverNext(CharStatusClass& controller) {
+    if (messages_.empty()) {
+        return false;
+    }
+    const Message next = messages_.front();
+    messages_.pop_front();
+    DispatchGameMessage(controller, next.Id, next.WParam, next.LParam);
+    return true;
+}

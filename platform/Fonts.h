@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The family every form asks for. Linux has no such font, so start-up maps it
+// to the closest proportional Japanese gothic that is installed.
+inline const QString GameFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+
+void RegisterFontSubstitutes();
+
+// The game font at a pixel height (a form's "Height -12" is 12 pixels).
+QFont GameFont(int pixelHeight, bool bold = false);

@@ -1,0 +1,22 @@
+#include "GameMessageEvent.h"
+
+#include "GameMessages.h"
+
+#include <QCoreApplication>
+
+bool ReserveGameMessageTypes() {
+    static const bool reserved = [] {
+        bool ok = true;
+        for (int message : {WM_GAME_EVENT, WM_GAME_STEP, WM_GAME_NEXT}) {
+            ok = QEvent::registerEventType(message) == message && ok;
+        }
+        return ok;
+    }();
+    return reserved;
+}
+
+void QtMessagePoster::PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
+    if (target_) {
+        QCoreApplication::postEvent(target_, new GameMessageEvent(message, wParam, lParam));
+    }
+}

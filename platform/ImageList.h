@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+class QPainter;
+
+// How a sheet marks transparent pixels.
+enum class ImageMask {
+    None,     // every pixel is drawn
+    BlackKey, // pure black (0, 0, 0) pixels are transparent
+};
+
+// Frames of one fixed size cut from a sheet that holds them left to right, then
+// top to bottom. The frames are cut and converted once; drawing one is a single
+// masked blit and allocates nothing.
+class ImageList {
+public:
+    ImageList(int width, int height);
+
+    // Replaces the frames with the first `count` cells of `sheet`.
+    void LoadSheet(const QImage& sheet, int count, ImageMask mask);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int Count() const { return static_cast<int>(frames_.size()); }
+
+    // Draws frame `index` with its top-left at (x, y); an index outside the
+    // list draws nothing.
+    void Draw(QPainter& painter, int x, int y, int index) const;
+
+    // The frame as premultiplied ARGB; transparent pixels have alpha 0.
+    const QImage& Frame(int index) const;
+    // One bit a pixel; a set bit marks a transparent pixel.
+    QImage Mask(int index) const;
+
+private:
+    int width_;
+    int height_;
+    std::vector<QImage> frames_;
+};

@@ -1,0 +1,168 @@
+#include "FakeViews.h"
+
+namespace {
+
+std::string WrongSequenceText(std::int32_t state) {
+    switch (state) {
+    case 13:
+        return "内部でエラーが発生しました。from EntryAnime";
+    case 4:
+        return "内部でエラーが発生しました。from WalkAnime";
+    case 7:
+        return "内部でエラーが発生しました。from ForwardAnime";
+    default:
+        return "内部でエラーが発生しました。from BackAnime";
+    }
+}
+
+} // namespace
+
+void FakeCourseView::SetMainDisplay(const IDDataStruct& record) {
+    State = DisplayIdle;
+    SetDone = true;
+    Data = record;
+    ++SetMainDisplayCalls;
+}
+
+void FakeCourseView::StartEntry() {
+    Start(DisplayEntry, 0);
+}
+
+void FakeCourseView::Start(std::int32_t state, std::int32_t squares) {
+    if (State != DisplayIdle) {
+        Refusals.push_back(WrongSequenceText(state));
+        return;
+    }
+    if (!SetDone) {
+        Refusals.push_back("Don't execute SetMainDisplay");
+        return;
+    }
+    State = state;
+    StepsLeft = squares;
+}
+
+void FakeCourseView::SetDisplayState(std::int32_t state) {
+    State = state;
+}
+
+void FakeCourseView::Tick() {
+    if (State == DisplayEntry) {
+        State = DisplayIdle;
+        poster_.PostGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+        return;
+    }
+    if (!Animating()) {
+        return;
+    }
+    const bool last = StepsLeft <= 1;
+    const std::int32_t step = State == 8 ? -1 : +1;
+    if (last) {
+        State = DisplayIdle;
+    }
+    StepsLeft -= 1;
+    poster_.PostGameMessage(WM_GAME_STEP, step, 0);
+    if (last) {
+        poster_.PostGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+    }
+}
+
+void FakeSlotDrum::SetSlot(const IDDataStruct& record) {
+    if (Spinning) {
+        DiscardResult = true;
+        StopRequest = true;
+    }
+    SetButtonMode(ButtonStart);
+    Data = record;
+    ++SetSlotCalls;
+}
+
+void FakeSlotDrum::SetButtonMode(std::int32_t code) {
+    switch (code) {
+    case 1:
+    case ButtonStart:
+        Mode = ButtonStart;
+        break;
+    case ButtonStop:
+    case ButtonIdle:
+    case 3:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+        Mode = code;
+        break;
+    default:
+        break;
+    }
+}
+
+void FakeSlotDrum::Click() {
+    switch (Mode) {
+    case ButtonStart:
+        Spinning = true;
+        StopRequest = false;
+        SetButtonMode(ButtonStop);
+        break;
+    case ButtonStop:
+        StopRequest = true;
+        SetButtonMode(ButtonIdle);
+        break;
+    case 3:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+        poster_.PostGameMessage(WM_GAME_EVENT, Mode, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void FakeSlotDrum::Boundary(std::int32_t numberUnderArrow) {
+    if (!Spinning || !StopRequest) {
+        return;
+    }
+    Spinning = false;
+    if (DiscardResult) {
+        DiscardResult = false;
+        return;
+    }
+    poster_.PostGameMessage(WM_GAME_EVENT, SlotStop, numberUnderArrow);
+}
+
+void FakeSlotDrum::ResetSlot() {
+    SetButtonMode(ButtonIdle);
+    if (Spinning) {
+        StopRequest = true;
+        DiscardResult = true;
+    }
+}
+
+void FakeStatusPanel::Write(const std::string& field, const std::string& text) {
+    Writes.push_back(field + "=" + text);
+    if (field == "name")
+        Name = text;
+    if (field == "stamina")
+        Stamina = text;
+    if (field == "arrow")
+        Arrow = text;
+    if (field == "rotation")
+        Rotation = text;
+    if (field == "timer")
+        Timer = text;
+    if (field == "distance")
+        Distance = text;
+}
+
+void FakeResultDialogs::ShowGameOver(IDDataStruct record) {
+    Calls.push_back({"gameover", std::move(record)});
+    if (WhileOpen)
+        WhileOpen();
+}
+
+void FakeResultDialogs::ShowGoalResult(IDDataStruct record) {
+    Calls.push_back({"goal", std::move(record)});
+    if (WhileOpen)
+        WhileOpen();
+}
