@@ -23,7 +23,7 @@ TEST(PlatformTest, GameMessageNumbersAreReservedForUs) {
 class Receiver : public QObject {
 public:
     bool event(QEvent* e) override {
-        if (e->type() >= WM_GAME_EVENT && e->type() <= WM_GAME_NEXT) {
+        if (int(e->type()) >= WM_GAME_EVENT && int(e->type()) <= WM_GAME_NEXT) {
             auto* m = static_cast<GameMessageEvent*>(e);
             got.push_back({int(e->type()), m->WParam, m->LParam});
             return true;
