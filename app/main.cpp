@@ -1,14 +1,22 @@
-#include "Fonts.h"
+#include <exception>
 
-#include <QApplication>
-#include <QWidget>
+#include "Artwork.h"
+#include "FormSet.h"
+#include "Fonts.h"
+#include "GameApplication.h"
+#include "GameMessageEvent.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    RegisterFontSubstitutes();
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("ぽてりん 一本道"));
-    window.setFixedSize(252, 304);
-    window.show();
-    return app.exec();
+    GameApplication app(argc, argv);
+    try {
+        RegisterFontSubstitutes();
+        ReserveGameMessageTypes();
+        QApplication::setWindowIcon(Artwork::AppIcon());
+        FormSet forms;
+        forms.Form1().show();
+        GameApplication::exec();
+    } catch (const std::exception& error) {
+        GameApplication::ShowException(QString::fromUtf8(error.what()));
+    }
+    return 0;
 }

@@ -1,0 +1,273 @@
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "FormSet.h"
+#include "Fonts.h"
+#include "GameMessageEvent.h"
+#include "GameMessages.h"
+#include "MainDisplayClass.h"
+#include "MessBoxClass.h"
+#include "ModalAnswerer.h"
+#include "ScreenMetrics.h"
+#include "SlotClass.h"
+#include "TMessageForm.h"
+
+namespace {
+
+void Click(QWidget* dialog, const char* button) {
+    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
+    QVERIFY2(b, button);
+    b->click();
+}
+
+const auto AnswerYes = [](QWidget* w) { Click(w, "BitBtn2"); };
+const auto AnswerNo = [](QWidget* w) { Click(w, "BitBtn3"); };
+const auto AnswerOk = [](QWidget* w) { Click(w, "BitBtn1"); };
+const auto CloseBox = [](QWidget* w) { w->close(); };
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormSet> forms;
+    TForm1& form() { return forms->Form1(); }
+
+    bool Enabled(const char* item) { return form().MenuItem(item)->isEnabled(); }
+    bool MenuEnabled(const char* menu) { return form().Menu(menu)->menuAction()->isEnabled(); }
+
+    // Delivers the posted game messages and runs the view's animation until
+    // nothing moves any more.
+    void Settle() {
+        for (int guard = 0; guard < 2000; ++guard) {
+            QCoreApplication::sendPostedEvents();
+            if (form().Display().AnimeInterval() == 0) {
+                QCoreApplication::sendPostedEvents();
+                if (form().Display().AnimeInterval() == 0) return;
+            }
+            form().Display().AnimeTick();
+        }
+        QFAIL("the animation never ended");
+    }
+
+    // The drum's result as the drum posts it.
+    void DrumStopsOn(int number) {
+        QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, SlotStop, number));
+        Settle();
+    }
+
+    void StartGame() {
+        form().K3Click();
+        Settle();
+    }
+
+private slots:
+    void initTestCase() {
+        RegisterFontSubstitutes();
+        ReserveGameMessageTypes();
+    }
+
+    void init() {
+        SetFullScreenSizeOverride(QSize(1024, 749));
+        SetCursorPosOverride(QPoint(500, 400));
+        forms = std::make_unique<FormSet>();
+        form().show();
+    }
+
+    void cleanup() {
+        form().Session().EndConfirmation = false;
+        forms.reset();
+        SetFullScreenSizeOverride(std::nullopt);
+        SetCursorPosOverride(std::nullopt);
+    }
+
+    void titleScreenShowsThePictureAndTheMenuInOrder() {
+        QCOMPARE(form().windowTitle(), QStringLiteral("ぽてりん 一本道"));
+        QCOMPARE(form().ClientArea()->size(), QSize(252, 304));
+        QVERIFY(form().Image1()->isVisible());
+        QCOMPARE(form().Image1()->geometry(), QRect(61, 0, 138, 300));
+
+        QStringList bar;
+        for (QAction* a : form().menuBar()->actions()) bar << a->text();
+        QCOMPARE(bar, (QStringList{"ファイル", "オプション", "ヘルプ"}));
+        QStringList file;
+        for (QAction* a : form().Menu("K1")->actions())
+            file << (a->isSeparator() ? "-" + a->objectName() : a->objectName() + ":" + a->text());
+        QCOMPARE(file, (QStringList{"K2:名前の入力", "-N1", "K3:ゲームスタート", "K4:やり直し",
+                                    "-N2", "K5:タイトルへ戻る", "-N3", "Close1:閉じる"}));
+        QCOMPARE(form().MenuItem("K11")->text(), QStringLiteral("オプション"));
+        QCOMPARE(form().MenuItem("K10")->text(), QStringLiteral("デバグ"));
+        QVERIFY(!form().MenuItem("K10")->isVisible());
+        QCOMPARE(form().MenuItem("K7")->text(), QStringLiteral("注意事項"));
+        QCOMPARE(form().MenuItem("K8")->text(), QStringLiteral("バージョン情報"));
+        for (QAction* a : form().findChildren<QAction*>()) QVERIFY(a->shortcut().isEmpty());
+
+        QVERIFY(Enabled("K2") && Enabled("K3") && !Enabled("K4") && !Enabled("K5"));
+        QVERIFY(MenuEnabled("K9") && Enabled("K7") && Enabled("K8") && Enabled("Close1"));
+        QVERIFY(!form().Status().Panel()->isVisible());
+        QVERIFY(!form().MessBox().Memo()->isVisible());
+    }
+
+    void windowIsCentredOnTheWorkAreaTruncatingTowardZero() {
+        QCOMPARE(form().pos(), QPoint(382, 199));
+        SetFullScreenSizeOverride(QSize(1024, 201));
+        TForm1 small;
+        QCOMPARE(small.pos().y(), -74);
+        QCOMPARE(small.Image1()->pos(), QPoint(61, 0));
+    }
+
+    void gameStartShowsTheFourViewsAndLocksTheMenu() {
+        form().K3Click();
+        QVERIFY(!form().Image1()->isVisible());
+        QVERIFY(!Enabled("K2") && !Enabled("K3") && Enabled("K4") && Enabled("K5"));
+        QVERIFY(!MenuEnabled("K9") && Enabled("K7") && Enabled("K8") && Enabled("Close1"));
+        QCOMPARE(form().Status().Panel()->geometry(), QRect(10, 0, 105, 120));
+        QVERIFY(form().Status().Panel()->isVisible());
+        QCOMPARE(form().MessBox().Memo()->geometry(), QRect(0, 242, 251, 60));
+        QVERIFY(form().MessBox().Memo()->isVisible());
+        QVERIFY(form().Session().StartTime > 0.0);
+        Settle();
+        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+        QCOMPARE(form().MessBox().Memo()->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！"));
+    }
+
+    void statusPanelFollowsTheGame() {
+        StartGame();
+        StatusPanelWidget& s = form().Status();
+        QCOMPARE(s.NameValue()->text(), QStringLiteral("zad"));
+        QCOMPARE(s.StaminaValue()->text(), QStringLiteral("30"));
+        QCOMPARE(s.ArrowValue()->text() + "/" + s.RotationValue()->text() + "/" +
+                     s.TimerValue()->text(),
+                 QStringLiteral("0/30/10"));
+        QCOMPARE(s.DistanceValue()->text(), QStringLiteral("100"));
+
+        DrumStopsOn(5); // square 6, lucky: the arrow moves down
+        QCOMPARE(s.StaminaValue()->text(), QStringLiteral("25"));
+        QCOMPARE(s.DistanceValue()->text(), QStringLiteral("95"));
+        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("ラッキー"));
+        form().Slot().SlotButton()->click();
+        Settle();
+        QCOMPARE(form().Controller().LiveRecord().ArrowPosition, 1);
+        QCOMPARE(s.ArrowValue()->text(), QStringLiteral("0"));
+        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+
+        DrumStopsOn(4); // square 10, stamina +6
+        QCOMPARE(s.StaminaValue()->text(), QStringLiteral("21"));
+        form().Slot().SlotButton()->click();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(s.StaminaValue()->text(), QStringLiteral("27"));
+        QCOMPARE(s.DistanceValue()->width(), 24);
+    }
+
+    void aLongNameIsCutAtTheLabelsEdge() {
+        form().Template().PlayerName = std::string(2000, 'W') + "<b>x</b>";
+        StartGame();
+        QLabel* name = form().Status().NameValue();
+        QCOMPARE(name->size(), QSize(80, 12));
+        QVERIFY(name->text().endsWith("<b>x</b>"));
+        QCOMPARE(name->textFormat(), Qt::PlainText);
+    }
+
+    void askFirstAnswersNoYesAndCloseBox() {
+        form().Session().EndConfirmation = true;
+        StartGame();
+        DrumStopsOn(2); // square 3, waiting for its OK
+        ModalAnswerer answers;
+        answers.Then(AnswerNo);
+        form().K4Click();
+        QCOMPARE(form().Controller().LiveRecord().StartPosition, 3) << "No keeps the game";
+        answers.Then(CloseBox);
+        form().K4Click();
+        Settle();
+        QCOMPARE(form().Controller().LiveRecord().StartPosition, 1) << "the close box goes on";
+        answers.Then(AnswerYes);
+        form().K5Click();
+        QVERIFY(form().Image1()->isVisible());
+        QVERIFY(answers.AllAnswered());
+        QCOMPARE(answers.Seen().size(), std::size_t(3));
+    }
+
+    void withoutEndConfirmationNothingIsAsked() {
+        form().Session().EndConfirmation = false;
+        StartGame();
+        ModalAnswerer answers;
+        form().K4Click();
+        form().K5Click();
+        QVERIFY(form().Image1()->isVisible());
+        QVERIFY(answers.Seen().empty());
+    }
+
+    void returningToTheTitleLeavesTheGameInProgress() {
+        form().Session().EndConfirmation = true;
+        StartGame();
+        ModalAnswerer answers;
+        answers.Then(AnswerYes); // "やめちゃうの？" on the way to the title
+        form().K5Click();
+        QVERIFY(form().Controller().IsGameInProgress());
+        answers.Then(AnswerNo); // "閉じる" asks again
+        form().Close1Click();
+        QVERIFY(form().isVisible());
+        answers.Then(AnswerYes);
+        answers.Then(AnswerOk); // the farewell
+        form().Close1Click();
+        QVERIFY(!form().isVisible());
+        QCOMPARE(answers.Seen().size(), std::size_t(4));
+    }
+
+    void aFreshTitleScreenClosesWithOnlyTheFarewell() {
+        form().Session().EndConfirmation = true;
+        ModalAnswerer answers;
+        answers.Then([](QWidget* w) {
+            QVERIFY(w->findChild<QWidget*>("Panel4")->isVisible());
+            Click(w, "BitBtn1");
+        });
+        form().Close1Click();
+        QVERIFY(!form().isVisible());
+        QCOMPARE(answers.Seen().size(), std::size_t(1));
+    }
+
+    void afterTheGoalNothingIsAsked() {
+        form().Session().EndConfirmation = true;
+        form().Template().StartPosition = 98;
+        form().Template().MessageCheck = 0;
+        StartGame();
+        ModalAnswerer answers;
+        answers.Then(AnswerOk); // the goal result
+        DrumStopsOn(3);
+        QCOMPARE(form().Controller().LiveRecord().State, StateGoal);
+        QVERIFY(Enabled("K4") && Enabled("K5")) << "the menu stays as it was";
+        form().K4Click();
+        Settle();
+        QCOMPARE(answers.Seen().size(), std::size_t(1));
+    }
+
+    void returningToTheTitleStopsTheWalkOutOfSight() {
+        StartGame();
+        QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, SlotStop, 6));
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(form().Display().AnimeInterval() != 0);
+        form().K5Click();
+        QCOMPARE(form().Display().AnimeInterval(), 0);
+        QVERIFY(!form().Status().Panel()->isVisible());
+        QVERIFY(!form().Slot().OuterPanel()->isVisible());
+        QVERIFY(!form().MessBox().Memo()->isVisible());
+        form().K3Click(); // a fresh game with the same objects
+        Settle();
+        QCOMPARE(form().Controller().LiveRecord().StartPosition, 1);
+        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+    }
+
+    void otherEventsGoToTheWindow() {
+        QVERIFY(form().isVisible());
+        QEvent unrelated(QEvent::User);
+        QVERIFY(!QCoreApplication::sendEvent(&form(), &unrelated));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
