@@ -39,45 +39,40 @@ void CopyRect(const QImage& src, QRect area, QImage& dst, QPoint to) {
     }
     const QPoint srcOrigin = srcClipped.topLeft() + (target.topLeft() - to);
     const std::size_t rowBytes = static_cast<std::size_t>(target.width()) * BytesPerPixel;
-    const bool bottomUp = &src == &dst && target.top() > srcOrigin.y();
-    for (int i = 0; i < target.height(); ++i) {
-        const int row = bottomUp ? target.height() - 1 - i : i;
-        const uchar* from = src.constScanLine(srcOrigin.y() + row) + srcOrigin.x() * BytesPerPixel;
-        uchar* into = dst.scanLine(target.top() + row) + target.left() * BytesPerPixel;
+    // The target first: taking its bits may detach it, never the source.
+    uchar* into = dst.bits() + target.top() * dst.bytesPerLine() + target.left() * BytesPerPixel;
+    const uchar* from =
+        src.constBits() + srcOrigin.y() * src.bytesPerLine() + srcOrigin.x() * BytesPerPixel;
+    qsizetype intoStep = dst.bytesPerLine();
+    qsizetype fromStep = src.bytesPerLine();
+    if (&src == &dst && target.top() > srcOrigin.y()) {
+        // Moving down inside one image: go bottom-up so no row is overwritten
+        // before it has been read.
+        into += (target.height() - 1) * intoStep;
+        from += (target.height() - 1) * fromStep;
+        intoStep = -intoStep;
+        fromStep = -fromStep;
+    }
+    for (int row = 0; row < target.height(); ++row, into += intoStep, from += fromStep) {
         std::memmove(into, from, rowBytes);
     }
 }
 
-// Blends premultiplied `pixel` over an opaque target pixel.
-inline QRgb Over(QRgb pixel, QRgb under) {
-    const uint alpha = qAlpha(pixel);
-    if (alpha == 255) {
-        return pixel;
-    }
-    const uint rest = 255 - alpha;
-    return qRgb(qRed(pixel) + qRed(under) * rest / 255, qGreen(pixel) + qGreen(under) * rest / 255,
-                qBlue(pixel) + qBlue(under) * rest / 255);
-}
-
 // Draws image-list frame `index` at the top-left of `cell` of `dst`, clipped to
-// the cell; without such a frame the cell is left blank.
+// the cell. The drum's faces cover their cells completely, so a frame is copied
+// as it is; whatever no frame covers is left blank.
 void DrawCell(QImage& dst, const QRect& cell, const ImageList& list, int index) {
     const QImage& frame = list.Frame(index);
-    const QRect area = cell & dst.rect();
-    if (frame.isNull() || frame.depth() != 32) {
+    const bool drawable = !frame.isNull() && frame.depth() == BytesPerPixel * 8;
+    if (!drawable || frame.width() < cell.width() || frame.height() < cell.height()) {
+        const QRect area = cell & dst.rect();
         for (int y = area.top(); y <= area.bottom(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(dst.scanLine(y));
             std::fill(line + area.left(), line + area.left() + area.width(), BlankCell);
         }
-        return;
     }
-    const QRect drawn = area & QRect(cell.topLeft(), frame.size());
-    for (int y = drawn.top(); y <= drawn.bottom(); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(frame.constScanLine(y - cell.top()));
-        auto* into = reinterpret_cast<QRgb*>(dst.scanLine(y));
-        for (int x = drawn.left(); x <= drawn.right(); ++x) {
-            into[x] = Over(from[x - cell.left()], into[x]);
-        }
+    if (drawable) {
+        CopyRect(frame, QRect(QPoint(0, 0), cell.size()), dst, cell.topLeft());
     }
 }
 
