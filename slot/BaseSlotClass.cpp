@@ -1,0 +1,220 @@
+#include "BaseSlotClass.h"
+
+#include "DrumRandom.h"
+#include "ImageList.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// Panel layout, in pixels relative to the parent.
+constexpr QRect OuterPanelRect(0, 0, 125, 106);
+constexpr QRect InnerPanelRect(4, 4, 58, 98);
+constexpr QPoint PaintBoxPos(4, 4);
+constexpr int OuterBevelWidth = 1;
+constexpr int InnerBevelWidth = 2;
+
+// What a cell shows when there is no picture for it.
+constexpr QRgb BlankCell = qRgb(255, 255, 255);
+
+// The strips and the picture are 32-bit images; rows are copied as raw pixels,
+// which allocates nothing and needs no painter.
+constexpr int BytesPerPixel = 4;
+
+// Copies rectangle `area` of `src` to `to` of `dst`, clipped to both
+// images. The rectangles may overlap inside one image: the result is that of
+// copying from the unchanged source.
+void CopyRect(const QImage& src, QRect area, QImage& dst, QPoint to) {
+    // Clip against the source, then against the target.
+    const QRect srcClipped = area & src.rect();
+    to += srcClipped.topLeft() - area.topLeft();
+    QRect target(to, srcClipped.size());
+    target &= dst.rect();
+    if (target.isEmpty()) {
+        return;
+    }
+    const QPoint srcOrigin = srcClipped.topLeft() + (target.topLeft() - to);
+    const std::size_t rowBytes = static_cast<std::size_t>(target.width()) * BytesPerPixel;
+    // The target first: taking its bits may detach it, never the source.
+    uchar* into = dst.bits() + target.top() * dst.bytesPerLine() + target.left() * BytesPerPixel;
+    const uchar* from =
+        src.constBits() + srcOrigin.y() * src.bytesPerLine() + srcOrigin.x() * BytesPerPixel;
+    qsizetype intoStep = dst.bytesPerLine();
+    qsizetype fromStep = src.bytesPerLine();
+    if (&src == &dst && target.top() > srcOrigin.y()) {
+        // Moving down inside one image: go bottom-up so no row is overwritten
+        // before it has been read.
+        into += (target.height() - 1) * intoStep;
+        from += (target.height() - 1) * fromStep;
+        intoStep = -intoStep;
+        fromStep = -fromStep;
+    }
+    for (int row = 0; row < target.height(); ++row, into += intoStep, from += fromStep) {
+        std::memmove(into, from, rowBytes);
+    }
+}
+
+// Draws image-list frame `index` at the top-left of `cell` of `dst`, clipped to
+// the cell. The drum's faces cover their cells completely, so a frame is copied
+// as it is; whatever no frame covers is left blank.
+void DrawCell(QImage& dst, const QRect& cell, const ImageList& list, int index) {
+    const QImage& frame = list.Frame(index);
+    const bool drawable = !frame.isNull() && frame.depth() == BytesPerPixel * 8;
+    if (!drawable || frame.width() < cell.width() || frame.height() < cell.height()) {
+        const QRect area = cell & dst.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(dst.scanLine(y));
+            std::fill(line + area.left(), line + area.left() + area.width(), BlankCell);
+        }
+    }
+    if (drawable) {
+        CopyRect(frame, QRect(QPoint(0, 0), cell.size()), dst, cell.topLeft());
+    }
+}
+
+} // namespace
+
+DrumPaintBox::DrumPaintBox(QWidget* parent, int width, int height, std::function<void()> onExpose)
+    : QWidget(parent), picture_(width, height, QImage::Format_RGB32),
+      onExpose_(std::move(onExpose)) {
+    picture_.fill(BlankCell);
+    // Every pixel comes from the picture: nothing underneath needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrumPaintBox::Invalidate(const QRect& rect) {
+    // A hidden box gets no paint for this; its next paint is an expose.
+    if (!isVisible()) {
+        return;
+    }
+    requested_ |= rect;
+    update(rect);
+}
+
+void DrumPaintBox::paintEvent(QPaintEvent* event) {
+    if (!requested_.contains(event->rect()) && onExpose_) {
+        onExpose_();
+    }
+    requested_ = QRect();
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(event->rect(), picture_, event->rect());
+}
+
+void DrumPaintBox::hideEvent(QHideEvent* event) {
+    requested_ = QRect();
+    QWidget::hideEvent(event);
+}
+
+BaseSlotClass::BaseSlotClass(QWidget* mainWindow, const ImageList& arrowImages,
+                             const ImageList& numberImages)
+    : ArrowImages(arrowImages), NumberImages(numberImages),
+      NumberStrip_(NumberStripWidth, StripCells * CellHeight, QImage::Format_RGB32),
+      ArrowStrip_(ArrowColumnWidth, StripCells * CellHeight, QImage::Format_RGB32),
+      OuterPanel_(new BevelPanel(mainWindow)), InnerPanel_(new BevelPanel(OuterPanel_)),
+      PaintBox_(new DrumPaintBox(InnerPanel_, PaintBoxWidth, PaintBoxHeight,
+                                 [this] { ComposeRestPicture(); })),
+      SpinTimer_([this] { SpinTick(); }) {
+    NumberStrip_.fill(BlankCell);
+    ArrowStrip_.fill(BlankCell);
+
+    OuterPanel_->SetBevelInner(BevelPanel::Bevel::None);
+    OuterPanel_->SetBevelOuter(BevelPanel::Bevel::Raised);
+    OuterPanel_->SetBevelWidth(OuterBevelWidth);
+    OuterPanel_->setGeometry(OuterPanelRect);
+    OuterPanel_->hide();
+
+    InnerPanel_->SetBevelInner(BevelPanel::Bevel::Lowered);
+    InnerPanel_->SetBevelOuter(BevelPanel::Bevel::Raised);
+    InnerPanel_->SetBevelWidth(InnerBevelWidth);
+    InnerPanel_->setGeometry(InnerPanelRect);
+
+    PaintBox_->setGeometry(QRect(PaintBoxPos, QSize(PaintBoxWidth, PaintBoxHeight)));
+
+    SeedRandomFromClockOnce();
+}
+
+BaseSlotClass::~BaseSlotClass() {
+    SpinTimer_.SetInterval(0);
+    delete OuterPanel_.data();
+}
+
+std::int32_t BaseSlotClass::NewNumber() const {
+    // Wide arithmetic and an ordered range, so that no record can make the
+    // divisor zero or negative.
+    const std::int64_t low = std::min(MinNumber_, MaxNumber_);
+    const std::int64_t high = std::max(MinNumber_, MaxNumber_);
+    const std::int64_t span = high - low + 1;
+    return static_cast<std::int32_t>(low + static_cast<std::int64_t>(NextRandom()) % span);
+}
+
+std::int32_t BaseSlotClass::ArrowRow() const {
+    return std::clamp<std::int32_t>(Data_.ArrowPosition, 0, VisibleCells - 1);
+}
+
+std::int32_t BaseSlotClass::TickWidth() const {
+    // Zero or less would never reach a boundary, more than a cell would skip
+    // past the strip.
+    return std::clamp<std::int32_t>(Data_.RotationWidth, 1, CellHeight);
+}
+
+void BaseSlotClass::FillDrum() {
+    for (int cell = 0; cell < StripCells; ++cell) {
+        Numbers_[cell] = NewNumber();
+        DrawNumberFace(cell);
+    }
+    ShowNumberWindow(0);
+}
+
+void BaseSlotClass::DrawArrow(std::int32_t row) {
+    for (int i = 0; i < VisibleCells; ++i) {
+        DrawCell(ArrowStrip_, QRect(0, i * CellHeight, ArrowColumnWidth, CellHeight), ArrowImages,
+                 i == row ? ArrowFrame : NoArrowFrame);
+    }
+    CopyRect(ArrowStrip_, ArrowStrip_.rect(), PaintBox_->Picture(), QPoint(0, 0));
+    PaintBox_->Invalidate(QRect(0, 0, ArrowColumnWidth, PaintBoxHeight));
+}
+
+void BaseSlotClass::DrawSlot() {
+    ComposeRestPicture();
+    PaintBox_->Invalidate(PaintBox_->Picture().rect());
+}
+
+void BaseSlotClass::ComposeRestPicture() {
+    QImage& picture = PaintBox_->Picture();
+    CopyRect(ArrowStrip_, ArrowStrip_.rect(), picture, QPoint(0, 0));
+    CopyRect(NumberStrip_, QRect(0, RestOffset, DigitWidth, PaintBoxHeight), picture,
+             QPoint(ArrowColumnWidth, 0));
+}
+
+void BaseSlotClass::ShowSlot(int left, int top) {
+    OuterPanel_->move(left, top);
+    OuterPanel_->show();
+}
+
+void BaseSlotClass::HideSlot() {
+    OuterPanel_->hide();
+}
+
+void BaseSlotClass::ShiftStripDown() {
+    CopyRect(NumberStrip_, QRect(0, 0, DigitWidth, VisibleCells * CellHeight), NumberStrip_,
+             QPoint(0, CellHeight));
+}
+
+void BaseSlotClass::DrawNumberFace(int cell) {
+    // Drum number n has face n - 1; a number without a face leaves the cell blank.
+    const std::int64_t face = static_cast<std::int64_t>(Numbers_[cell]) - 1;
+    const int index = face >= 0 && face < NumberImages.Count() ? static_cast<int>(face) : -1;
+    DrawCell(NumberStrip_, QRect(0, cell * CellHeight, DigitWidth, CellHeight), NumberImages,
+             index);
+}
+
+void BaseSlotClass::ShowNumberWindow(int top) {
+    CopyRect(NumberStrip_, QRect(0, top, DigitWidth, PaintBoxHeight), PaintBox_->Picture(),
+             QPoint(ArrowColumnWidth, 0));
+    PaintBox_->Invalidate(QRect(ArrowColumnWidth, 0, DigitWidth, PaintBoxHeight));
+}
