@@ -99,8 +99,10 @@ void FakeSlotDrum::SetButtonMode(std::int32_t code) {
 void FakeSlotDrum::Click() {
     switch (Mode) {
     case ButtonStart:
+        // A new spin's result is never swallowed by an abandoned one's discard.
         Spinning = true;
         StopRequest = false;
+        DiscardResult = false;
         SetButtonMode(ButtonStop);
         break;
     case ButtonStop:
