@@ -9,6 +9,7 @@
 
 #include <QPixmap>
 #include <QStyle>
+#include <array>
 #include <vector>
 
 namespace {
@@ -117,10 +118,9 @@ int TMessageForm::ShowFarewell() {
 }
 
 void TMessageForm::HideAllVariants() {
-    for (QWidget* part : {static_cast<QWidget*>(ui_->Panel1), static_cast<QWidget*>(ui_->Panel2),
-                          static_cast<QWidget*>(ui_->Panel3), static_cast<QWidget*>(ui_->Panel4),
-                          static_cast<QWidget*>(ui_->BitBtn1), static_cast<QWidget*>(ui_->BitBtn2),
-                          static_cast<QWidget*>(ui_->BitBtn3)}) {
+    const std::array<QWidget*, 7> parts{ui_->Panel1,  ui_->Panel2,  ui_->Panel3, ui_->Panel4,
+                                        ui_->BitBtn1, ui_->BitBtn2, ui_->BitBtn3};
+    for (QWidget* part : parts) {
         part->setVisible(false);
     }
 }
