@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+class QAbstractButton;
+
+// What the game's dialogs have in common: a fixed-size window with a title bar,
+// system menu, minimise button and close box on the button-face colour; Enter
+// presses the default button, Esc presses the cancel button where the form shows
+// one and does nothing where it does not; the close box ends a modal showing
+// with mrCancel.
+class ModalForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit ModalForm(QWidget* parent);
+
+    // The close box and the system menu's Close land here.
+    void reject() override;
+
+protected:
+    // Fixes the window at the client size that belongs to this outer size.
+    void SetOuterSize(int outerWidth, int outerHeight);
+    // The button that Esc presses while it is visible; none by default.
+    void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+    // A click on `button` ends the modal showing with `result`.
+    void SetModalResult(QAbstractButton* button, int result);
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QAbstractButton* cancelButton_ = nullptr;
+};

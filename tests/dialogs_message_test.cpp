@@ -1,0 +1,252 @@
+#include "Fonts.h"
+#include "ModalResult.h"
+#include "Placement.h"
+#include "ScreenMetrics.h"
+#include "TMessageForm.h"
+#include "dialogs_modal_answer.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QStringList VariantParts{"Panel1",  "Panel2",  "Panel3", "Panel4",
+                               "BitBtn1", "BitBtn2", "BitBtn3"};
+
+constexpr double Second = 1.0 / (24 * 60 * 60);
+
+// What a showing looked like while it was open.
+struct Seen {
+    QStringList visible;
+    QSize outer;
+    QPoint place;
+    QPoint okPlace, yesPlace, noPlace;
+};
+
+Seen Look(const QDialog& dialog) {
+    return {VisibleParts(dialog, VariantParts),
+            OuterSizeOf(dialog),
+            dialog.pos(),
+            Part(dialog, "BitBtn1")->pos(),
+            Part(dialog, "BitBtn2")->pos(),
+            Part(dialog, "BitBtn3")->pos()};
+}
+
+QString LabelText(const QDialog& dialog, const char* name) {
+    return Part<QLabel>(dialog, name)->text();
+}
+
+} // namespace
+
+class TMessageFormTest : public QObject {
+    Q_OBJECT
+    SessionValues session_;
+
+private slots:
+    void initTestCase() { RegisterFontSubstitutes(); }
+    void init() {
+        SetFullScreenSizeOverride(QSize(1024, 768));
+        SetCursorPosOverride(QPoint(512, 384));
+        session_ = SessionValues{};
+    }
+
+    void eachVariantShowsOnlyItsPanelAndButtonsAtItsSize() {
+        TMessageForm form(session_);
+        IDDataStruct record;
+        Seen seen;
+        int result = 0;
+        const auto closeWith = [&](const char* button) {
+            return [&, button](QDialog& d) {
+                seen = Look(d);
+                QTest::mouseClick(Part<QPushButton>(d, button), Qt::LeftButton);
+            };
+        };
+
+        {
+            ModalAnswer answer(closeWith("BitBtn1"));
+            form.ShowGoalResult(record);
+        }
+        QCOMPARE(seen.visible, QStringList({"Panel1", "BitBtn1"}));
+        QCOMPARE(seen.outer, QSize(257, 345));
+        QCOMPARE(form.size(), QSize(249, 318));
+        QCOMPARE(seen.okPlace, QPoint(87, 288));
+        {
+            ModalAnswer answer(closeWith("BitBtn1"));
+            form.ShowGameOver(record);
+        }
+        QCOMPARE(seen.visible, QStringList({"Panel2", "BitBtn1"}));
+        QCOMPARE(seen.outer, QSize(178, 248));
+        QCOMPARE(seen.okPlace, QPoint(47, 194));
+        {
+            ModalAnswer answer(closeWith("BitBtn2"));
+            result = form.ConfirmQuit();
+        }
+        QCOMPARE(seen.visible, QStringList({"Panel3", "BitBtn2", "BitBtn3"}));
+        QCOMPARE(seen.outer, QSize(178, 248));
+        QCOMPARE(seen.yesPlace, QPoint(8, 188));
+        QCOMPARE(seen.noPlace, QPoint(88, 188));
+        QCOMPARE(result, mrYes);
+        {
+            ModalAnswer answer(closeWith("BitBtn1"));
+            result = form.ShowFarewell();
+        }
+        QCOMPARE(seen.visible, QStringList({"Panel4", "BitBtn1"}));
+        QCOMPARE(seen.outer, QSize(179, 248));
+        QCOMPARE(seen.okPlace, QPoint(48, 188));
+        QCOMPARE(result, mrOk);
+        QVERIFY(form.isHidden());
+    }
+
+    void placeAtCursorPutsThePointNearTheButtonsUnderTheCursor_data() {
+        QTest::addColumn<QSize>("workArea");
+        QTest::addColumn<QPoint>("cursor");
+        QTest::addColumn<QSize>("outer");
+        QTest::addColumn<QPoint>("expected");
+        const QSize screen(1024, 768), goal(257, 345), small(178, 248);
+        QTest::newRow("top-left corner") << screen << QPoint(0, 0) << goal << QPoint(0, 0);
+        QTest::newRow("middle, goal") << screen << QPoint(512, 384) << goal << QPoint(355, 69);
+        QTest::newRow("middle, game over")
+            << screen << QPoint(512, 384) << small << QPoint(434, 166);
+        QTest::newRow("bottom-right corner")
+            << screen << QPoint(1023, 767) << goal << QPoint(1024 - 257, 768 - 345);
+        QTest::newRow("top-right corner") << screen << QPoint(1023, 0) << small << QPoint(846, 0);
+        QTest::newRow("bottom-left corner") << screen << QPoint(0, 767) << small << QPoint(0, 520);
+        QTest::newRow("work area smaller than the window")
+            << QSize(200, 200) << QPoint(100, 100) << small << QPoint(22, -48);
+        QTest::newRow("offsets exactly at the cursor")
+            << screen << QPoint(78, 218) << small << QPoint(0, 0);
+    }
+    void placeAtCursorPutsThePointNearTheButtonsUnderTheCursor() {
+        QFETCH(QSize, workArea);
+        QFETCH(QPoint, cursor);
+        QFETCH(QSize, outer);
+        QFETCH(QPoint, expected);
+        SetFullScreenSizeOverride(workArea);
+        SetCursorPosOverride(cursor);
+        TMessageForm form(session_);
+        QCOMPARE(form.PlaceAtCursor(outer.width(), outer.height()), expected);
+    }
+
+    void theWindowIsMovedToThePlaceComputed() {
+        SetCursorPosOverride(QPoint(1023, 767));
+        TMessageForm form(session_);
+        Seen seen;
+        ModalAnswer answer([&](QDialog& d) {
+            seen = Look(d);
+            d.close();
+        });
+        form.ShowGameOver(IDDataStruct{});
+        QCOMPARE(seen.place, QPoint(1024 - 178, 768 - 248));
+    }
+
+    void gameOverShowsTheSquareReached() {
+        TMessageForm form(session_);
+        IDDataStruct record;
+        record.StartPosition = 57;
+        QString square;
+        ModalAnswer answer([&](QDialog& d) {
+            square = LabelText(d, "Label10");
+            d.close();
+        });
+        form.ShowGameOver(record);
+        QCOMPARE(square, QStringLiteral("57"));
+    }
+
+    void goalShowsTheTimesAndTheStaminaLeft_data() {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<double>("end");
+        QTest::addColumn<QStringList>("expected");
+        const double tenAm = 10 * 3600 * Second;
+        QTest::newRow("200 seconds") << tenAm << tenAm + 200 * Second
+                                     << QStringList({"10:00:00", "10:03:20", "0:03:20", "7"});
+        const double late = (23 * 3600 + 58 * 60 + 30) * Second;
+        QTest::newRow("across midnight")
+            << late << (60 + 50) * Second << QStringList({"23:58:30", "0:01:50", "0:03:20", "7"});
+    }
+    void goalShowsTheTimesAndTheStaminaLeft() {
+        QFETCH(double, start);
+        QFETCH(double, end);
+        QFETCH(QStringList, expected);
+        session_.StartTime = start;
+        session_.EndTime = end;
+        session_.ElapsedTime = end - start;
+        TMessageForm form(session_);
+        IDDataStruct record;
+        record.Stamina = 7;
+        QStringList shown;
+        ModalAnswer answer([&](QDialog& d) {
+            for (const char* name : {"Label2", "Label4", "Label6", "Label8"}) {
+                shown << LabelText(d, name);
+            }
+            d.close();
+        });
+        form.ShowGoalResult(record);
+        QCOMPARE(shown, expected);
+        QCOMPARE(session_.ElapsedTime, end - start); // shown positive, not rewritten
+    }
+
+    void confirmQuitAnswers_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("Yes") << "BitBtn2" << mrYes;
+        QTest::newRow("No") << "BitBtn3" << mrNo;
+        QTest::newRow("close box") << "close" << mrCancel;
+        QTest::newRow("Enter") << "Enter" << mrYes;
+        QTest::newRow("Esc") << "Esc" << mrNo;
+    }
+    void confirmQuitAnswers() {
+        QFETCH(QString, how);
+        QFETCH(int, expected);
+        TMessageForm form(session_);
+        ModalAnswer answer([&](QDialog& d) {
+            if (how == "close") {
+                d.close();
+            } else if (how == "Enter" || how == "Esc") {
+                QTest::keyClick(d.focusWidget(), how == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(d.findChild<QPushButton*>(how), Qt::LeftButton);
+            }
+        });
+        QCOMPARE(form.ConfirmQuit(), expected);
+        QVERIFY(!answer.LeftOpen());
+    }
+
+    void escDoesNothingWhereThereIsNoCancelButton() {
+        TMessageForm form(session_);
+        bool stillOpen = false;
+        ModalAnswer answer([&](QDialog& d) {
+            QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
+            stillOpen = d.isVisible();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+        });
+        QCOMPARE(form.ShowFarewell(), mrOk);
+        QVERIFY(stillOpen);
+    }
+
+    // A walk can end in game over while the quit confirmation is open.
+    void aShowingWhileAnotherIsOpenGetsAWindowOfItsOwn() {
+        TMessageForm form(session_);
+        IDDataStruct record;
+        record.StartPosition = 42;
+        QString nestedSquare;
+        QStringList outerAfterwards;
+        ModalAnswer outer([&](QDialog& d) {
+            ModalAnswer inner(
+                [&](QDialog& nested) {
+                    nestedSquare = LabelText(nested, "Label10");
+                    nested.close();
+                },
+                &d);
+            form.ShowGameOver(record);
+            outerAfterwards = VisibleParts(d, VariantParts);
+            QTest::mouseClick(Part<QPushButton>(d, "BitBtn3"), Qt::LeftButton);
+        });
+        QCOMPARE(form.ConfirmQuit(), mrNo);
+        QCOMPARE(nestedSquare, QStringLiteral("42"));
+        QCOMPARE(outerAfterwards, QStringList({"Panel3", "BitBtn2", "BitBtn3"}));
+    }
+};
+
+QTEST_MAIN(TMessageFormTest)
+#include "dialogs_message_test.moc"

@@ -1,0 +1,132 @@
+#include "Fonts.h"
+#include "TNameInputForm.h"
+#include "dialogs_modal_answer.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+const QString Phrase = QStringLiteral("あおいそらのしたでうたうこねこのゆめをみた");
+
+QLineEdit* Edit1(const QDialog& d) {
+    return Part<QLineEdit>(d, "Edit1");
+}
+
+} // namespace
+
+class TNameInputFormTest : public QObject {
+    Q_OBJECT
+    int reveals_ = 0;
+    IDDataStruct record_;
+
+    TNameInputForm* MakeForm() {
+        return new TNameInputForm([this] { ++reveals_; });
+    }
+
+private slots:
+    void initTestCase() { RegisterFontSubstitutes(); }
+    void init() {
+        reveals_ = 0;
+        FillDefaultRecord(record_, nullptr);
+    }
+
+    void showsTheCurrentName() {
+        std::unique_ptr<TNameInputForm> form(MakeForm());
+        QStringList shown;
+        for (const char* name : {"zad", "<b>x</b>"}) {
+            record_.PlayerName = name;
+            ModalAnswer answer([&](QDialog& d) {
+                shown << Edit1(d)->text();
+                d.close();
+            });
+            form->ShowNameInput(record_);
+        }
+        QCOMPARE(shown, QStringList({"zad", "<b>x</b>"}));
+    }
+
+    void okStoresTheTextAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a name") << "ぽてりん"
+                                << "ぽてりん";
+        QTest::newRow("empty") << ""
+                               << "名無しの権兵衛";
+        QTest::newRow("spaces only") << "   "
+                                     << "   ";
+        QTest::newRow("spaces kept around") << " zad "
+                                            << " zad ";
+        QTest::newRow("markup") << "<b>x</b>"
+                                << "<b>x</b>";
+        QTest::newRow("phrase with an extra character") << Phrase + "よ" << Phrase + "よ";
+        QTest::newRow("phrase with a space") << Phrase + " " << Phrase + " ";
+        const QString katakana = QStringLiteral("アオイソラノシタデウタウコネコノユメヲミタ");
+        QTest::newRow("phrase in katakana") << katakana << katakana;
+        const QString halfWidth = QStringLiteral("ｱｵｲｿﾗﾉｼﾀﾃﾞｳﾀｳｺﾈｺﾉﾕﾒｦﾐﾀ");
+        QTest::newRow("phrase in half-width form") << halfWidth << halfWidth;
+        const QString controls = QStringLiteral("a\tb") + QChar(0x01) + QChar(0x7F) + "c";
+        QTest::newRow("control characters") << controls << controls;
+        const QString outside = QStringLiteral("😀 ñ 한국 €");
+        QTest::newRow("characters outside code page 932") << outside << outside;
+        const QString huge(100000, QChar(0x3042));
+        QTest::newRow("100,000 characters") << huge << huge;
+    }
+    void okStoresTheTextAsTyped() {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        std::unique_ptr<TNameInputForm> form(MakeForm());
+        ModalAnswer answer([&](QDialog& d) {
+            Edit1(d)->setText(typed);
+            QTest::mouseClick(Part<QPushButton>(d, "BitBtn1"), Qt::LeftButton);
+        });
+        form->ShowNameInput(record_);
+        QCOMPARE(QString::fromStdString(record_.PlayerName), expected);
+        QCOMPARE(reveals_, 0);
+    }
+
+    void thePhraseRevealsTheDebugItemAndKeepsTheName() {
+        std::unique_ptr<TNameInputForm> form(MakeForm());
+        record_.PlayerName = "みけ";
+        for (int time = 0; time < 2; ++time) {
+            ModalAnswer answer([&](QDialog& d) {
+                Edit1(d)->setText(Phrase);
+                QTest::keyClick(Edit1(d), Qt::Key_Return);
+            });
+            form->ShowNameInput(record_);
+        }
+        QCOMPARE(reveals_, 2);
+        QCOMPARE(record_.PlayerName, std::string("みけ"));
+    }
+
+    void leavingWithoutOkChangesNothing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "Cancel";
+        QTest::newRow("Esc") << "Esc";
+        QTest::newRow("close box") << "close";
+    }
+    void leavingWithoutOkChangesNothing() {
+        QFETCH(QString, how);
+        std::unique_ptr<TNameInputForm> form(MakeForm());
+        for (const QString& typed : {Phrase, QStringLiteral("たま")}) {
+            ModalAnswer answer([&](QDialog& d) {
+                Edit1(d)->setText(typed);
+                if (how == "Cancel") {
+                    QTest::mouseClick(Part<QPushButton>(d, "BitBtn2"), Qt::LeftButton);
+                } else if (how == "Esc") {
+                    QTest::keyClick(Edit1(d), Qt::Key_Escape);
+                } else {
+                    d.close();
+                }
+            });
+            form->ShowNameInput(record_);
+            QVERIFY(!answer.LeftOpen());
+        }
+        QCOMPARE(reveals_, 0);
+        QCOMPARE(record_.PlayerName, std::string("zad"));
+    }
+};
+
+QTEST_MAIN(TNameInputFormTest)
+#include "dialogs_name_test.moc"

@@ -1,0 +1,183 @@
+#include "Fonts.h"
+#include "ModalResult.h"
+#include "Placement.h"
+#include "ScreenMetrics.h"
+#include "TDebugForm.h"
+#include "TForm3.h"
+#include "TMessageForm.h"
+#include "TNameInputForm.h"
+#include "dialogs_modal_answer.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+QString Notes(const QDialog& d) {
+    return Part<QPlainTextEdit>(d, "Memo1")->toPlainText();
+}
+
+} // namespace
+
+class TForm3Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { RegisterFontSubstitutes(); }
+    void init() {
+        SetFullScreenSizeOverride(QSize(1024, 768));
+        SetCursorPosOverride(QPoint(512, 384));
+    }
+
+    void eachShowingShowsOnePanelNearTheCursor() {
+        TForm3 form;
+        QList<QStringList> visible;
+        QList<QPoint> places;
+        QSize outer;
+        const auto look = [&](QDialog& d) {
+            visible << VisibleParts(d, {"Panel1", "Panel2", "BitBtn1"});
+            places << d.pos();
+            outer = OuterSizeOf(d);
+            QTest::mouseClick(Part<QPushButton>(d, "BitBtn1"), Qt::LeftButton);
+        };
+        {
+            ModalAnswer answer(look);
+            form.ShowNotes();
+        }
+        SetCursorPosOverride(QPoint(1023, 767));
+        {
+            ModalAnswer answer(look);
+            form.ShowVersion();
+        }
+        SetCursorPosOverride(QPoint(0, 0));
+        {
+            ModalAnswer answer(look);
+            form.ShowNotes();
+        }
+        QCOMPARE(visible,
+                 (QList<QStringList>{
+                     {"Panel1", "BitBtn1"}, {"Panel2", "BitBtn1"}, {"Panel1", "BitBtn1"}}));
+        QCOMPARE(outer, QSize(337, 288));
+        QCOMPARE(places, (QList<QPoint>{{435, 304}, {1024 - 337, 768 - 288}, {0, 0}}));
+    }
+
+    void textTypedIntoTheNotesStays() {
+        TForm3 form;
+        QString second;
+        {
+            ModalAnswer answer([&](QDialog& d) {
+                auto* memo = Part<QPlainTextEdit>(d, "Memo1");
+                memo->moveCursor(QTextCursor::End);
+                QTest::keyClicks(memo, "memo");
+                d.close();
+            });
+            form.ShowNotes();
+        }
+        {
+            ModalAnswer answer([&](QDialog& d) { d.close(); });
+            form.ShowVersion();
+        }
+        ModalAnswer answer([&](QDialog& d) {
+            second = Notes(d);
+            d.close();
+        });
+        form.ShowNotes();
+        QVERIFY(second.endsWith("memo"));
+    }
+
+    void notesAreAHeadingAndSixClausesThatFitTheMemo() {
+        TForm3 form;
+        QStringList lines;
+        QList<int> wrappedLines;
+        ModalAnswer answer([&](QDialog& d) {
+            lines = Notes(d).split('\n');
+            auto* memo = Part<QPlainTextEdit>(d, "Memo1");
+            for (QTextBlock block = memo->document()->begin(); block.isValid();
+                 block = block.next()) {
+                if (block.layout()->lineCount() > 1) {
+                    wrappedLines << block.blockNumber() + 1;
+                }
+            }
+            d.close();
+        });
+        form.ShowNotes();
+        QCOMPARE(lines.size(), 13);
+        QCOMPARE(lines[0], QStringLiteral("【注意事項】"));
+        QStringList starts;
+        for (const QString& line : lines.mid(1)) {
+            QVERIFY2(line.size() <= 27, qPrintable(line));
+            if (!line.startsWith(QChar(0x3000))) {
+                starts << line.left(2);
+            }
+        }
+        QCOMPARE(starts, QStringList({"１．", "２．", "３．", "４．", "５．", "６．"}));
+        QCOMPARE(wrappedLines, QList<int>());
+    }
+
+    void versionPanelNamesTheGameAndNeutralAddresses() {
+        TForm3 form;
+        QStringList texts;
+        QSize face;
+        ModalAnswer answer([&](QDialog& d) {
+            for (const char* name : {"Label1", "Label2", "Label4", "Label5", "Label6", "Label7"}) {
+                texts << Part<QLabel>(d, name)->text();
+            }
+            face = Part<QLabel>(d, "Image1")->pixmap().size();
+            d.close();
+        });
+        form.ShowVersion();
+        QCOMPARE(texts.mid(0, 2), QStringList({"ぽてりん　一本道", "Ｖｅｒｓｉｏｎ　1.01"}));
+        QVERIFY(
+            QRegularExpression("^E-Mail : [a-z0-9.]+@example\\.org$").match(texts[2]).hasMatch());
+        QCOMPARE(texts[3], QStringLiteral("ホームページアドレス"));
+        QVERIFY(
+            QRegularExpression("^https?://([a-z]+\\.)?example\\.org/").match(texts[4]).hasMatch());
+        QVERIFY(texts[5].startsWith(QStringLiteral("ファイル名　")) && texts[5].size() > 6);
+        QCOMPARE(face, QSize(64, 64));
+    }
+
+    void okAndTheCloseBoxCloseButEscDoesNot() {
+        TForm3 form;
+        bool openAfterEsc = false;
+        {
+            ModalAnswer answer([&](QDialog& d) {
+                QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
+                openAfterEsc = d.isVisible();
+                d.close();
+            });
+            form.ShowVersion();
+            QVERIFY(!answer.LeftOpen());
+        }
+        QVERIFY(openAfterEsc);
+        ModalAnswer answer([&](QDialog& d) { Part<QPushButton>(d, "BitBtn1")->click(); });
+        form.ShowVersion();
+        QCOMPARE(form.result(), mrOk);
+    }
+
+    // Names and other texts must never be read as markup.
+    void everyFormHasItsCaptionAndShowsLabelsLiterally() {
+        SessionValues session;
+        TMessageForm message(session);
+        TDebugForm debug(session);
+        TNameInputForm name([] {});
+        TForm3 notes;
+        const QList<QPair<QDialog*, QString>> forms{{&message, "MessageForm"},
+                                                    {&debug, "DebugForm"},
+                                                    {&name, "NameInputForm"},
+                                                    {&notes, "Form3"}};
+        for (const auto& [form, caption] : forms) {
+            QCOMPARE(form->windowTitle(), caption);
+            for (const QLabel* label : form->findChildren<QLabel*>()) {
+                QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TForm3Test)
+#include "dialogs_notes_test.moc"
