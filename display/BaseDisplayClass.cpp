@@ -185,13 +185,18 @@ void BaseDisplayClass::SetMainDisplay(const IDDataStruct& record) {
     DrawHeroine(StandingImage, CharX_, CharY_);
 }
 
+// The controls go with the main window; after that the view draws on unseen.
 void BaseDisplayClass::ShowDisplay(int left, int top) {
-    DisplayPanel_->move(left, top);
-    DisplayPanel_->show();
+    if (DisplayPanel_) {
+        DisplayPanel_->move(left, top);
+        DisplayPanel_->show();
+    }
 }
 
 void BaseDisplayClass::HideDisplay() {
-    DisplayPanel_->hide();
+    if (DisplayPanel_) {
+        DisplayPanel_->hide();
+    }
 }
 
 void BaseDisplayClass::ShowPose(std::int32_t image) {
@@ -224,7 +229,9 @@ void BaseDisplayClass::ShiftField(Direction direction) {
 }
 
 void BaseDisplayClass::PaintView() {
-    ViewBox_->update();
+    if (ViewBox_) {
+        ViewBox_->update();
+    }
 }
 
 void BaseDisplayClass::DrawHeroine(std::int32_t image, int x, int y) {

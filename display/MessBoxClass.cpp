@@ -28,23 +28,34 @@ MessBoxClass::~MessBoxClass() {
     delete memo_.data();
 }
 
+// The box goes with the main window; after that there is nothing to show or write.
 void MessBoxClass::ShowMessBox(int left, int top) {
+    if (!memo_) {
+        return;
+    }
     memo_->move(left, top);
     memo_->show();
 }
 
 void MessBoxClass::HideMessBox() {
-    memo_->hide();
+    if (memo_) {
+        memo_->hide();
+    }
 }
 
 void MessBoxClass::ClearMessBox() {
-    memo_->clear();
+    if (memo_) {
+        memo_->clear();
+    }
 }
 
 void MessBoxClass::ClearLines() {
-    memo_->clear();
+    ClearMessBox();
 }
 
 void MessBoxClass::AddLine(const std::string& line) {
+    if (!memo_) {
+        return;
+    }
     memo_->appendPlainText(QString::fromStdString(line));
 }
