@@ -14,8 +14,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
