@@ -1,0 +1,324 @@
+#include "BaseDisplayClass.h"
+
+#include "BevelPanel.h"
+#include "GameMessages.h"
+#include "ImageList.h"
+#include "MessageBox.h"
+
+#include <QPaintEvent>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// The field carries this many whole cells beyond the view on every side, so a
+// walk of one square never runs out of drawn cells.
+constexpr int SpareCells = 2;
+
+// The heroine stands with her feet this far down into her square.
+constexpr int FeetFromTop = (SquareHeight / 3) * 2;
+
+// Larger pictures than this do not fit any view; the limit keeps the geometry's
+// arithmetic far from overflowing whatever the record says.
+constexpr std::int32_t MaxHeroineSize = 4096;
+
+// The heroine's image when she stands at rest.
+constexpr std::int32_t StandingImage = 1;
+
+constexpr QRgb White = qRgb(0xFF, 0xFF, 0xFF);
+constexpr QRgb BackgroundColour = qRgb(0xFF, 0xEE, 0xEE);
+constexpr QRgb BlockOuterColour = qRgb(0x00, 0x99, 0x99);
+constexpr QRgb BlockInnerColour = qRgb(0x2F, 0xFF, 0xFF);
+
+// An event cell is framed by its outer colour this thick on every side.
+constexpr int EventFrame = 2;
+// A block cell's outline on the block's border.
+constexpr int BlockOutline = 1;
+
+struct EventColours {
+    QRgb outer;
+    QRgb inner;
+};
+
+bool EventColoursOf(SquareKind kind, EventColours& colours) {
+    switch (kind) {
+    case SquareKind::Remark:
+        colours = {qRgb(0xA7, 0xAA, 0x00), qRgb(0xFF, 0xFF, 0x2F)};
+        return true;
+    case SquareKind::Lucky:
+        colours = {qRgb(0xFB, 0x68, 0x00), qRgb(0xFF, 0x98, 0x6A)};
+        return true;
+    case SquareKind::StaminaUp:
+        colours = {qRgb(0xA0, 0x00, 0x00), qRgb(0xFF, 0x40, 0x40)};
+        return true;
+    case SquareKind::Forward:
+        colours = {qRgb(0x00, 0x00, 0xC9), qRgb(0x7A, 0x7F, 0xFF)};
+        return true;
+    case SquareKind::Back:
+        colours = {qRgb(0x00, 0xBB, 0x00), qRgb(0x1C, 0xFF, 0x1C)};
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Square and row numbers come from the record; adding to them must not overflow.
+std::int32_t AddClamped(std::int32_t value, std::int32_t delta) {
+    const std::int64_t sum = std::int64_t{value} + delta;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// The place of a cell in its block, numbered like a telephone keypad (1 top
+// left .. 9 bottom right), names the block's outer edges that the cell lies on.
+// Any other code outlines nothing.
+QRect InsideOutline(const QRect& cell, std::int32_t edgeCode) {
+    if (edgeCode < 1 || edgeCode > 9) {
+        return cell;
+    }
+    const int column = (edgeCode - 1) % 3;
+    const int row = (edgeCode - 1) / 3;
+    return cell.adjusted(column == 0 ? BlockOutline : 0, row == 0 ? BlockOutline : 0,
+                         column == 2 ? -BlockOutline : 0, row == 2 ? -BlockOutline : 0);
+}
+
+QImage AllocateBitmap(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(White);
+    return image;
+}
+
+} // namespace
+
+CourseViewBox::CourseViewBox(const QImage& frame, QWidget* parent)
+    : QWidget(parent), frame_(frame) {
+    // The frame covers the whole box; nothing underneath needs erasing.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CourseViewBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, frame_);
+}
+
+BaseDisplayClass::BaseDisplayClass(QWidget* mainWindow, const CourseTable& course, int viewWidth,
+                                   int viewHeight)
+    : DisplayState_(DisplayIdle), ViewWidth_(std::max(viewWidth, 1)),
+      ViewHeight_(std::max(viewHeight, 1)), FieldWidth_(ViewWidth_ + 1),
+      FieldHeight_(ViewHeight_ + 1), course_(course) {
+    // InitDisplay gives the field its working size; allocating that size now
+    // means nothing is allocated while the game runs.
+    const int fieldWidth = 2 * SpareCells * SquareWidth + ViewWidth_;
+    const int fieldHeight = 2 * SpareCells * SquareHeight + ViewHeight_;
+    FieldBitmap_ =
+        AllocateBitmap(std::max(fieldWidth, FieldWidth_), std::max(fieldHeight, FieldHeight_));
+    BackBuffer_ = AllocateBitmap(ViewWidth_, ViewHeight_);
+    fieldPixels_ = FieldBitmap_.bits();
+    fieldStride_ = FieldBitmap_.bytesPerLine();
+    fieldPainter_.begin(&FieldBitmap_);
+    fieldPainter_.setCompositionMode(QPainter::CompositionMode_Source);
+    backPainter_.begin(&BackBuffer_);
+    backPainter_.setCompositionMode(QPainter::CompositionMode_Source);
+
+    DisplayPanel_ = new BevelPanel(mainWindow);
+    DisplayPanel_->SetBevelOuter(BevelPanel::Bevel::Lowered);
+    DisplayPanel_->SetBevelWidth(2);
+    DisplayPanel_->resize(ViewWidth_ + 4, ViewHeight_ + 4);
+    DisplayPanel_->hide();
+
+    ViewBox_ = new CourseViewBox(BackBuffer_, DisplayPanel_);
+    ViewBox_->setGeometry(2, 2, ViewWidth_, ViewHeight_);
+    ViewBox_->show();
+}
+
+BaseDisplayClass::~BaseDisplayClass() {
+    // The paint box shows our back buffer, so it must not outlive us. If the main
+    // window went first it has already taken the panel with it.
+    delete DisplayPanel_.data();
+}
+
+void BaseDisplayClass::InitDisplay() {
+    InitDone_ = true;
+    FieldWidth_ = 2 * SpareCells * SquareWidth + ViewWidth_;
+    FieldHeight_ = 2 * SpareCells * SquareHeight + ViewHeight_;
+
+    ViewRect_ = QRect(0, 0, ViewWidth_, ViewHeight_);
+    SourceRect_ =
+        QRect(SpareCells * SquareWidth, SpareCells * SquareHeight, ViewWidth_, ViewHeight_);
+    // Where the heroine's square lies in the field.
+    const int anchorX = SpareCells * SquareWidth + MarginX;
+    const int anchorY = SpareCells * SquareHeight + MarginY;
+    ColsBefore_ = anchorX / SquareWidth;
+    RowsBefore_ = anchorY / SquareHeight;
+    GridLeft_ = anchorX - SquareWidth * ColsBefore_;
+    GridTop_ = anchorY - SquareHeight * RowsBefore_;
+    FieldCols_ = (FieldWidth_ - GridLeft_) / SquareWidth;
+    FieldRows_ = (FieldHeight_ - GridTop_) / SquareHeight;
+
+    fieldPainter_.fillRect(FieldBitmap_.rect(), QColor(White));
+    backPainter_.fillRect(BackBuffer_.rect(), QColor(White));
+}
+
+void BaseDisplayClass::SetMainDisplay(const IDDataStruct& record) {
+    DisplayState_ = DisplayIdle;
+    if (!InitDone_) {
+        ShowMessageBox(
+            QStringLiteral("not Execute InitDisplay from BaseDisplayClass::SetMainDisplay"));
+        return;
+    }
+    SetDone_ = true;
+    Data_ = record;
+    FirstCol_ = AddClamped(Data_.StartPosition, -ColsBefore_);
+    FirstRow_ = AddClamped(Data_.StartRow, -RowsBefore_);
+    CharX_ = (SquareWidth - HeroineWidth()) / 2 + MarginX;
+    CharY_ = FeetFromTop + MarginY - HeroineHeight();
+
+    // The last column and row are cut off by the bitmap's edge.
+    for (int j = 0, y = GridTop_; y < FieldHeight_; ++j, y += SquareHeight) {
+        for (int i = 0, x = GridLeft_; x < FieldWidth_; ++i, x += SquareWidth) {
+            DrawCell(x, y, AddClamped(FirstCol_, i), AddClamped(FirstRow_, j));
+        }
+    }
+    CopyToBackBuffer(SourceRect_);
+    DrawHeroine(StandingImage, CharX_, CharY_);
+}
+
+// The controls go with the main window; after that the view draws on unseen.
+void BaseDisplayClass::ShowDisplay(int left, int top) {
+    if (DisplayPanel_) {
+        DisplayPanel_->move(left, top);
+        DisplayPanel_->show();
+    }
+}
+
+void BaseDisplayClass::HideDisplay() {
+    if (DisplayPanel_) {
+        DisplayPanel_->hide();
+    }
+}
+
+void BaseDisplayClass::ShowPose(std::int32_t image) {
+    CopyToBackBuffer(SourceRect_);
+    DrawHeroine(image, CharX_, CharY_);
+    PaintView();
+}
+
+void BaseDisplayClass::DrawScrolled(Direction direction, int offset) {
+    // The spare cells reach this far; a window beyond them would show undrawn pixels.
+    const int maxLeft = std::max(FieldWidth_ - ViewWidth_, 0);
+    const std::int64_t left = std::int64_t{SourceRect_.left()} +
+                              (direction == Direction::Forward ? offset : -std::int64_t{offset});
+    CopyToBackBuffer(SourceRect_.translated(
+        static_cast<int>(std::clamp<std::int64_t>(left, 0, maxLeft)) - SourceRect_.left(), 0));
+}
+
+void BaseDisplayClass::ShiftField(Direction direction) {
+    if (direction == Direction::Forward) {
+        ShiftFieldPixels(-SquareWidth);
+        FirstCol_ = AddClamped(FirstCol_, 1);
+        DrawColumn(GridLeft_ + (FieldCols_ - 1) * SquareWidth,
+                   AddClamped(FirstCol_, FieldCols_ - 1));
+    } else {
+        ShiftFieldPixels(SquareWidth);
+        FirstCol_ = AddClamped(FirstCol_, -1);
+        DrawColumn(GridLeft_, FirstCol_);
+    }
+    CopyToBackBuffer(SourceRect_);
+}
+
+void BaseDisplayClass::PaintView() {
+    if (ViewBox_) {
+        ViewBox_->update();
+    }
+}
+
+void BaseDisplayClass::DrawHeroine(std::int32_t image, int x, int y) {
+    if (Data_.CharImages != nullptr) {
+        Data_.CharImages->Draw(backPainter_, x, y, image);
+    }
+}
+
+void BaseDisplayClass::CopyToBackBuffer(const QRect& source) {
+    backPainter_.drawImage(ViewRect_.topLeft(), FieldBitmap_, source);
+}
+
+std::int32_t BaseDisplayClass::HeroineWidth() const {
+    return std::clamp(Data_.CharWidth, 0, MaxHeroineSize);
+}
+
+std::int32_t BaseDisplayClass::HeroineHeight() const {
+    return std::clamp(Data_.CharHeight, 0, MaxHeroineSize);
+}
+
+void BaseDisplayClass::DrawCell(int x, int y, std::int32_t square, std::int32_t row) {
+    // Cells outside the table are background and never looked up.
+    if (!CourseTable::Contains(square, row)) {
+        DrawBackgroundCell(x, y);
+        return;
+    }
+    const MapDataStruct& entry = course_.At(square, row);
+    switch (entry.kind) {
+    case SquareKind::Start:
+    case SquareKind::Goal:
+        DrawBlockCell(x, y, entry.param);
+        break;
+    case SquareKind::Remark:
+    case SquareKind::Lucky:
+    case SquareKind::StaminaUp:
+    case SquareKind::Forward:
+    case SquareKind::Back:
+        DrawEventCell(x, y, entry.kind);
+        break;
+    default:
+        DrawBackgroundCell(x, y);
+        break;
+    }
+}
+
+// A QRect fill covers its left and top edges and stops short of the right and
+// bottom ones, like the platform's rectangle fill.
+void BaseDisplayClass::DrawBackgroundCell(int x, int y) {
+    fieldPainter_.fillRect(QRect(x, y, SquareWidth, SquareHeight), QColor(BackgroundColour));
+}
+
+void BaseDisplayClass::DrawBlockCell(int x, int y, std::int32_t edgeCode) {
+    const QRect cell(x, y, SquareWidth, SquareHeight);
+    fieldPainter_.fillRect(cell, QColor(BlockOuterColour));
+    fieldPainter_.fillRect(InsideOutline(cell, edgeCode), QColor(BlockInnerColour));
+}
+
+void BaseDisplayClass::DrawEventCell(int x, int y, SquareKind kind) {
+    EventColours colours{};
+    if (!EventColoursOf(kind, colours)) {
+        DrawBackgroundCell(x, y);
+        return;
+    }
+    const QRect cell(x, y, SquareWidth, SquareHeight);
+    fieldPainter_.fillRect(cell, QColor(colours.outer));
+    fieldPainter_.fillRect(cell.adjusted(EventFrame, EventFrame, -EventFrame, -EventFrame),
+                           QColor(colours.inner));
+}
+
+void BaseDisplayClass::DrawColumn(int x, std::int32_t square) {
+    for (int j = 0, y = GridTop_; y < FieldHeight_; ++j, y += SquareHeight) {
+        DrawCell(x, y, square, AddClamped(FirstRow_, j));
+    }
+}
+
+void BaseDisplayClass::ShiftFieldPixels(int dx) {
+    const int width = FieldWidth_ - std::abs(dx);
+    if (width <= 0) {
+        return;
+    }
+    // Source and destination overlap within each row; memmove copies as if from
+    // the unchanged row.
+    const int from = dx < 0 ? -dx : 0;
+    const int to = dx < 0 ? 0 : dx;
+    const std::size_t bytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+    for (int y = 0; y < FieldHeight_; ++y) {
+        uchar* line = fieldPixels_ + y * fieldStride_;
+        std::memmove(line + to * sizeof(QRgb), line + from * sizeof(QRgb), bytes);
+    }
+}

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "BevelPanel.h"
+#include "CourseTable.h"
+#include "IDDataStruct.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <cstdint>
+
+// Towards higher square numbers, or back towards the start.
+enum class Direction { Forward, Backward };
+
+// The paint box of the course view. It only ever shows its owner's back
+// buffer, in one piece, so a repaint at any moment shows the last composed frame.
+class CourseViewBox : public QWidget {
+public:
+    CourseViewBox(const QImage& frame, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QImage& frame_;
+};
+
+// The course around the heroine, composed off-screen. FieldBitmap holds the
+// cells of the squares around her with two spare cells on every side, so a walk
+// scrolls by copying windows out of it and only draws one new column of cells
+// per square. BackBuffer holds one complete frame; the paint box shows only it.
+//
+// Both bitmaps are allocated once, at their final size, and keep a painter open
+// for their whole life: composing a frame allocates nothing. BackBuffer() and
+// FieldBitmap() are the live pictures; take copy() to keep a snapshot.
+class BaseDisplayClass {
+public:
+    BaseDisplayClass(QWidget* mainWindow, const CourseTable& course, int viewWidth, int viewHeight);
+    virtual ~BaseDisplayClass();
+    BaseDisplayClass(const BaseDisplayClass&) = delete;
+    BaseDisplayClass& operator=(const BaseDisplayClass&) = delete;
+
+    // Computes the geometry and clears both bitmaps to white.
+    void InitDisplay();
+    // Keeps a copy of the record and composes the rest picture of its square
+    // into BackBuffer. Does not repaint: the picture reaches the screen with the
+    // next frame, pose or repaint.
+    void SetMainDisplay(const IDDataStruct& record);
+    void ShowDisplay(int left, int top);
+    void HideDisplay();
+    // The rest picture with heroine image `image`, on screen.
+    void ShowPose(std::int32_t image);
+    // The view window displaced by `offset` pixels in `direction`, into BackBuffer.
+    void DrawScrolled(Direction direction, int offset);
+    // Moves the field by one square, draws the one new column of cells and
+    // composes the rest picture (without the heroine) into BackBuffer.
+    void ShiftField(Direction direction);
+    // Asks the paint box to show BackBuffer; Qt paints it in the next paint event.
+    void PaintView();
+
+    std::int32_t DisplayState() const { return DisplayState_; }
+    bool SetDone() const { return SetDone_; }
+    bool InitDone() const { return InitDone_; }
+    std::int32_t CharX() const { return CharX_; }
+    std::int32_t CharY() const { return CharY_; }
+    std::int32_t FieldWidth() const { return FieldWidth_; }
+    std::int32_t FieldHeight() const { return FieldHeight_; }
+    std::int32_t GridLeft() const { return GridLeft_; }
+    std::int32_t GridTop() const { return GridTop_; }
+    std::int32_t FieldCols() const { return FieldCols_; }
+    std::int32_t FirstCol() const { return FirstCol_; }
+    std::int32_t FirstRow() const { return FirstRow_; }
+    QRect SourceRect() const { return SourceRect_; }
+    const QImage& BackBuffer() const { return BackBuffer_; }
+    // Allocated at the field's full size; only FieldWidth x FieldHeight of it is in use.
+    const QImage& FieldBitmap() const { return FieldBitmap_; }
+    BevelPanel* DisplayPanel() const { return DisplayPanel_; }
+    QWidget* ViewBox() const { return ViewBox_; }
+
+protected:
+    // Heroine image `image` of the record's list at (x, y) on BackBuffer; a
+    // missing list or an image outside it draws nothing.
+    void DrawHeroine(std::int32_t image, int x, int y);
+    // The window `source` of FieldBitmap onto all of BackBuffer.
+    void CopyToBackBuffer(const QRect& source);
+
+    // The heroine's size from the record, kept within what the geometry can hold.
+    std::int32_t HeroineWidth() const;
+    std::int32_t HeroineHeight() const;
+
+    QPointer<BevelPanel> DisplayPanel_;
+    bool SetDone_ = false;
+    bool InitDone_ = false;
+    QImage BackBuffer_;
+    QPointer<CourseViewBox> ViewBox_;
+    QRect ViewRect_;
+    QRect SourceRect_;
+    QImage FieldBitmap_;
+    IDDataStruct Data_;
+    std::int32_t DisplayState_;
+    std::int32_t CharX_ = 0;
+    std::int32_t CharY_ = 0;
+    std::int32_t ViewWidth_;
+    std::int32_t ViewHeight_;
+    std::int32_t FieldWidth_;
+    std::int32_t FieldHeight_;
+    std::int32_t GridLeft_ = 0;
+    std::int32_t GridTop_ = 0;
+    std::int32_t ColsBefore_ = 0;
+    std::int32_t RowsBefore_ = 0;
+    std::int32_t FieldCols_ = 0;
+    std::int32_t FieldRows_ = 0;
+    std::int32_t FirstCol_ = 0;
+    std::int32_t FirstRow_ = 0;
+
+private:
+    void DrawCell(int x, int y, std::int32_t square, std::int32_t row);
+    void DrawBackgroundCell(int x, int y);
+    void DrawBlockCell(int x, int y, std::int32_t edgeCode);
+    void DrawEventCell(int x, int y, SquareKind kind);
+    // The cells of one grid column at x, for `square` in every grid row.
+    void DrawColumn(int x, std::int32_t square);
+    // Moves every row of FieldBitmap by dx pixels within itself.
+    void ShiftFieldPixels(int dx);
+
+    const CourseTable& course_;
+    uchar* fieldPixels_ = nullptr; // FieldBitmap's memory, taken once so it never detaches
+    qsizetype fieldStride_ = 0;
+    // Declared last: they end before the bitmaps they paint on are released.
+    QPainter fieldPainter_;
+    QPainter backPainter_;
+};
