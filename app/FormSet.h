@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include "TForm1.h"
+
+#include <memory>
 
 class TDebugForm;
 class TNameInputForm;

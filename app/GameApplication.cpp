@@ -37,7 +37,7 @@ void GameApplication::WatchTerminationSignals() {
     connect(notifier, &QSocketNotifier::activated, this, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
-        QApplication::quit();
+        QCoreApplication::exit(0); // no farewell: the session is going away
     });
     std::signal(SIGTERM, OnTerminationSignal);
     std::signal(SIGINT, OnTerminationSignal);

@@ -1,11 +1,5 @@
 #include "TForm1.h"
 
-#include <QCloseEvent>
-#include <QLabel>
-#include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
-
 #include "Artwork.h"
 #include "Fonts.h"
 #include "GameMessages.h"
@@ -19,6 +13,12 @@
 #include "TMessageForm.h"
 #include "TNameInputForm.h"
 #include "ui_TForm1.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 
@@ -42,11 +42,13 @@ const QPoint MessBoxPlace(0, 242);
 } // namespace
 
 void ResultDialogsRelay::ShowGameOver(IDDataStruct record) {
-    if (target_) target_->ShowGameOver(std::move(record));
+    if (target_)
+        target_->ShowGameOver(std::move(record));
 }
 
 void ResultDialogsRelay::ShowGoalResult(IDDataStruct record) {
-    if (target_) target_->ShowGoalResult(std::move(record));
+    if (target_)
+        target_->ShowGoalResult(std::move(record));
 }
 
 TForm1::TForm1(QWidget* parent)
@@ -83,8 +85,8 @@ TForm1::TForm1(QWidget* parent)
     // wired to the views once they exist.
     status_ = std::make_unique<StatusPanelWidget>(ui->ClientArea);
     slot_ = std::make_unique<SlotClass>(ui->ClientArea, poster_, imageList1_, imageList2_);
-    display_ = std::make_unique<MainDisplayClass>(ui->ClientArea, poster_, course_, ViewWidth,
-                                                  ViewHeight);
+    display_ =
+        std::make_unique<MainDisplayClass>(ui->ClientArea, poster_, course_, ViewWidth, ViewHeight);
     messBox_ = std::make_unique<MessBoxClass>(ui->ClientArea, MessBoxWidth, MessBoxHeight);
     controller_ = std::make_unique<CharStatusClass>(ControllerPorts{
         poster_, *slot_, *display_, *messBox_, *status_, results_, clock_, session_, course_});
@@ -126,11 +128,17 @@ QAction* TForm1::MenuItem(const char* name) const {
     return findChild<QAction*>(QString::fromLatin1(name));
 }
 
-QMenu* TForm1::Menu(const char* name) const { return findChild<QMenu*>(QString::fromLatin1(name)); }
+QMenu* TForm1::Menu(const char* name) const {
+    return findChild<QMenu*>(QString::fromLatin1(name));
+}
 
-QLabel* TForm1::Image1() const { return ui->Image1; }
+QLabel* TForm1::Image1() const {
+    return ui->Image1;
+}
 
-QWidget* TForm1::ClientArea() const { return ui->ClientArea; }
+QWidget* TForm1::ClientArea() const {
+    return ui->ClientArea;
+}
 
 bool TForm1::event(QEvent* event) {
     const int type = static_cast<int>(event->type());
@@ -252,11 +260,15 @@ void TForm1::K10Click() {
 }
 
 void TForm1::K7Click() {
-    if (form3_) form3_->ShowNotes();
+    if (form3_)
+        form3_->ShowNotes();
 }
 
 void TForm1::K8Click() {
-    if (form3_) form3_->ShowVersion();
+    if (form3_)
+        form3_->ShowVersion();
 }
 
-void TForm1::RevealDebugItem() { ui->K10->setVisible(true); }
+void TForm1::RevealDebugItem() {
+    ui->K10->setVisible(true);
+}

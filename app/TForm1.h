@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QMainWindow>
-#include <memory>
-
 #include "CharStatusClass.h"
 #include "CourseTable.h"
 #include "GameMessageEvent.h"
@@ -10,6 +7,9 @@
 #include "ImageList.h"
 #include "StatusPanelWidget.h"
 #include "TimeOfDay.h"
+
+#include <QMainWindow>
+#include <memory>
 
 namespace Ui {
 class TForm1;

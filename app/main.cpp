@@ -1,10 +1,10 @@
-#include <exception>
-
 #include "Artwork.h"
-#include "FormSet.h"
 #include "Fonts.h"
+#include "FormSet.h"
 #include "GameApplication.h"
 #include "GameMessageEvent.h"
+
+#include <exception>
 
 int main(int argc, char** argv) {
     GameApplication app(argc, argv);

@@ -1,12 +1,5 @@
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QtTest>
-
-#include "FormSet.h"
 #include "Fonts.h"
+#include "FormSet.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
 #include "MainDisplayClass.h"
@@ -15,6 +8,13 @@
 #include "ScreenMetrics.h"
 #include "SlotClass.h"
 #include "TMessageForm.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
 
 namespace {
 
@@ -48,7 +48,8 @@ private:
             QCoreApplication::sendPostedEvents();
             if (form().Display().AnimeInterval() == 0) {
                 QCoreApplication::sendPostedEvents();
-                if (form().Display().AnimeInterval() == 0) return;
+                if (form().Display().AnimeInterval() == 0)
+                    return;
             }
             form().Display().AnimeTick();
         }
@@ -76,6 +77,8 @@ private slots:
         SetFullScreenSizeOverride(QSize(1024, 749));
         SetCursorPosOverride(QPoint(500, 400));
         forms = std::make_unique<FormSet>();
+        QVERIFY(form().Session().EndConfirmation);
+        form().Session().EndConfirmation = false; // tests that ask turn it on
         form().show();
     }
 
@@ -93,7 +96,8 @@ private slots:
         QCOMPARE(form().Image1()->geometry(), QRect(61, 0, 138, 300));
 
         QStringList bar;
-        for (QAction* a : form().menuBar()->actions()) bar << a->text();
+        for (QAction* a : form().menuBar()->actions())
+            bar << a->text();
         QCOMPARE(bar, (QStringList{"ファイル", "オプション", "ヘルプ"}));
         QStringList file;
         for (QAction* a : form().Menu("K1")->actions())
@@ -105,7 +109,8 @@ private slots:
         QVERIFY(!form().MenuItem("K10")->isVisible());
         QCOMPARE(form().MenuItem("K7")->text(), QStringLiteral("注意事項"));
         QCOMPARE(form().MenuItem("K8")->text(), QStringLiteral("バージョン情報"));
-        for (QAction* a : form().findChildren<QAction*>()) QVERIFY(a->shortcut().isEmpty());
+        for (QAction* a : form().findChildren<QAction*>())
+            QVERIFY(a->shortcut().isEmpty());
 
         QVERIFY(Enabled("K2") && Enabled("K3") && !Enabled("K4") && !Enabled("K5"));
         QVERIFY(MenuEnabled("K9") && Enabled("K7") && Enabled("K8") && Enabled("Close1"));
@@ -180,11 +185,11 @@ private slots:
         ModalAnswerer answers;
         answers.Then(AnswerNo);
         form().K4Click();
-        QCOMPARE(form().Controller().LiveRecord().StartPosition, 3) << "No keeps the game";
+        QCOMPARE(form().Controller().LiveRecord().StartPosition, 3); // No keeps the game
         answers.Then(CloseBox);
         form().K4Click();
         Settle();
-        QCOMPARE(form().Controller().LiveRecord().StartPosition, 1) << "the close box goes on";
+        QCOMPARE(form().Controller().LiveRecord().StartPosition, 1); // the close box goes on
         answers.Then(AnswerYes);
         form().K5Click();
         QVERIFY(form().Image1()->isVisible());
@@ -240,7 +245,7 @@ private slots:
         answers.Then(AnswerOk); // the goal result
         DrumStopsOn(3);
         QCOMPARE(form().Controller().LiveRecord().State, StateGoal);
-        QVERIFY(Enabled("K4") && Enabled("K5")) << "the menu stays as it was";
+        QVERIFY(Enabled("K4") && Enabled("K5")); // the menu stays as it was
         form().K4Click();
         Settle();
         QCOMPARE(answers.Seen().size(), std::size_t(1));
@@ -262,10 +267,14 @@ private slots:
         QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
     }
 
-    void otherEventsGoToTheWindow() {
-        QVERIFY(form().isVisible());
-        QEvent unrelated(QEvent::User);
-        QVERIFY(!QCoreApplication::sendEvent(&form(), &unrelated));
+    void onlyTheThreeGameMessagesReachTheController() {
+        StartGame();
+        for (int other : {1024, 1028, 2000}) {
+            QCoreApplication::postEvent(&form(), new GameMessageEvent(other, SlotStop, 6));
+        }
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(form().Display().AnimeInterval(), 0);
+        QCOMPARE(form().Controller().LiveRecord().StartPosition, 1);
     }
 };
 
