@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "ClassicLook.h"
 #include "Fonts.h"
 #include "FormSet.h"
 #include "GameApplication.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     GameApplication app(argc, argv);
     try {
         RegisterFontSubstitutes();
+        ApplyClassicPalette();
         ReserveGameMessageTypes();
         QApplication::setWindowIcon(Artwork::AppIcon());
         FormSet forms;

@@ -1,0 +1,17 @@
+#include "ClassicLook.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include "BevelPanel.h"
+
+void ApplyClassicPalette() {
+    QPalette palette = QApplication::palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, BevelPanel::ButtonFace);
+        palette.setColor(group, QPalette::Button, BevelPanel::ButtonFace);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, BevelPanel::ButtonFace);
+    palette.setColor(QPalette::Disabled, QPalette::Button, BevelPanel::ButtonFace);
+    QApplication::setPalette(palette);
+}
