@@ -8,6 +8,9 @@ add_executable(artgen
     artgen/Palette.h
     artgen/Raster.cpp artgen/Raster.h
     artgen/Sheets.cpp
+    artgen/Sprite.cpp
+    artgen/Heroine.cpp artgen/Heroine.h
+    artgen/Pictures.cpp
     artgen/Stubs.cpp
     artgen/main.cpp)
 target_link_libraries(artgen PRIVATE Qt6::Gui)

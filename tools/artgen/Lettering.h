@@ -19,6 +19,7 @@ struct Glyph {
     std::vector<std::vector<Pt>> strokes;
     double width = 1; // advance in em
     std::vector<Dot> dots; // filled ellipses, such as a note's head
+    double weight = 1;     // pen width factor; small kana are drawn finer
 };
 
 Glyph Digit(int digit);

@@ -164,17 +164,21 @@ Mask Mask::Flipped() const {
 
 Shapes::Shapes(int width, int height) : width_(width), height_(height) {}
 
-Shapes Shapes::Placed(Pt origin, double scale, bool mirror) const {
+Shapes Shapes::Placed(Pt origin, double scale, bool mirror, double degrees) const {
     Shapes out(width_, height_);
     out.origin_ = Map(origin);
     out.scale_ = scale_ * scale;
     out.mirror_ = mirror_ != mirror;
+    out.degrees_ = degrees_ + (mirror_ ? -degrees : degrees);
     return out;
 }
 
 Pt Shapes::Map(Pt p) const {
     const double x = mirror_ ? -p.x : p.x;
-    return {origin_.x + x * scale_, origin_.y + p.y * scale_};
+    const double a = degrees_ * kPi / 180;
+    const double cs = std::cos(a);
+    const double sn = std::sin(a);
+    return {origin_.x + (x * cs - p.y * sn) * scale_, origin_.y + (x * sn + p.y * cs) * scale_};
 }
 
 std::vector<Pt> Shapes::MapAll(const std::vector<Pt>& points) const {
@@ -199,18 +203,12 @@ Mask Shapes::Where(const std::function<bool(Pt)>& inside) const {
 }
 
 Mask Shapes::Rect(double x, double y, double w, double h) const {
-    const Pt a = Map({x, y});
-    const Pt b = Map({x + w, y + h});
-    const double left = std::min(a.x, b.x);
-    const double right = std::max(a.x, b.x);
-    const double top = std::min(a.y, b.y);
-    const double bottom = std::max(a.y, b.y);
-    return Where([=](Pt p) { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; });
+    return Polygon({{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}});
 }
 
 Mask Shapes::Ellipse(Pt centre, double rx, double ry, double degrees) const {
     const Pt c = Map(centre);
-    const double a = (mirror_ ? -degrees : degrees) * kPi / 180;
+    const double a = (degrees_ + (mirror_ ? -degrees : degrees)) * kPi / 180;
     const double cs = std::cos(a);
     const double sn = std::sin(a);
     const double ex = rx * scale_;

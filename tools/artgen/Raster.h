@@ -72,8 +72,8 @@ public:
     Shapes(int width, int height);
 
     // The same canvas with points mapped to origin + scale * p, mirrored
-    // left to right first when asked.
-    Shapes Placed(Pt origin, double scale, bool mirror = false) const;
+    // left to right first and then turned clockwise by `degrees` when asked.
+    Shapes Placed(Pt origin, double scale, bool mirror = false, double degrees = 0) const;
 
     Pt Map(Pt p) const;
     double Scale() const { return scale_; }
@@ -108,6 +108,7 @@ private:
     Pt origin_;
     double scale_ = 1;
     bool mirror_ = false;
+    double degrees_ = 0;
 };
 
 // Distance from p to the segment ab, and where along it the nearest point lies.
