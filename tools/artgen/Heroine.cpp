@@ -37,7 +37,7 @@ struct Rig {
     Pt headCentre; // figure units
     double bodyDegrees;
     double headDegrees;
-    double px;     // pixels per unit
+    double px; // pixels per unit
 
     Pt BodyPoint(Pt p) const { return kNeck + Rotate(p, bodyDegrees); }
     Pt HeadPoint(Pt p) const { return headCentre + Rotate(p, bodyDegrees + headDegrees); }
@@ -52,11 +52,10 @@ struct Rig {
 void BackHair(Rig& r, const FrontPose& pose) {
     // The long hair behind her, in the head frame; its tips swing with the pose.
     const std::vector<Pt> outline{
-        {0, -1.18},    {0.78, -0.95}, {1.16, -0.4},  {1.24, 0.5},   {1.18, 1.4},
-        {1.2, 2.3},    {1.12, 3.0},   {0.94, 2.7},   {0.74, 3.08},  {0.56, 2.6},
-        {0.3, 2.3},    {-0.3, 2.3},   {-0.56, 2.6},  {-0.74, 3.08}, {-0.94, 2.7},
-        {-1.12, 3.0},  {-1.2, 2.3},   {-1.18, 1.4},  {-1.24, 0.5},  {-1.16, -0.4},
-        {-0.78, -0.95},
+        {0, -1.18},   {0.78, -0.95}, {1.16, -0.4},   {1.24, 0.5},  {1.18, 1.4}, {1.2, 2.3},
+        {1.12, 3.0},  {0.94, 2.7},   {0.74, 3.08},   {0.56, 2.6},  {0.3, 2.3},  {-0.3, 2.3},
+        {-0.56, 2.6}, {-0.74, 3.08}, {-0.94, 2.7},   {-1.12, 3.0}, {-1.2, 2.3}, {-1.18, 1.4},
+        {-1.24, 0.5}, {-1.16, -0.4}, {-0.78, -0.95},
     };
     std::vector<Pt> placed;
     for (const Pt& p : outline) {
@@ -81,7 +80,7 @@ void BackHair(Rig& r, const FrontPose& pose) {
 Mask FrontHair(const Rig& r) {
     const Shapes& s = r.head;
     Mask hair = s.Ellipse({0, -0.28}, 1.14, 0.96) & s.Rect(-2, -2, 4, 1.62);
-    const Pt tips[] = {{-0.9, 0.2}, {-0.6, 0.02}, {-0.3, 0.14}, {0.02, 0.0},
+    const Pt tips[] = {{-0.9, 0.2},  {-0.6, 0.02}, {-0.3, 0.14}, {0.02, 0.0},
                        {0.34, 0.12}, {0.64, 0.02}, {0.92, 0.22}};
     for (const Pt& tip : tips) {
         hair |= s.Stroke({{tip.x * 0.55, -0.8}, {tip.x * 0.92, -0.36}, tip}, 0.22, 0.03);
@@ -100,8 +99,8 @@ void DrawFrontHair(Rig& r, const Mask& hair) {
     r.layer.Part(hair, kHair, r.Pixels(0.05), r.Pixels(0.05));
     const Mask inside = hair - hair.Edge();
     // Partings between the locks of the fringe.
-    const Pt gaps[] = {{-0.76, 0.02}, {-0.45, -0.04}, {-0.14, -0.02}, {0.18, -0.04},
-                       {0.5, -0.03}, {0.78, 0.04}};
+    const Pt gaps[] = {{-0.76, 0.02}, {-0.45, -0.04}, {-0.14, -0.02},
+                       {0.18, -0.04}, {0.5, -0.03},   {0.78, 0.04}};
     for (const Pt& g : gaps) {
         r.layer.Fill(s.Line({g, {g.x * 0.9, -0.3}}) & inside, kHair.line);
     }
@@ -117,12 +116,11 @@ void DrawFrontHair(Rig& r, const Mask& hair) {
 // ------------------------------------------------------------------ face
 
 void OpenEye(Rig& r, const Shapes& e, bool tearful) {
-    const Mask lidLine = e.Stroke({{-0.22, -0.04}, {-0.12, -0.22}, {0.06, -0.28}, {0.2, -0.2},
-                                   {0.29, -0.1}},
-                                  0.055, 0.035);
-    const Mask eye = e.Ellipse({0, 0}, 0.2, 0.27) - e.Rect(-1, -1, 2, 0.78) -
-                     e.Stroke({{-0.3, -0.02}, {-0.12, -0.22}, {0.06, -0.28}, {0.3, -0.16}},
-                              0.06, 0.06);
+    const Mask lidLine = e.Stroke(
+        {{-0.22, -0.04}, {-0.12, -0.22}, {0.06, -0.28}, {0.2, -0.2}, {0.29, -0.1}}, 0.055, 0.035);
+    const Mask eye =
+        e.Ellipse({0, 0}, 0.2, 0.27) - e.Rect(-1, -1, 2, 0.78) -
+        e.Stroke({{-0.3, -0.02}, {-0.12, -0.22}, {0.06, -0.28}, {0.3, -0.16}}, 0.06, 0.06);
     r.layer.Fill(eye, kEyeWhite);
     const double lift = tearful ? -0.03 : 0.0;
     const Mask iris = e.Ellipse({-0.02, 0.03 + lift}, 0.15, 0.23) & eye;
@@ -221,8 +219,8 @@ void Face(Rig& r, const FrontPose& pose, const Mask& hair) {
                   {0, 0.88}, 0.12);
         break;
     case Mouth::Dizzy:
-        openMouth({{-0.1, 0.66}, {0.08, 0.62}, {0.12, 0.74}, {0, 0.82}, {-0.1, 0.76}},
-                  {0.02, 0.82}, 0.06);
+        openMouth({{-0.1, 0.66}, {0.08, 0.62}, {0.12, 0.74}, {0, 0.82}, {-0.1, 0.76}}, {0.02, 0.82},
+                  0.06);
         break;
     case Mouth::Worried:
         r.layer.Fill(s.Line({{-0.14, 0.72}, {-0.07, 0.67}, {0, 0.71}, {0.07, 0.67}, {0.14, 0.72}}),
@@ -361,8 +359,8 @@ void DrawCollar(Rig& r) {
     r.layer.Fill(neck & b.Rect(-1, -0.4, 2, 0.2), kSkin.shade);
     for (bool mirror : {false, true}) {
         const Shapes c = b.Placed({0, 0}, 1, mirror);
-        const Mask flap = c.Blob({{0.01, 0.0}, {0.3, -0.04}, {0.44, 0.1}, {0.34, 0.3},
-                                  {0.12, 0.3}, {0.01, 0.16}});
+        const Mask flap = c.Blob(
+            {{0.01, 0.0}, {0.3, -0.04}, {0.44, 0.1}, {0.34, 0.3}, {0.12, 0.3}, {0.01, 0.16}});
         r.layer.Part(flap, kCollar, r.Pixels(0.03), r.Pixels(0.03));
     }
 }

@@ -17,7 +17,7 @@ struct Glyph {
         double degrees;
     };
     std::vector<std::vector<Pt>> strokes;
-    double width = 1; // advance in em
+    double width = 1;      // advance in em
     std::vector<Dot> dots; // filled ellipses, such as a note's head
     double weight = 1;     // pen width factor; small kana are drawn finer
 };

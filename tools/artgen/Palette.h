@@ -20,8 +20,7 @@ constexpr Material kSkin{Rgb(255, 226, 200), Rgb(244, 184, 160), Rgb(255, 242, 2
 constexpr QRgb kBlush = Rgb(255, 170, 170);
 constexpr QRgb kBlushLine = Rgb(240, 120, 130);
 
-constexpr Material kHair{Rgb(226, 56, 44), Rgb(170, 30, 40), Rgb(255, 130, 96),
-                         Rgb(104, 18, 32)};
+constexpr Material kHair{Rgb(226, 56, 44), Rgb(170, 30, 40), Rgb(255, 130, 96), Rgb(104, 18, 32)};
 constexpr QRgb kHairDeep = Rgb(132, 22, 38);
 
 constexpr QRgb kIris = Rgb(48, 168, 84);
@@ -39,28 +38,23 @@ constexpr QRgb kTongue = Rgb(250, 120, 130);
 
 constexpr Material kDress{Rgb(150, 208, 255), Rgb(104, 162, 236), Rgb(206, 236, 255),
                           Rgb(44, 80, 160)};
-constexpr Material kHem{Rgb(46, 76, 184), Rgb(30, 50, 140), Rgb(80, 110, 210),
-                        Rgb(22, 32, 100)};
+constexpr Material kHem{Rgb(46, 76, 184), Rgb(30, 50, 140), Rgb(80, 110, 210), Rgb(22, 32, 100)};
 constexpr Material kCollar{Rgb(255, 255, 255), Rgb(210, 222, 240), Rgb(255, 255, 255),
                            Rgb(96, 110, 160)};
-constexpr Material kSash{Rgb(232, 40, 56), Rgb(172, 20, 48), Rgb(255, 110, 110),
-                         Rgb(110, 14, 38)};
+constexpr Material kSash{Rgb(232, 40, 56), Rgb(172, 20, 48), Rgb(255, 110, 110), Rgb(110, 14, 38)};
 constexpr Material kSock{Rgb(255, 176, 206), Rgb(236, 128, 172), Rgb(255, 214, 230),
                          Rgb(170, 70, 120)};
-constexpr Material kShoe{Rgb(224, 36, 40), Rgb(160, 20, 34), Rgb(255, 110, 100),
-                         Rgb(96, 14, 30)};
+constexpr Material kShoe{Rgb(224, 36, 40), Rgb(160, 20, 34), Rgb(255, 110, 100), Rgb(96, 14, 30)};
 constexpr Material kShoeTrim{Rgb(255, 214, 50), Rgb(230, 160, 30), Rgb(255, 244, 150),
                              Rgb(150, 90, 20)};
-constexpr Material kBoot{Rgb(156, 92, 44), Rgb(112, 62, 32), Rgb(196, 132, 74),
-                         Rgb(62, 34, 24)};
+constexpr Material kBoot{Rgb(156, 92, 44), Rgb(112, 62, 32), Rgb(196, 132, 74), Rgb(62, 34, 24)};
 
 // Sky, ground and town of the title.
 constexpr QRgb kSkyTop = Rgb(70, 140, 236);
 constexpr QRgb kSkyLow = Rgb(156, 212, 255);
 constexpr Material kCloud{Rgb(255, 255, 255), Rgb(214, 230, 248), Rgb(255, 255, 255),
                           Rgb(170, 196, 232)};
-constexpr Material kGrass{Rgb(92, 196, 72), Rgb(56, 150, 60), Rgb(150, 226, 100),
-                          Rgb(36, 106, 50)};
+constexpr Material kGrass{Rgb(92, 196, 72), Rgb(56, 150, 60), Rgb(150, 226, 100), Rgb(36, 106, 50)};
 constexpr Material kPath{Rgb(214, 168, 110), Rgb(182, 130, 80), Rgb(236, 200, 146),
                          Rgb(132, 90, 56)};
 constexpr QRgb kTown = Rgb(120, 150, 200);

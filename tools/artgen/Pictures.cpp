@@ -28,8 +28,8 @@ Mask Column(const Shapes& shapes, const std::vector<std::string>& text, Pt top, 
     Mask out = shapes.None();
     for (std::size_t i = 0; i < text.size(); ++i) {
         const double dx = i < sway.size() ? sway[i] * em : 0;
-        out |= Letter(shapes, Kana(text[i]), {top.x + dx, top.y + em * static_cast<double>(i)},
-                      em, pen);
+        out |= Letter(shapes, Kana(text[i]), {top.x + dx, top.y + em * static_cast<double>(i)}, em,
+                      pen);
     }
     return out;
 }
@@ -226,10 +226,15 @@ QImage GoalPicture() {
     const Shapes s(kWidth, kHeight);
     Layer picture(kWidth, kHeight);
 
-    const Mask balloon =
-        s.Blob({{128, 7}, {145, 16}, {148, 110}, {145, 212}, {128, 224}, {111, 212}, {107, 110},
-                {111, 16}}) |
-        s.Polygon({{108, 124}, {110, 144}, {92, 138}});
+    const Mask balloon = s.Blob({{128, 7},
+                                 {145, 16},
+                                 {148, 110},
+                                 {145, 212},
+                                 {128, 224},
+                                 {111, 212},
+                                 {107, 110},
+                                 {111, 16}}) |
+                         s.Polygon({{108, 124}, {110, 144}, {92, 138}});
     DrawBalloon(picture, balloon, 2, kBalloonLine);
     const std::vector<std::string> cry{"や", "っ", "た", "ぁ", "～", "～", "っ", "♪"};
     picture.Fill(Column(s, cry, {116, 14}, 25, 0.07), kLetter);

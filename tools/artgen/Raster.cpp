@@ -129,8 +129,7 @@ Mask Mask::Edge() const {
     Mask out(width_, height_);
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            if (At(x, y) &&
-                (!At(x - 1, y) || !At(x + 1, y) || !At(x, y - 1) || !At(x, y + 1))) {
+            if (At(x, y) && (!At(x - 1, y) || !At(x + 1, y) || !At(x, y - 1) || !At(x, y + 1))) {
                 out.Set(x, y);
             }
         }
@@ -202,6 +201,36 @@ Mask Shapes::Where(const std::function<bool(Pt)>& inside) const {
     return out;
 }
 
+Mask Shapes::Near(const std::vector<Pt>& points, double margin,
+                  const std::function<bool(Pt)>& inside) const {
+    Mask out(width_, height_);
+    if (points.empty()) {
+        return out;
+    }
+    double left = points[0].x;
+    double right = left;
+    double top = points[0].y;
+    double bottom = top;
+    for (const Pt& p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    const int x0 = std::max(0, static_cast<int>(std::floor(left - margin)) - 1);
+    const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(right + margin)) + 1);
+    const int y0 = std::max(0, static_cast<int>(std::floor(top - margin)) - 1);
+    const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(bottom + margin)) + 1);
+    for (int y = y0; y <= y1; ++y) {
+        for (int x = x0; x <= x1; ++x) {
+            if (inside({x + 0.5, y + 0.5})) {
+                out.Set(x, y);
+            }
+        }
+    }
+    return out;
+}
+
 Mask Shapes::Rect(double x, double y, double w, double h) const {
     return Polygon({{x, y}, {x + w, y}, {x + w, y + h}, {x, y + h}});
 }
@@ -213,7 +242,7 @@ Mask Shapes::Ellipse(Pt centre, double rx, double ry, double degrees) const {
     const double sn = std::sin(a);
     const double ex = rx * scale_;
     const double ey = ry * scale_;
-    return Where([=](Pt p) {
+    return Near({c}, std::max(ex, ey), [=](Pt p) {
         const double dx = p.x - c.x;
         const double dy = p.y - c.y;
         const double u = (dx * cs + dy * sn) / ex;
@@ -227,7 +256,7 @@ Mask Shapes::Capsule(Pt a, Pt b, double ra, double rb) const {
     const Pt pb = Map(b);
     const double sa = ra * scale_;
     const double sb = rb * scale_;
-    return Where([=](Pt p) {
+    return Near({pa, pb}, std::max(sa, sb), [=](Pt p) {
         double t = 0;
         const double d = SegmentDistance(p, pa, pb, &t);
         return d <= sa + (sb - sa) * t;
@@ -235,14 +264,13 @@ Mask Shapes::Capsule(Pt a, Pt b, double ra, double rb) const {
 }
 
 Mask Shapes::PolygonCanvas(const std::vector<Pt>& poly) const {
-    return Where([&](Pt p) {
+    return Near(poly, 0, [&](Pt p) {
         bool inside = false;
         const std::size_t n = poly.size();
         for (std::size_t i = 0, j = n - 1; i < n; j = i++) {
             const Pt& a = poly[i];
             const Pt& b = poly[j];
-            if ((a.y > p.y) != (b.y > p.y) &&
-                p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) {
+            if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) {
                 inside = !inside;
             }
         }
@@ -276,7 +304,7 @@ Mask Shapes::Stroke(const std::vector<Pt>& points, double r0, double r1) const {
     const double total = std::max(at.back(), 1e-9);
     const double s0 = r0 * scale_;
     const double s1 = r1 * scale_;
-    return Where([&](Pt p) {
+    return Near(path, std::max(s0, s1), [&](Pt p) {
         if (path.size() == 1) {
             return Length(p - path[0]) <= s0;
         }
@@ -422,6 +450,41 @@ void Layer::Silhouette(QRgb colour) {
 void Layer::Surround(QRgb colour) {
     const Mask body = Coverage();
     Fill(body.Grown() - body, colour);
+}
+
+void Layer::FillHoles(QRgb colour) {
+    Mask outside(width_, height_);
+    std::vector<std::pair<int, int>> open;
+    auto visit = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_ || outside.At(x, y) || Opaque(x, y)) {
+            return;
+        }
+        outside.Set(x, y);
+        open.emplace_back(x, y);
+    };
+    for (int x = 0; x < width_; ++x) {
+        visit(x, 0);
+        visit(x, height_ - 1);
+    }
+    for (int y = 0; y < height_; ++y) {
+        visit(0, y);
+        visit(width_ - 1, y);
+    }
+    while (!open.empty()) {
+        const auto [x, y] = open.back();
+        open.pop_back();
+        visit(x + 1, y);
+        visit(x - 1, y);
+        visit(x, y + 1);
+        visit(x, y - 1);
+    }
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            if (!Opaque(x, y) && !outside.At(x, y)) {
+                Set(x, y, colour);
+            }
+        }
+    }
 }
 
 QImage Layer::Flat(QRgb background) const {

@@ -100,6 +100,9 @@ public:
     std::vector<double> Coverage(const std::function<bool(Pt)>& inside, int n) const;
 
 private:
+    // Tests only the pixels within `margin` of the points' bounding box.
+    Mask Near(const std::vector<Pt>& points, double margin,
+              const std::function<bool(Pt)>& inside) const;
     std::vector<Pt> MapAll(const std::vector<Pt>& points) const;
     Mask PolygonCanvas(const std::vector<Pt>& points) const;
 
@@ -147,6 +150,9 @@ public:
     void Silhouette(QRgb colour);
     // Adds a one-pixel outline around everything opaque.
     void Surround(QRgb colour);
+    // Paints every transparent pixel that is shut in by opaque ones, so the
+    // picture has no holes.
+    void FillHoles(QRgb colour);
     Mask Coverage() const;
 
     QImage Flat(QRgb background) const; // 32-bit without alpha

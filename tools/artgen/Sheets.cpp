@@ -26,9 +26,9 @@ constexpr int kBarBottom = 19;
 constexpr int kDigitWidth = 28;
 constexpr int kDigitHeight = 30;
 constexpr int kDigitFrames = 6;
-constexpr double kDigitEm = 21;      // glyph height in pixels
-constexpr double kDigitPen = 0.095;  // stroke radius in em
-constexpr int kDigitSamples = 8;     // sub-samples a side for the grey edges
+constexpr double kDigitEm = 21;     // glyph height in pixels
+constexpr double kDigitPen = 0.095; // stroke radius in em
+constexpr int kDigitSamples = 8;    // sub-samples a side for the grey edges
 
 QRect Bounds(const Mask& mask) {
     QRect box;
@@ -53,9 +53,8 @@ void DrawArrow(QImage& sheet, QPoint at) {
         int bottom = kStemBottom;
         if (x < kArrowHeadLength) {
             // From the full cell height down to the stem's two rows.
-            const int reach = static_cast<int>(
-                std::lround((half - 1) * static_cast<double>(kArrowHeadLength - x) /
-                            kArrowHeadLength));
+            const int reach = static_cast<int>(std::lround(
+                (half - 1) * static_cast<double>(kArrowHeadLength - x) / kArrowHeadLength));
             top = kStemTop - reach;
             bottom = kStemBottom + reach;
         }

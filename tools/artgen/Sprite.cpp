@@ -71,6 +71,7 @@ void SideHead(Figure& f, Pt centre, double tilt, SideFace face) {
     const Mask lock = s.Stroke({{-0.2, -4}, {-0.8, 2}, {0.2, 8.6}}, 1.9, 1.1);
     // One mass of hair, so no seam runs across the head.
     const Mask hair = (skull - skin) | bangs | lock;
+    f.layer.Part(s.Capsule({2, 6}, {1.4, 10.5}, 1.9, 1.9), kSkin, 0, 0);
     f.layer.Part(skin, kSkin, 0, 0);
     f.layer.Part(hair, kHair, 1, 1);
     const Mask inside = hair - hair.Edge();
@@ -101,7 +102,6 @@ void SideHead(Figure& f, Pt centre, double tilt, SideFace face) {
         Stamp(f.layer, ex - 1, ey - 1, {"l...", ".ll.", "lt..", ".t..", ".tt.", "..t."},
               {{'l', kLash}, {'t', kTear}});
         Stamp(f.layer, mx - 1, my - 1, {".m", "mm", ".m"}, {{'m', kMouth}});
-        Stamp(f.layer, ex + 4, ey - 2, {"..T", ".T.", "T.."}, {{'T', kTear}});
         break;
     }
 }
@@ -131,61 +131,98 @@ void Upright(Figure& f, const Pose& p) {
         body.Blob({{21.5, 30}, {28.5, 30}, {31, 34}, {30, 40}, {21.5, 40}, {20.5, 34}});
     f.layer.Part(bodice, kDress, 1, 1);
     f.layer.Part(body.Rect(20.5, 38.5, 10, 2.5) & (bodice | skirt), kSash, 0, 0);
-    f.layer.Part(body.Blob({{23, 28.5}, {29, 29.5}, {29.5, 32}, {26, 33}, {22.5, 31}}), kCollar,
-                 0, 0);
+    f.layer.Part(body.Blob({{23, 28.5}, {29, 29.5}, {29.5, 32}, {26, 33}, {22.5, 31}}), kCollar, 0,
+                 0);
     Arm(f, p.nearShoulder, p.nearElbow, p.nearHand, false);
     SideHead(f, {27, 18.0 + p.bob}, 0, SideFace::Open);
     f.layer.Silhouette(kInk);
+    f.layer.FillHoles(kInk);
 }
 
-const std::vector<Pt> kStandingHair{{19, 10}, {15, 20}, {14.5, 32}, {13, 42},
-                                    {15.5, 47}, {19, 45}, {22, 38}, {24, 26}};
-const std::vector<Pt> kStandingSkirt{{21, 39}, {29.5, 39}, {33.5, 47}, {35.5, 54.5},
+const std::vector<Pt> kStandingHair{{19, 10},   {15, 20}, {14.5, 32}, {13, 42},
+                                    {15.5, 47}, {19, 45}, {22, 38},   {24, 26}};
+const std::vector<Pt> kStandingSkirt{{21, 39},   {29.5, 39}, {33.5, 47}, {35.5, 54.5},
                                      {26, 55.5}, {16, 54.5}, {18, 47}};
 
 Layer Standing() {
     Figure f;
-    Upright(f, {{24, 52}, {24, 58}, {24.3, 65}, {28, 66.5},
-                {26, 52}, {26, 58}, {26.3, 65.5}, {30.5, 67},
-                {24.5, 32}, {24.5, 39}, {24.5, 45},
-                {25.5, 32}, {26, 38.5}, {28, 44},
-                kStandingSkirt, kStandingHair, 0});
+    Upright(f, {{24, 52},
+                {24, 58},
+                {24.3, 65},
+                {28, 66.5},
+                {26, 52},
+                {26, 58},
+                {26.3, 65.5},
+                {30.5, 67},
+                {24.5, 32},
+                {24.5, 39},
+                {24.5, 45},
+                {25.5, 32},
+                {26, 38.5},
+                {28, 44},
+                kStandingSkirt,
+                kStandingHair,
+                0});
     return f.layer;
 }
 
-const std::vector<Pt> kStrideHair{{19, 11}, {14.5, 21}, {13, 32}, {11, 41},
-                                  {13.5, 47}, {18, 45}, {22, 38}, {24, 27}};
+const std::vector<Pt> kStrideHair{{19, 11},   {14.5, 21}, {13, 32}, {11, 41},
+                                  {13.5, 47}, {18, 45},   {22, 38}, {24, 27}};
 const std::vector<Pt> kStrideSkirt{{21, 40}, {29.5, 40}, {34.5, 47}, {37, 54.5},
-                                   {26, 56}, {15, 55}, {17.5, 47}};
+                                   {26, 56}, {15, 55},   {17.5, 47}};
 
 // The far (left) leg forward, the near arm swinging forward with it.
 Layer StrideLeft() {
     Figure f;
-    Upright(f, {{25, 52}, {29.5, 58}, {32, 64.5}, {36.5, 65.5},
-                {25, 52}, {22, 58}, {18.5, 64}, {21.5, 67.5},
-                {24.5, 33}, {22, 38.5}, {19.5, 43},
-                {25.5, 33}, {28.5, 38.5}, {31.5, 42.5},
-                kStrideSkirt, kStrideHair, 1});
+    Upright(f, {{25, 52},
+                {29.5, 58},
+                {32, 64.5},
+                {36.5, 65.5},
+                {25, 52},
+                {22, 58},
+                {18.5, 64},
+                {21.5, 67.5},
+                {24.5, 33},
+                {22, 38.5},
+                {19.5, 43},
+                {25.5, 33},
+                {28.5, 38.5},
+                {31.5, 42.5},
+                kStrideSkirt,
+                kStrideHair,
+                1});
     return f.layer;
 }
 
 // The near (right) leg forward, the near arm swung back.
 Layer StrideRight() {
     Figure f;
-    Upright(f, {{25, 52}, {22, 58}, {18.5, 64}, {21.5, 67.5},
-                {25, 52}, {29.5, 58}, {32, 64.5}, {36.5, 65.5},
-                {25, 33}, {28, 38.5}, {31, 42.5},
-                {25.5, 33}, {22.5, 38.5}, {20, 43},
-                kStrideSkirt, kStrideHair, 1});
+    Upright(f, {{25, 52},
+                {22, 58},
+                {18.5, 64},
+                {21.5, 67.5},
+                {25, 52},
+                {29.5, 58},
+                {32, 64.5},
+                {36.5, 65.5},
+                {25, 33},
+                {28, 38.5},
+                {31, 42.5},
+                {25.5, 33},
+                {22.5, 38.5},
+                {20, 43},
+                kStrideSkirt,
+                kStrideHair,
+                1});
     return f.layer;
 }
 
 // Sitting on the ground, legs out in front.
 void Seated(Figure& f, SideFace face) {
     const bool crying = face == SideFace::Crying;
-    f.layer.Part(f.shapes.Blob({{18, 27}, {14, 40}, {13, 56}, {14, 67}, {21, 67}, {21, 52},
-                                {24, 38}}),
-                 kHair, 1, 1);
+    f.layer.Part(
+        f.shapes.Blob({{18, 27}, {14, 40}, {13, 56}, {14, 67}, {21, 67}, {21, 52}, {24, 38}}),
+        kHair, 1, 1);
     Arm(f, {24, 43}, {22.5, 50}, {20, 57}, true);
     Leg(f, {25, 62}, {33, 63}, {40.5, 64}, {42.5, 59.5}, true);
     Leg(f, {26, 63}, {34, 64.5}, {42, 65.5}, {44.5, 61}, false);
@@ -209,6 +246,11 @@ void Seated(Figure& f, SideFace face) {
         SideHead(f, {27, 32}, 24, face);
     }
     f.layer.Silhouette(kInk);
+    f.layer.FillHoles(kInk);
+    if (crying) {
+        // Tears flying off in front of her face, drawn after the outline.
+        Stamp(f.layer, 36, 27, {"..T.", ".t..", "T..T", "..t."}, {{'T', kTear}, {'t', kTearLine}});
+    }
 }
 
 // Collapsed, head bowed.
@@ -227,8 +269,7 @@ Layer Crying() {
 } // namespace
 
 QImage HeroineSheet() {
-    const Layer frames[kFrames] = {StrideLeft(), Standing(), StrideRight(), Collapsed(),
-                                   Crying()};
+    const Layer frames[kFrames] = {StrideLeft(), Standing(), StrideRight(), Collapsed(), Crying()};
     Layer sheet(kFrameWidth * kSheetColumns, kFrameHeight * kSheetRows);
     for (int i = 0; i < kFrames; ++i) {
         sheet.Over(frames[i], (i % kSheetColumns) * kFrameWidth,
