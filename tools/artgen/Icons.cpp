@@ -82,6 +82,7 @@ Layer ProfileHead(int size) {
     }
     layer.Fill(s.Ellipse({5.4, 4.9}, 1.2, 0.55), kBlush);
     layer.Fill(s.Line({{7.4, 6.0}, {8.0, 6.0}}), kSkin.line);
+    layer.Despeckle();
     layer.Silhouette(kInk);
     return layer;
 }

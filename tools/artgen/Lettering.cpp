@@ -49,7 +49,7 @@ const Strokes kYu{
 // In vertical writing the wave dash stands upright: one whole sine wave.
 Strokes WaveDash() {
     constexpr int kPoints = 9;
-    constexpr double kAmplitude = 0.14;
+    constexpr double kAmplitude = 0.17;
     std::vector<Pt> wave;
     for (int i = 0; i < kPoints; ++i) {
         const double t = static_cast<double>(i) / (kPoints - 1);

@@ -20,6 +20,14 @@ constexpr QRgb kSparkle = Rgb(255, 208, 60);
 constexpr QRgb kSparkleLine = Rgb(214, 130, 30);
 constexpr QRgb kSparklePink = Rgb(255, 150, 190);
 constexpr QRgb kMotion = Rgb(150, 170, 210);
+constexpr QRgb kShadow = Rgb(228, 230, 240);
+
+// A fixed scatter: the same coordinates always give the same number.
+unsigned Hash(int x, int y) {
+    unsigned h = static_cast<unsigned>(x) * 374761393u + static_cast<unsigned>(y) * 668265263u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    return h ^ (h >> 16);
+}
 
 // A column of hand-lettered kana, top to bottom; each glyph may be pushed
 // sideways by `sway` (in em) for a wavering voice.
@@ -169,28 +177,52 @@ QImage TitlePicture() {
         }
     }
 
-    // Grass and the dirt path running off toward the town.
+    // Grass and the dirt path running off toward the town. Tufts and
+    // pebbles are scattered by a fixed hash, larger and denser nearer by.
     const Mask ground = s.Rect(0, kHorizon, kWidth, kHeight - kHorizon);
     picture.Fill(ground, kGrass.base);
-    for (int y = kHorizon; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const int band = (y - kHorizon);
-            if (((x * 7 + y * 3) % 11 == 0) && band > 4) {
-                picture.Set(x, y, kGrass.shade);
-                picture.Set(x, y - 1, kGrass.shade);
-            } else if (((x * 5 + y * 13) % 17 == 0)) {
-                picture.Set(x, y, kGrass.light);
-            }
-        }
-    }
+    picture.Fill(s.Rect(0, kHorizon, kWidth, 3), kGrass.light);
     picture.Fill(s.Rect(0, kHorizon, kWidth, 1), kGrass.shade);
     const Mask path = s.Polygon({{62, kHorizon}, {76, kHorizon}, {124, kHeight}, {16, kHeight}});
+    for (int y = kHorizon + 4; y < kHeight; ++y) {
+        const double near = static_cast<double>(y - kHorizon) / (kHeight - kHorizon);
+        const int blade = 1 + static_cast<int>(near * 4);
+        const unsigned every = static_cast<unsigned>(40 - near * 30);
+        for (int x = 0; x < kWidth; ++x) {
+            if (path.At(x, y) || Hash(x, y) % every != 0) {
+                continue;
+            }
+            picture.Fill(s.Line({{x + 0.5, y + 0.5}, {x - 0.5, y + 1.5 - blade}}) - path,
+                         kGrass.shade);
+            picture.Fill(s.Line({{x + 1.5, y + 0.5}, {x + 1.5, y + 0.5 - blade}}) - path,
+                         kGrass.shade);
+            picture.Fill(s.Line({{x + 2.5, y + 0.5}, {x + 3.5, y + 1.5 - blade}}) - path,
+                         kGrass.shade);
+            picture.Set(x + 1, y - blade, kGrass.light);
+        }
+    }
+    for (int i = 0; i < 16; ++i) {
+        // Little flowers along the near verge.
+        const int x = static_cast<int>(Hash(i, 1) % kWidth);
+        const int y = kHorizon + 26 + static_cast<int>(Hash(i, 2) % 36);
+        if (!path.Grown().Grown().At(x, y)) {
+            picture.Fill(s.Rect(x - 1, y, 3, 1) | s.Rect(x, y - 1, 1, 3),
+                         i % 3 == 0 ? kSparklePink : kWhite);
+            picture.Set(x, y, kSparkle);
+        }
+    }
     picture.Fill(path, kPath.base);
     for (int y = kHorizon; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            if (path.At(x, y) && ((x * 11 + y * 7) % 23 == 0)) {
+            if (!path.At(x, y)) {
+                continue;
+            }
+            const unsigned h = Hash(x, y) % 61;
+            if (h == 0) {
                 picture.Set(x, y, kPath.shade);
-            } else if (path.At(x, y) && ((x * 3 + y * 17) % 29 == 0)) {
+                picture.Set(x + 1, y, kPath.shade);
+                picture.Set(x, y - 1, kPath.light);
+            } else if (h == 1 || h == 2) {
                 picture.Set(x, y, kPath.light);
             }
         }
@@ -204,7 +236,7 @@ QImage TitlePicture() {
     pose.headDegrees = -6;
     pose.eyes = Eyes::Open;
     pose.mouth = Mouth::Grin;
-    pose.right = {{-0.42, -0.68}, {-0.3, -0.66}, Hand::Fist, -20, false};
+    pose.right = {{-0.36, -0.72}, {-0.14, -0.74}, Hand::Fist, -10, false};
     pose.left = {{0.5, 0.36}, {0.42, 0.18}, Hand::Open, 110, false};
     pose.rightLeg = {{-0.3, 0.5}, {0.12, 0.62}, 10};
     pose.leftLeg = {{0.16, 0.7}, {0.4, 0.4}, -55};
@@ -226,14 +258,18 @@ QImage GoalPicture() {
     const Shapes s(kWidth, kHeight);
     Layer picture(kWidth, kHeight);
 
-    const Mask balloon = s.Blob({{128, 7},
-                                 {145, 16},
+    const Mask balloon = s.Blob({{111, 20},
+                                 {116, 9},
+                                 {128, 6},
+                                 {140, 9},
+                                 {145, 20},
                                  {148, 110},
-                                 {145, 212},
-                                 {128, 224},
-                                 {111, 212},
-                                 {107, 110},
-                                 {111, 16}}) |
+                                 {145, 206},
+                                 {140, 219},
+                                 {128, 223},
+                                 {116, 219},
+                                 {111, 206},
+                                 {107, 110}}) |
                          s.Polygon({{108, 124}, {110, 144}, {92, 138}});
     DrawBalloon(picture, balloon, 2, kBalloonLine);
     const std::vector<std::string> cry{"や", "っ", "た", "ぁ", "～", "～", "っ", "♪"};
@@ -247,6 +283,7 @@ QImage GoalPicture() {
     pose.rightLeg = {{-0.08, 0.9}, {-0.02, 0.72}, 0};
     pose.leftLeg = {{0.08, 0.9}, {0.02, 0.72}, 0};
     pose.skirtFlare = 0.08;
+    picture.Fill(s.Ellipse({52, 272}, 26, 3.5), kShadow);
     picture.Over(DrawHeroine(kWidth, kHeight, {52, 118}, 30, pose));
 
     DrawTwinkle(picture, s, {12, 70}, 6, kSparkle);

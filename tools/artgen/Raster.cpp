@@ -452,6 +452,19 @@ void Layer::Surround(QRgb colour) {
     Fill(body.Grown() - body, colour);
 }
 
+void Layer::Despeckle() {
+    const Mask body = Coverage();
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const int neighbours = (body.At(x - 1, y) ? 1 : 0) + (body.At(x + 1, y) ? 1 : 0) +
+                                   (body.At(x, y - 1) ? 1 : 0) + (body.At(x, y + 1) ? 1 : 0);
+            if (body.At(x, y) && neighbours <= 1) {
+                Set(x, y, 0);
+            }
+        }
+    }
+}
+
 void Layer::FillHoles(QRgb colour) {
     Mask outside(width_, height_);
     std::vector<std::pair<int, int>> open;

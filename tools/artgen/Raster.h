@@ -150,6 +150,9 @@ public:
     void Silhouette(QRgb colour);
     // Adds a one-pixel outline around everything opaque.
     void Surround(QRgb colour);
+    // Clears opaque pixels that stick out alone (at most one opaque
+    // 4-neighbour), the stray tips a curve can leave at small sizes.
+    void Despeckle();
     // Paints every transparent pixel that is shut in by opaque ones, so the
     // picture has no holes.
     void FillHoles(QRgb colour);

@@ -139,8 +139,8 @@ void Upright(Figure& f, const Pose& p) {
     f.layer.FillHoles(kInk);
 }
 
-const std::vector<Pt> kStandingHair{{19, 10},   {15, 20}, {14.5, 32}, {13, 42},
-                                    {15.5, 47}, {19, 45}, {22, 38},   {24, 26}};
+const std::vector<Pt> kStandingHair{{19, 10}, {15, 20}, {14.5, 32}, {13, 42}, {15.5, 47},
+                                    {19, 45}, {22, 38}, {23.5, 31}, {26, 27}};
 const std::vector<Pt> kStandingSkirt{{21, 39},   {29.5, 39}, {33.5, 47}, {35.5, 54.5},
                                      {26, 55.5}, {16, 54.5}, {18, 47}};
 
@@ -166,8 +166,8 @@ Layer Standing() {
     return f.layer;
 }
 
-const std::vector<Pt> kStrideHair{{19, 11},   {14.5, 21}, {13, 32}, {11, 41},
-                                  {13.5, 47}, {18, 45},   {22, 38}, {24, 27}};
+const std::vector<Pt> kStrideHair{{19, 11}, {14.5, 21}, {13, 32},   {11, 41}, {13.5, 47},
+                                  {18, 45}, {22, 38},   {23.5, 32}, {26, 28}};
 const std::vector<Pt> kStrideSkirt{{21, 40}, {29.5, 40}, {34.5, 47}, {37, 54.5},
                                    {26, 56}, {15, 55},   {17.5, 47}};
 
