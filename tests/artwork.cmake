@@ -4,3 +4,6 @@
 ippon_add_gtest_qt(artwork_test SOURCES artwork_test.cpp LIBS assets)
 target_compile_definitions(artwork_test
     PRIVATE IPPON_IMAGES_DIR="${PROJECT_SOURCE_DIR}/assets/images")
+
+# The generator's drawing primitives.
+ippon_add_gtest(artwork_generator_test SOURCES artwork_generator_test.cpp LIBS artgenlib)

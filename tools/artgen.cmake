@@ -1,7 +1,7 @@
 # artgen draws every picture of the game into assets/images. After changing a
 # drawing, run `cmake --build build --target artwork` (or build/tools/artgen
 # assets/images) and commit the pictures it writes.
-add_executable(artgen
+add_library(artgenlib STATIC
     artgen/Artgen.h
     artgen/Catalogue.cpp
     artgen/Heroine.cpp artgen/Heroine.h
@@ -11,9 +11,12 @@ add_executable(artgen
     artgen/Pictures.cpp
     artgen/Raster.cpp artgen/Raster.h
     artgen/Sheets.cpp
-    artgen/Sprite.cpp
-    artgen/main.cpp)
-target_link_libraries(artgen PRIVATE Qt6::Gui)
+    artgen/Sprite.cpp)
+target_include_directories(artgenlib PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/artgen)
+target_link_libraries(artgenlib PUBLIC Qt6::Gui)
+
+add_executable(artgen artgen/main.cpp)
+target_link_libraries(artgen PRIVATE artgenlib)
 
 add_custom_target(artwork
     COMMAND artgen ${PROJECT_SOURCE_DIR}/assets/images

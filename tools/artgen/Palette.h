@@ -18,10 +18,8 @@ constexpr QRgb kKeyBlack = Rgb(0, 0, 0);
 constexpr Material kSkin{Rgb(255, 226, 200), Rgb(244, 184, 160), Rgb(255, 242, 228),
                          Rgb(196, 110, 96)};
 constexpr QRgb kBlush = Rgb(255, 170, 170);
-constexpr QRgb kBlushLine = Rgb(240, 120, 130);
 
 constexpr Material kHair{Rgb(226, 56, 44), Rgb(170, 30, 40), Rgb(255, 130, 96), Rgb(104, 18, 32)};
-constexpr QRgb kHairDeep = Rgb(132, 22, 38);
 
 constexpr QRgb kIris = Rgb(48, 168, 84);
 constexpr QRgb kIrisDark = Rgb(20, 104, 60);

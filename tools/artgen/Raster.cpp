@@ -82,14 +82,6 @@ void Mask::Set(int x, int y, bool on) {
     }
 }
 
-bool Mask::Empty() const {
-    return Count() == 0;
-}
-
-int Mask::Count() const {
-    return static_cast<int>(std::count(bits_.begin(), bits_.end(), 1));
-}
-
 Mask& Mask::operator|=(const Mask& other) {
     for (std::size_t i = 0; i < bits_.size() && i < other.bits_.size(); ++i) {
         bits_[i] = bits_[i] | other.bits_[i];
@@ -149,16 +141,6 @@ Mask Mask::Grown() const {
     return out;
 }
 
-Mask Mask::Flipped() const {
-    Mask out(width_, height_);
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            out.Set(x, y, At(width_ - 1 - x, y));
-        }
-    }
-    return out;
-}
-
 // ---------------------------------------------------------------- Shapes
 
 Shapes::Shapes(int width, int height) : width_(width), height_(height) {}
@@ -185,18 +167,6 @@ std::vector<Pt> Shapes::MapAll(const std::vector<Pt>& points) const {
     out.reserve(points.size());
     for (const Pt& p : points) {
         out.push_back(Map(p));
-    }
-    return out;
-}
-
-Mask Shapes::Where(const std::function<bool(Pt)>& inside) const {
-    Mask out(width_, height_);
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            if (inside({x + 0.5, y + 0.5})) {
-                out.Set(x, y);
-            }
-        }
     }
     return out;
 }
@@ -336,41 +306,24 @@ Mask Shapes::Line(const std::vector<Pt>& points) const {
             }
         }
     }
-    // Drop the inner pixel of every L-shaped step, so that a line is never
-    // two pixels thick at a corner.
+    // Whenever a pixel touches the one two steps back, the pixel between
+    // them is an L-shaped corner or a spur where the curve turned: dropping
+    // it keeps the line one pixel thick.
     std::vector<std::pair<int, int>> clean;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (!clean.empty() && i + 1 < cells.size()) {
-            const auto& prev = clean.back();
-            const auto& next = cells[i + 1];
-            if (std::abs(prev.first - next.first) == 1 &&
-                std::abs(prev.second - next.second) == 1) {
+    for (const auto& cell : cells) {
+        const std::size_t n = clean.size();
+        if (n >= 2 && std::abs(clean[n - 2].first - cell.first) <= 1 &&
+            std::abs(clean[n - 2].second - cell.second) <= 1) {
+            clean.pop_back();
+            if (clean.back() == cell) {
                 continue;
             }
         }
-        clean.push_back(cells[i]);
+        clean.push_back(cell);
     }
     Mask out(width_, height_);
     for (const auto& [x, y] : clean) {
         out.Set(x, y);
-    }
-    return out;
-}
-
-std::vector<double> Shapes::Coverage(const std::function<bool(Pt)>& inside, int n) const {
-    std::vector<double> out(static_cast<std::size_t>(width_ * height_), 0.0);
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            int hits = 0;
-            for (int j = 0; j < n; ++j) {
-                for (int i = 0; i < n; ++i) {
-                    if (inside({x + (i + 0.5) / n, y + (j + 0.5) / n})) {
-                        ++hits;
-                    }
-                }
-            }
-            out[static_cast<std::size_t>(y * width_ + x)] = static_cast<double>(hits) / (n * n);
-        }
     }
     return out;
 }
@@ -404,14 +357,11 @@ void Layer::Fill(const Mask& mask, QRgb colour) {
     }
 }
 
-void Layer::Rim(const Mask& mask, QRgb colour, int dx, int dy) {
-    Fill(mask - mask.Shifted(dx, dy), colour);
-}
-
 void Layer::Part(const Mask& mask, const Material& material, int dx, int dy) {
     Fill(mask, material.base);
     if (dx != 0 || dy != 0) {
-        Fill(mask - mask.Shifted(-dx, -dy), material.shade);
+        const Mask inner = mask - mask.Edge();
+        Fill(inner - inner.Shifted(-dx, -dy), material.shade);
     }
     Outline(mask, material.line);
 }
@@ -445,11 +395,6 @@ Mask Layer::Coverage() const {
 
 void Layer::Silhouette(QRgb colour) {
     Fill(Coverage().Edge(), colour);
-}
-
-void Layer::Surround(QRgb colour) {
-    const Mask body = Coverage();
-    Fill(body.Grown() - body, colour);
 }
 
 void Layer::Despeckle() {

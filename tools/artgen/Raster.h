@@ -39,8 +39,6 @@ public:
         return x >= 0 && y >= 0 && x < width_ && y < height_ && bits_[Index(x, y)] != 0;
     }
     void Set(int x, int y, bool on = true);
-    bool Empty() const;
-    int Count() const;
 
     Mask& operator|=(const Mask& other);
     Mask& operator&=(const Mask& other);
@@ -55,7 +53,6 @@ public:
     Mask Edge() const;
     // The mask and its 4-neighbours.
     Mask Grown() const;
-    Mask Flipped() const; // mirrored left to right
 
 private:
     int Index(int x, int y) const { return y * width_ + x; }
@@ -76,12 +73,10 @@ public:
     Shapes Placed(Pt origin, double scale, bool mirror = false, double degrees = 0) const;
 
     Pt Map(Pt p) const;
-    double Scale() const { return scale_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
 
     Mask None() const { return Mask(width_, height_); }
-    Mask Where(const std::function<bool(Pt)>& inside) const; // canvas coordinates
     Mask Rect(double x, double y, double w, double h) const;
     Mask Ellipse(Pt centre, double rx, double ry, double degrees = 0) const;
     Mask Circle(Pt centre, double r) const { return Ellipse(centre, r, r); }
@@ -94,10 +89,6 @@ public:
     Mask Stroke(const std::vector<Pt>& points, double r0, double r1) const;
     // A one-pixel smooth line through the points, without doubled corners.
     Mask Line(const std::vector<Pt>& points) const;
-
-    // Fraction of each pixel covered, sampled on a grid of n x n points; for
-    // anti-aliased edges.
-    std::vector<double> Coverage(const std::function<bool(Pt)>& inside, int n) const;
 
 private:
     // Tests only the pixels within `margin` of the points' bounding box.
@@ -138,18 +129,14 @@ public:
     bool Opaque(int x, int y) const { return qAlpha(At(x, y)) != 0; }
 
     void Fill(const Mask& mask, QRgb colour);
-    // The base colour, a shaded rim on the side (dx, dy) away from the light
-    // and the outline just inside the edge.
+    // The base colour, the outline just inside the edge and, within it, a
+    // shaded rim |dx| and |dy| pixels deep on the side away from the light.
     void Part(const Mask& mask, const Material& material, int dx = 1, int dy = 1);
     void Outline(const Mask& mask, QRgb colour);
-    // Pixels of the mask whose neighbour at (-dx, -dy) lies outside it.
-    void Rim(const Mask& mask, QRgb colour, int dx, int dy);
     // Draws the opaque pixels of another layer over this one.
     void Over(const Layer& above, int dx = 0, int dy = 0);
     // Recolours every opaque pixel next to a transparent one.
     void Silhouette(QRgb colour);
-    // Adds a one-pixel outline around everything opaque.
-    void Surround(QRgb colour);
     // Clears opaque pixels that stick out alone (at most one opaque
     // 4-neighbour), the stray tips a curve can leave at small sizes.
     void Despeckle();
