@@ -80,8 +80,8 @@ void BackHair(Rig& r, const FrontPose& pose) {
 Mask FrontHair(const Rig& r) {
     const Shapes& s = r.head;
     Mask hair = s.Ellipse({0, -0.28}, 1.14, 0.96) & s.Rect(-2, -2, 4, 1.62);
-    const Pt tips[] = {{-0.9, 0.2},  {-0.6, 0.02}, {-0.3, 0.14}, {0.02, 0.0},
-                       {0.34, 0.12}, {0.64, 0.02}, {0.92, 0.22}};
+    const Pt tips[] = {{-0.9, 0.18}, {-0.6, -0.02}, {-0.3, 0.06}, {0.02, -0.06},
+                       {0.34, 0.05}, {0.64, -0.02}, {0.92, 0.2}};
     for (const Pt& tip : tips) {
         hair |= s.Stroke({{tip.x * 0.55, -0.8}, {tip.x * 0.92, -0.36}, tip}, 0.22, 0.03);
     }
@@ -99,8 +99,8 @@ void DrawFrontHair(Rig& r, const Mask& hair) {
     r.layer.Part(hair, kHair, r.Pixels(0.05), r.Pixels(0.05));
     const Mask inside = hair - hair.Edge();
     // Partings between the locks of the fringe.
-    const Pt gaps[] = {{-0.76, 0.02}, {-0.45, -0.04}, {-0.14, -0.02},
-                       {0.18, -0.04}, {0.5, -0.03},   {0.78, 0.04}};
+    const Pt gaps[] = {{-0.76, -0.02}, {-0.45, -0.1}, {-0.14, -0.1},
+                       {0.18, -0.1},   {0.5, -0.09},  {0.78, 0.0}};
     for (const Pt& g : gaps) {
         r.layer.Fill(s.Line({g, {g.x * 0.9, -0.3}}) & inside, kHair.line);
     }
@@ -129,7 +129,9 @@ void OpenEye(Rig& r, const Shapes& e, bool tearful) {
     r.layer.Fill(iris & e.Ellipse({-0.02, 0.19 + lift}, 0.1, 0.07), kIrisLight);
     r.layer.Fill(e.Ellipse({-0.02, 0.05 + lift}, 0.065, 0.1) & eye, kPupil);
     r.layer.Fill(iris.Edge() - iris.Shifted(0, 1).Edge().Shifted(0, -1), kIrisDark);
-    r.layer.Fill(e.Circle({-0.08, -0.06 + lift}, tearful ? 0.07 : 0.055) & eye, kEyeWhite);
+    r.layer.Fill(e.Ellipse({-0.08, -0.06 + lift}, tearful ? 0.08 : 0.065, tearful ? 0.09 : 0.075) &
+                     eye,
+                 kEyeWhite);
     r.layer.Fill(e.Circle({0.05, 0.13 + lift}, 0.03) & eye, kEyeWhite);
     if (tearful) {
         // Tears pooling along the lower lid.

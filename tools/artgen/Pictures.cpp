@@ -355,7 +355,7 @@ QImage FarewellPicture() {
     const Pt hand = at.ToPicture({-1.5, 0.62});
     DrawMotion(picture, s, hand, 13, 200, 250);
     DrawTwinkle(picture, s, {140, 30}, 5, kSparkle);
-    DrawTwinkle(picture, s, {150, 70}, 3, kSparklePink);
+    DrawTwinkle(picture, s, {150, 70}, 4, kSparklePink);
     return picture.Flat(kWhite);
 }
 
