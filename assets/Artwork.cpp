@@ -2,15 +2,18 @@
 
 #include "ImageList.h"
 
-#include <QPainter>
-
-// Stand-in pictures of the right sizes until the generated artwork lands.
 namespace {
 
-QImage Plain(int width, int height, QColor colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
+// Frames of the three lists, as the sheets hold them.
+constexpr int kArrowFrames = 2;
+constexpr int kDigitFrames = 6;
+constexpr int kHeroineFrames = 5;
+
+// Pictures come from the resource system as 32-bit images without alpha,
+// the form the drawing code composes with.
+QImage Load(const char* name) {
+    return QImage(QStringLiteral(":/images/") + QLatin1String(name))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -18,63 +21,49 @@ QImage Plain(int width, int height, QColor colour) {
 namespace Artwork {
 
 QImage TitlePicture() {
-    return Plain(138, 300, QColor(0x88, 0xCC, 0xFF));
+    return Load("title.bmp");
 }
 QImage GoalPicture() {
-    return Plain(153, 278, Qt::white);
+    return Load("goal.bmp");
 }
 QImage GameOverPicture() {
-    return Plain(170, 140, Qt::white);
+    return Load("gameover.bmp");
 }
 QImage QuitPicture() {
-    return Plain(170, 140, Qt::white);
+    return Load("quit.bmp");
 }
 QImage FarewellPicture() {
-    return Plain(170, 140, Qt::white);
+    return Load("farewell.bmp");
 }
 QImage FacePicture() {
-    return Plain(64, 64, QColor(0xFF, 0xDD, 0xCC));
+    return Load("face.bmp");
 }
 
 QImage ArrowSheet() {
-    QImage sheet = Plain(88, 60, Qt::white);
-    QPainter painter(&sheet);
-    painter.fillRect(0, 0, 22, 30, QColor(255, 74, 25));
-    painter.fillRect(32, 10, 2, 10, QColor(0, 0, 255));
-    return sheet;
+    return Load("arrows.bmp");
 }
-
 QImage DigitSheet() {
-    QImage sheet = Plain(112, 90, Qt::white);
-    QPainter painter(&sheet);
-    for (int i = 0; i < 6; ++i) {
-        painter.drawText(QRect((i % 4) * 28, (i / 4) * 30, 28, 30), Qt::AlignCenter,
-                         QString::number(i + 1));
-    }
-    return sheet;
+    return Load("digits.bmp");
 }
-
 QImage HeroineSheet() {
-    QImage sheet = Plain(200, 210, Qt::black);
-    QPainter painter(&sheet);
-    for (int i = 0; i < 5; ++i) {
-        painter.fillRect((i % 4) * 50 + 15, (i / 4) * 70 + 10, 20, 55, QColor(200, 40, 40));
-    }
-    return sheet;
+    return Load("heroine.bmp");
 }
 
 QIcon AppIcon() {
-    return QIcon(QPixmap::fromImage(Plain(32, 32, QColor(200, 40, 40))));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/icon16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/images/icon32.png"), QSize(32, 32));
+    return icon;
 }
 
 void LoadArrowImages(ImageList& list) {
-    list.LoadSheet(ArrowSheet(), 2, ImageMask::None);
+    list.LoadSheet(ArrowSheet(), kArrowFrames, ImageMask::None);
 }
 void LoadDigitImages(ImageList& list) {
-    list.LoadSheet(DigitSheet(), 6, ImageMask::None);
+    list.LoadSheet(DigitSheet(), kDigitFrames, ImageMask::None);
 }
 void LoadHeroineImages(ImageList& list) {
-    list.LoadSheet(HeroineSheet(), 5, ImageMask::BlackKey);
+    list.LoadSheet(HeroineSheet(), kHeroineFrames, ImageMask::BlackKey);
 }
 
 } // namespace Artwork

@@ -1,0 +1,357 @@
+#include "Artwork.h"
+#include "ImageList.h"
+
+#include <QFile>
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <set>
+
+// The pictures are built into the program: these tests read them through
+// Artwork (the resource system) and check the committed files themselves.
+namespace {
+
+const QRgb kArrow = qRgb(255, 74, 25);
+const QRgb kNoArrow = qRgb(0, 0, 255);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+
+struct Picture {
+    const char* file;
+    QImage (*load)();
+    int width;
+    int height;
+};
+
+const Picture kPictures[] = {
+    {"title.bmp", Artwork::TitlePicture, 138, 300},
+    {"goal.bmp", Artwork::GoalPicture, 153, 278},
+    {"gameover.bmp", Artwork::GameOverPicture, 170, 140},
+    {"quit.bmp", Artwork::QuitPicture, 170, 140},
+    {"farewell.bmp", Artwork::FarewellPicture, 170, 140},
+    {"face.bmp", Artwork::FacePicture, 64, 64},
+    {"arrows.bmp", Artwork::ArrowSheet, 88, 60},
+    {"digits.bmp", Artwork::DigitSheet, 112, 90},
+    {"heroine.bmp", Artwork::HeroineSheet, 200, 210},
+};
+
+QString SourceImage(const char* file) {
+    return QStringLiteral(IPPON_IMAGES_DIR "/") + QLatin1String(file);
+}
+
+quint32 LittleEndian(const QByteArray& bytes, int at, int size) {
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        value = (value << 8) | static_cast<quint8>(bytes[at + i]);
+    }
+    return value;
+}
+
+// A frame as a plain 32-bit image, for comparing pixels.
+QImage Opaque(const ImageList& list, int index) {
+    return list.Frame(index).convertToFormat(QImage::Format_RGB32);
+}
+
+bool IsGrey(QRgb c) {
+    return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c);
+}
+
+TEST(ArtworkTest, EveryCommittedPictureIsAnUncompressed24BitBitmapOfItsSize) {
+    for (const Picture& p : kPictures) {
+        SCOPED_TRACE(p.file);
+        QFile file(SourceImage(p.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.read(54);
+        ASSERT_EQ(header.size(), 54);
+        EXPECT_EQ(header.left(2), QByteArray("BM"));
+        EXPECT_EQ(static_cast<qint32>(LittleEndian(header, 18, 4)), p.width);
+        EXPECT_EQ(std::abs(static_cast<qint32>(LittleEndian(header, 22, 4))), p.height);
+        EXPECT_EQ(LittleEndian(header, 28, 2), 24u) << "bits a pixel";
+        EXPECT_EQ(LittleEndian(header, 30, 4), 0u) << "compression";
+    }
+}
+
+TEST(ArtworkTest, EveryPictureLoadsFromTheBuiltInResourcesAsTheCommittedFile) {
+    for (const Picture& p : kPictures) {
+        SCOPED_TRACE(p.file);
+        const QImage built = p.load();
+        ASSERT_FALSE(built.isNull()) << "not in the resources";
+        EXPECT_EQ(built.size(), QSize(p.width, p.height));
+        EXPECT_FALSE(built.hasAlphaChannel());
+        EXPECT_EQ(built, QImage(SourceImage(p.file)).convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+TEST(ArtworkTest, ResultPicturesStandOnWhite) {
+    for (const Picture& p : kPictures) {
+        const QString name = QLatin1String(p.file);
+        if (name != "goal.bmp" && name != "gameover.bmp" && name != "quit.bmp" &&
+            name != "farewell.bmp") {
+            continue;
+        }
+        SCOPED_TRACE(p.file);
+        const QImage image = p.load();
+        EXPECT_EQ(image.pixel(0, 0), kWhite);
+        EXPECT_EQ(image.pixel(image.width() - 1, 0), kWhite);
+        EXPECT_EQ(image.pixel(0, image.height() - 1), kWhite);
+    }
+}
+
+TEST(ArtworkTest, TheImageListsHoldTheirFramesInOrder) {
+    ImageList arrows(22, 30);
+    ImageList digits(28, 30);
+    ImageList heroine(50, 70);
+    Artwork::LoadArrowImages(arrows);
+    Artwork::LoadDigitImages(digits);
+    Artwork::LoadHeroineImages(heroine);
+    EXPECT_EQ(arrows.Count(), 2);
+    EXPECT_EQ(digits.Count(), 6);
+    EXPECT_EQ(heroine.Count(), 5);
+    EXPECT_EQ(heroine.Frame(4).size(), QSize(50, 70));
+}
+
+TEST(ArtworkTest, ArrowsAndDigitsCoverTheirCellsCompletely) {
+    ImageList arrows(22, 30);
+    ImageList digits(28, 30);
+    Artwork::LoadArrowImages(arrows);
+    Artwork::LoadDigitImages(digits);
+    for (const ImageList* list : {&arrows, &digits}) {
+        for (int i = 0; i < list->Count(); ++i) {
+            const QImage mask = list->Mask(i);
+            for (int y = 0; y < mask.height(); ++y) {
+                for (int x = 0; x < mask.width(); ++x) {
+                    ASSERT_EQ(mask.pixelIndex(x, y), 0) << "frame " << i << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(ArtworkTest, TheArrowIsATrianglePointingRightIntoATwoPixelStem) {
+    ImageList arrows(22, 30);
+    Artwork::LoadArrowImages(arrows);
+    const QImage arrow = Opaque(arrows, 0);
+    int previous = 30;
+    for (int x = 0; x < 22; ++x) {
+        int count = 0;
+        for (int y = 0; y < 30; ++y) {
+            const QRgb c = arrow.pixel(x, y);
+            ASSERT_TRUE(c == kArrow || c == kWhite) << x << "," << y;
+            count += c == kArrow ? 1 : 0;
+        }
+        EXPECT_LE(count, previous) << "narrows toward the point, column " << x;
+        previous = count;
+    }
+    for (int y = 0; y < 30; ++y) {
+        EXPECT_EQ(arrow.pixel(0, y), kArrow) << "full height at the left edge, row " << y;
+        EXPECT_EQ(arrow.pixel(21, y), (y == 14 || y == 15) ? kArrow : kWhite)
+            << "the stem at the right edge, row " << y;
+    }
+}
+
+TEST(ArtworkTest, TheNoArrowMarkIsABlueHourglassOnWhite) {
+    ImageList arrows(22, 30);
+    Artwork::LoadArrowImages(arrows);
+    const QImage mark = Opaque(arrows, 1);
+    std::set<std::pair<int, int>> blue;
+    for (int i = 0; i < 10; ++i) {
+        blue.insert({i, i});
+        blue.insert({21 - i, i});
+        blue.insert({i, 29 - i});
+        blue.insert({21 - i, 29 - i});
+    }
+    for (int y = 10; y <= 19; ++y) {
+        blue.insert({10, y});
+        blue.insert({11, y});
+    }
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 22; ++x) {
+            EXPECT_EQ(mark.pixel(x, y), blue.count({x, y}) != 0 ? kNoArrow : kWhite)
+                << x << "," << y;
+        }
+    }
+}
+
+TEST(ArtworkTest, EachDrumNumberHasItsOwnCentredAntiAliasedFace) {
+    ImageList digits(28, 30);
+    Artwork::LoadDigitImages(digits);
+    std::vector<QImage> faces;
+    for (int i = 0; i < digits.Count(); ++i) {
+        SCOPED_TRACE(i);
+        const QImage face = Opaque(digits, i);
+        int black = 0;
+        int grey = 0;
+        QRect ink;
+        for (int y = 0; y < face.height(); ++y) {
+            for (int x = 0; x < face.width(); ++x) {
+                const QRgb c = face.pixel(x, y);
+                ASSERT_TRUE(IsGrey(c)) << "black on white only";
+                if (c == kBlack) {
+                    ++black;
+                } else if (c != kWhite) {
+                    ++grey;
+                }
+                if (c != kWhite) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        EXPECT_GT(black, 20);
+        EXPECT_GT(grey, 10) << "anti-aliased edges";
+        EXPECT_NEAR(ink.center().x() + 0.5, 14.0, 1.5);
+        EXPECT_NEAR(ink.center().y() + 0.5, 15.0, 1.5);
+        EXPECT_EQ(face.pixel(0, 0), kWhite);
+        for (const QImage& other : faces) {
+            EXPECT_NE(face, other);
+        }
+        faces.push_back(face);
+    }
+}
+
+TEST(ArtworkTest, TheHeroineIsMaskedExactlyWhereTheSheetIsPureBlack) {
+    const QImage sheet = Artwork::HeroineSheet();
+    ImageList heroine(50, 70);
+    Artwork::LoadHeroineImages(heroine);
+    for (int i = 0; i < heroine.Count(); ++i) {
+        SCOPED_TRACE(i);
+        const QImage mask = heroine.Mask(i);
+        const int left = (i % 4) * 50;
+        const int top = (i / 4) * 70;
+        int visible = 0;
+        for (int y = 0; y < 70; ++y) {
+            for (int x = 0; x < 50; ++x) {
+                const bool black = (sheet.pixel(left + x, top + y) & 0xFFFFFF) == 0;
+                ASSERT_EQ(mask.pixelIndex(x, y), black ? 1 : 0) << x << "," << y;
+                visible += black ? 0 : 1;
+            }
+        }
+        EXPECT_GT(visible, 500) << "she is there";
+        // Her outline never touches the frame's sides, so no cell edge cuts her.
+        for (int y = 0; y < 70; ++y) {
+            EXPECT_EQ(mask.pixelIndex(0, y), 1);
+            EXPECT_EQ(mask.pixelIndex(49, y), 1);
+        }
+    }
+    // The cells after the last frame hold nothing.
+    for (int y = 70; y < 210; ++y) {
+        for (int x = (y < 140 ? 50 : 0); x < 200; ++x) {
+            ASSERT_EQ(sheet.pixel(x, y) & 0xFFFFFF, 0u) << x << "," << y;
+        }
+    }
+}
+
+TEST(ArtworkTest, NoPixelInsideTheHeroineIsPureBlack) {
+    // A pure black pixel inside her would be a hole through which the course
+    // shows: every black pixel must belong to the background around her.
+    const QImage sheet = Artwork::HeroineSheet();
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const QImage frame = sheet.copy((i % 4) * 50, (i / 4) * 70, 50, 70);
+        std::vector<bool> outside(50 * 70, false);
+        std::vector<QPoint> open;
+        auto visit = [&](int x, int y) {
+            if (x < 0 || y < 0 || x >= 50 || y >= 70 || outside[y * 50 + x] ||
+                (frame.pixel(x, y) & 0xFFFFFF) != 0) {
+                return;
+            }
+            outside[y * 50 + x] = true;
+            open.push_back({x, y});
+        };
+        for (int x = 0; x < 50; ++x) {
+            visit(x, 0);
+            visit(x, 69);
+        }
+        for (int y = 0; y < 70; ++y) {
+            visit(0, y);
+            visit(49, y);
+        }
+        while (!open.empty()) {
+            const QPoint p = open.back();
+            open.pop_back();
+            visit(p.x() + 1, p.y());
+            visit(p.x() - 1, p.y());
+            visit(p.x(), p.y() + 1);
+            visit(p.x(), p.y() - 1);
+        }
+        for (int y = 0; y < 70; ++y) {
+            for (int x = 0; x < 50; ++x) {
+                if ((frame.pixel(x, y) & 0xFFFFFF) == 0) {
+                    ASSERT_TRUE(outside[y * 50 + x]) << "black hole at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(ArtworkTest, TheHeroineStandsWithHerFeetOnTheSquare) {
+    // The course view draws a frame 6 pixels below the view's top, on a
+    // square that starts at 50: her soles must reach the frame's bottom rows.
+    ImageList heroine(50, 70);
+    Artwork::LoadHeroineImages(heroine);
+    for (int i = 0; i < heroine.Count(); ++i) {
+        const QImage mask = heroine.Mask(i);
+        int lowest = -1;
+        for (int y = 0; y < 70; ++y) {
+            for (int x = 0; x < 50; ++x) {
+                if (mask.pixelIndex(x, y) == 0) {
+                    lowest = y;
+                }
+            }
+        }
+        EXPECT_GE(lowest, 66) << "frame " << i;
+    }
+}
+
+TEST(ArtworkTest, WalkingFramesDifferAndTheRestPoseStandsBetweenThem) {
+    ImageList heroine(50, 70);
+    Artwork::LoadHeroineImages(heroine);
+    for (int i = 0; i < heroine.Count(); ++i) {
+        for (int j = i + 1; j < heroine.Count(); ++j) {
+            EXPECT_NE(heroine.Frame(i), heroine.Frame(j)) << i << " and " << j;
+        }
+    }
+    // Feet together at rest: the rest pose's soles are narrower than a stride's.
+    auto soleWidth = [&](int index) {
+        const QImage mask = heroine.Mask(index);
+        int left = 50;
+        int right = -1;
+        for (int y = 64; y < 70; ++y) {
+            for (int x = 0; x < 50; ++x) {
+                if (mask.pixelIndex(x, y) == 0) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        return right - left;
+    };
+    EXPECT_LT(soleWidth(1), soleWidth(0));
+    EXPECT_LT(soleWidth(1), soleWidth(2));
+}
+
+TEST(ArtworkTest, IconsHaveSixteenColoursAndATransparentBackground) {
+    for (int size : {16, 32}) {
+        SCOPED_TRACE(size);
+        const QImage icon(QStringLiteral(":/images/icon%1.png").arg(size));
+        ASSERT_FALSE(icon.isNull()) << "not in the resources";
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_EQ(icon.format(), QImage::Format_Indexed8);
+        EXPECT_LE(icon.colorCount(), 16);
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the corner is transparent";
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << "her head is opaque";
+    }
+    const QList<QSize> sizes = Artwork::AppIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+}
+
+TEST(ArtworkTest, DesktopIconsComeInEverySizeWithSixteenColours) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage icon(SourceImage(QStringLiteral("icon%1.png").arg(size).toLatin1()));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_LE(icon.colorCount(), 16);
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+    }
+}
+
+} // namespace
