@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QPushButton>
+#include <QStyle>
 
 ModalForm::ModalForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -27,6 +29,18 @@ void ModalForm::SetOuterSize(int outerWidth, int outerHeight) {
 
 void ModalForm::SetModalResult(QAbstractButton* button, int result) {
     connect(button, &QAbstractButton::clicked, this, [this, result] { done(result); });
+}
+
+void ModalForm::SetUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk) {
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this, onOk = std::move(onOk)] {
+        onOk();
+        done(mrOk);
+    });
+    SetModalResult(cancel, mrCancel);
+    SetCancelButton(cancel);
 }
 
 void ModalForm::keyPressEvent(QKeyEvent* event) {

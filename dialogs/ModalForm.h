@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class QAbstractButton;
+class QPushButton;
 
 // What the game's dialogs have in common: a fixed-size window with a title bar,
 // system menu, minimise button and close box on the button-face colour; Enter
@@ -24,6 +26,9 @@ protected:
     void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
     // A click on `button` ends the modal showing with `result`.
     void SetModalResult(QAbstractButton* button, int result);
+    // The usual pair: OK is the default button and runs `onOk` before ending
+    // the showing with mrOk; Cancel is the cancel button and ends it with mrCancel.
+    void SetUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk);
 
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -42,15 +42,7 @@ TDebugForm::TDebugForm(SessionValues& session, QWidget* parent)
     radioItems_->addButton(ui_->RadioGroup1Item0, CheckAllItem);
     radioItems_->addButton(ui_->RadioGroup1Item1, CheckNoneItem);
 
-    ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    ui_->BitBtn1->setDefault(true);
-    connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
-        BitBtn1Click();
-        done(mrOk);
-    });
-    SetModalResult(ui_->BitBtn2, mrCancel);
-    SetCancelButton(ui_->BitBtn2);
+    SetUpOkCancel(ui_->BitBtn1, ui_->BitBtn2, [this] { BitBtn1Click(); });
     move(DesignedPlace);
 }
 
