@@ -15,6 +15,7 @@
 #include "ui_TForm1.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -176,10 +177,22 @@ void TForm1::ShowTitleScreen() {
     ui->K9->menuAction()->setEnabled(true);
 }
 
+// A tick of the drum or the view can land in the same turn of the event loop
+// as the click of a menu command, so the abandoned game's last step, result or
+// end can still be queued when the command runs. None of it may reach the next
+// game: a stale end would offer "スタート" during the entry animation, a stale
+// step would move the new heroine.
+void TForm1::DropGameMessages() {
+    for (int message : {WM_GAME_EVENT, WM_GAME_STEP, WM_GAME_NEXT}) {
+        QCoreApplication::removePostedEvents(this, message);
+    }
+}
+
 void TForm1::K3Click() {
     if (onGameScreen_) {
         return; // a queued trigger after the item was disabled
     }
+    DropGameMessages();
     ShowGameScreen();
     controller_->SetUpGame(template_);
     controller_->ShowStatusPanel(StatusPanelPlace.x(), StatusPanelPlace.y());
@@ -198,6 +211,7 @@ void TForm1::K4Click() {
     if (!onGameScreen_ || !AskFirst()) {
         return;
     }
+    DropGameMessages();
     controller_->SetUpGame(template_);
     display_->InitDisplay();
     messBox_->ClearMessBox();
@@ -215,6 +229,7 @@ void TForm1::K5Click() {
     // stop here and report nothing.
     slot_->StopSpin();
     display_->StopAnime();
+    DropGameMessages();
     ShowTitleScreen();
     controller_->HideStatusPanel();
     slot_->HideSlot();

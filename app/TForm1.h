@@ -90,6 +90,8 @@ private:
     void FormClose();
     // "Ask first": false when the player answered No to the quit confirmation.
     bool AskFirst();
+    // Removes the game messages still queued for this window.
+    void DropGameMessages();
     void ShowTitleScreen();
     void ShowGameScreen();
     void PlaceWindow();

@@ -109,7 +109,11 @@ void SlotClass::ButtonClick() {
         StopRequest_ = 1;
         SetButtonMode(ButtonIdle);
     } else if (IsSquareMode(ButtonMode_)) {
+        // One offer, one event: the button goes blank at once, so a double
+        // click (or a second click before the event is handled) posts nothing
+        // more. The controller blanks it too when the event arrives.
         Poster.PostGameMessage(WM_GAME_EVENT, ButtonMode_, 0);
+        SetButtonMode(ButtonIdle);
     }
 }
 

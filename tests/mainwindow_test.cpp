@@ -4,6 +4,7 @@
 #include "GameMessages.h"
 #include "MainDisplayClass.h"
 #include "MessBoxClass.h"
+#include "MessageBox.h"
 #include "ModalAnswerer.h"
 #include "ScreenMetrics.h"
 #include "SlotClass.h"
@@ -265,6 +266,44 @@ private slots:
         Settle();
         QCOMPARE(form().Controller().LiveRecord().StartPosition, 1);
         QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+    }
+
+    // A tick can land in the same turn of the event loop as a menu click, so
+    // the abandoned game's messages may still be queued when the command runs.
+    void messagesOfAnAbandonedGameNeverReachTheNextOne() {
+        QStringList boxes;
+        SetMessageBoxHook([&](const QString& text) { boxes << text; });
+        const auto queueWalkEnd = [this] {
+            QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_STEP, 1, 0));
+            QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, AnimeEnd, 0));
+            QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_NEXT, 0, 0));
+        };
+        StartGame();
+        DrumStopsOn(2);
+        queueWalkEnd();
+        form().K4Click(); // "やり直し"
+        QCoreApplication::sendPostedEvents();
+        const IDDataStruct& live = form().Controller().LiveRecord();
+        QCOMPARE(live.StartPosition, 1);
+        QCOMPARE(live.Stamina, 30);
+        QCOMPARE(live.State, StateNewGame);
+        QVERIFY(form().Slot().SlotButton()->text().isEmpty()); // still entering
+        Settle();
+        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+
+        queueWalkEnd();
+        form().K5Click(); // "タイトルへ戻る"
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(live.StartPosition, 1);
+        QCOMPARE(live.Stamina, 30);
+        queueWalkEnd();
+        form().K3Click(); // "ゲームスタート"
+        Settle();
+        QCOMPARE(live.StartPosition, 1);
+        QCOMPARE(live.Stamina, 30);
+        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+        SetMessageBoxHook(nullptr);
+        QCOMPARE(boxes, QStringList());
     }
 
     void onlyTheThreeGameMessagesReachTheController() {

@@ -149,7 +149,7 @@ TEST_F(SlotTest, EveryModeCodeSetsItsCaptionAndOthersChangeNothing) {
     EXPECT_EQ(drum.ButtonMode(), ButtonIdle);
 }
 
-TEST_F(SlotTest, SquareModesPostTheirKindAndTheIdleButtonDoesNothing) {
+TEST_F(SlotTest, SquareModesPostTheirKindOnceAndTheIdleButtonDoesNothing) {
     Click(); // before any mode is set
     drum.SetButtonIdle();
     Click();
@@ -158,13 +158,33 @@ TEST_F(SlotTest, SquareModesPostTheirKindAndTheIdleButtonDoesNothing) {
     for (std::int32_t kind : {3, 5, 6, 7, 8}) {
         drum.SetButtonMode(kind);
         Click();
-        EXPECT_EQ(drum.ButtonMode(), kind);
+        // A second click before the controller has the event posts nothing:
+        // a double click must not take a stamina square or a walk twice.
+        Click();
+        EXPECT_EQ(drum.ButtonMode(), ButtonIdle);
+        EXPECT_TRUE(drum.SlotButton()->text().isEmpty());
     }
     EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{{WM_GAME_EVENT, 3, 0},
                                                                 {WM_GAME_EVENT, 5, 0},
                                                                 {WM_GAME_EVENT, 6, 0},
                                                                 {WM_GAME_EVENT, 7, 0},
                                                                 {WM_GAME_EVENT, 8, 0}}));
+}
+
+TEST_F(SlotTest, ADoubleClickOnAnEventCaptionHandsTheEventOverOnce) {
+    drum.ShowSlot(120, 0);
+    window.show();
+    for (std::int32_t kind : {6, 7}) {
+        queue.Clear();
+        drum.SetButtonMode(kind);
+        // What a double click delivers: press, release, double-click press, release.
+        QPushButton* button = drum.SlotButton();
+        QTest::mousePress(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QTest::mouseDClick(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{{WM_GAME_EVENT, kind, 0}}));
+    }
 }
 
 TEST_F(SlotTest, SpaceAndEnterPressTheFocusedButton) {

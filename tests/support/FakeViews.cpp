@@ -114,7 +114,9 @@ void FakeSlotDrum::Click() {
     case 6:
     case 7:
     case 8:
+        // As the real drum: the event is handed over once and the button goes blank.
         poster_.PostGameMessage(WM_GAME_EVENT, Mode, 0);
+        SetButtonMode(ButtonIdle);
         break;
     default:
         break;

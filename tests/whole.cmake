@@ -1,0 +1,9 @@
+# Whole-program checks: a seeded monkey plays the real form set offscreen. The
+# ctest run is short and pinned to one seed; scripts/sanitize runs a long one
+# under the sanitizers with a fresh seed.
+ippon_add_qtest(monkey_test TIMEOUT 300
+    SOURCES monkey_test.cpp support/BadInput.cpp support/BadInput.h
+    LIBS appcore)
+target_include_directories(monkey_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+set_property(TEST monkey_test APPEND PROPERTY ENVIRONMENT
+    "IPPON_MONKEY_SEED=20261208;IPPON_MONKEY_ACTIONS=10000;IPPON_MONKEY_GAMES=40")
