@@ -1,11 +1,22 @@
 #include "ModalForm.h"
 
 #include "BevelPanel.h"
+#include "Fonts.h"
 #include "ModalResult.h"
 #include "Placement.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+
+namespace {
+
+// Every form's layout asks for the game font at this height. Set from the
+// start, the texts the layout puts in (the notes run to thirteen lines) are
+// laid out once, in the font they show in, instead of first in the desktop's
+// font with its Japanese fallbacks.
+constexpr int FormFontPixels = 12;
+
+} // namespace
 
 ModalForm::ModalForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -15,6 +26,7 @@ ModalForm::ModalForm(QWidget* parent)
     colours.setColor(QPalette::Window, BevelPanel::ButtonFace);
     setPalette(colours);
     setAutoFillBackground(true);
+    setFont(GameFont(FormFontPixels));
 }
 
 void ModalForm::reject() {
@@ -27,6 +39,18 @@ void ModalForm::SetOuterSize(int outerWidth, int outerHeight) {
 
 void ModalForm::SetModalResult(QAbstractButton* button, int result) {
     connect(button, &QAbstractButton::clicked, this, [this, result] { done(result); });
+}
+
+void ModalForm::SetGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph) {
+    pendingGlyphs_.emplace_back(button, glyph);
+}
+
+void ModalForm::showEvent(QShowEvent* event) {
+    for (const auto& [button, glyph] : pendingGlyphs_) {
+        button->setIcon(style()->standardIcon(glyph));
+    }
+    pendingGlyphs_.clear();
+    QDialog::showEvent(event);
 }
 
 void ModalForm::keyPressEvent(QKeyEvent* event) {

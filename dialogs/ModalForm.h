@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QStyle>
+#include <utility>
+#include <vector>
 
 class QAbstractButton;
 
@@ -24,9 +27,15 @@ protected:
     void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
     // A click on `button` ends the modal showing with `result`.
     void SetModalResult(QAbstractButton* button, int result);
+    // The button's glyph, one of the style's standard icons. The style reads
+    // those from image files, which the title screen has no need of, so the
+    // glyphs are put on when the form is first shown.
+    void SetGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph);
 
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QAbstractButton* cancelButton_ = nullptr;
+    std::vector<std::pair<QAbstractButton*, QStyle::StandardPixmap>> pendingGlyphs_;
 };

@@ -42,8 +42,8 @@ TDebugForm::TDebugForm(SessionValues& session, QWidget* parent)
     radioItems_->addButton(ui_->RadioGroup1Item0, CheckAllItem);
     radioItems_->addButton(ui_->RadioGroup1Item1, CheckNoneItem);
 
-    ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    SetGlyph(ui_->BitBtn1, QStyle::SP_DialogOkButton);
+    SetGlyph(ui_->BitBtn2, QStyle::SP_DialogCancelButton);
     ui_->BitBtn1->setDefault(true);
     connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
         BitBtn1Click();

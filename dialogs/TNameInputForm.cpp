@@ -22,8 +22,8 @@ TNameInputForm::TNameInputForm(std::function<void()> revealDebugItem, QWidget* p
     ui_->setupUi(this);
     ApplyFormStyle(this);
     setFixedSize(size());
-    ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    SetGlyph(ui_->BitBtn1, QStyle::SP_DialogOkButton);
+    SetGlyph(ui_->BitBtn2, QStyle::SP_DialogCancelButton);
     ui_->BitBtn1->setDefault(true);
     connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
         BitBtn1Click();
