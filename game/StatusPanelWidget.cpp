@@ -11,6 +11,15 @@ constexpr int PanelHeight = 120;
 constexpr int LabelPixelHeight = 12; // Font.Size 9 at 96 dpi
 constexpr int ValueHeight = 12;
 
+// Labels draw in black whatever the desktop's colours. A palette says so far
+// more cheaply than a style sheet, which would put every label through the
+// style sheet machinery when the main window is built.
+void UseBlackText(QLabel* label) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(colours);
+}
+
 } // namespace
 
 StatusPanelWidget::StatusPanelWidget(QWidget* mainWindow) : panel_(new BevelPanel(mainWindow)) {
@@ -40,7 +49,7 @@ QLabel* StatusPanelWidget::AddCaption(int left, int top, const QString& text) {
     auto* label = new QLabel(text, panel_);
     label->setTextFormat(Qt::PlainText);
     label->setFont(GameFont(LabelPixelHeight));
-    label->setStyleSheet(QStringLiteral("color: black;"));
+    UseBlackText(label);
     label->setContentsMargins(0, 0, 0, 0);
     label->adjustSize();
     label->move(left, top);
@@ -51,7 +60,7 @@ QLabel* StatusPanelWidget::AddValue(int left, int top, int width) {
     auto* label = new QLabel(panel_);
     label->setTextFormat(Qt::PlainText);
     label->setFont(GameFont(LabelPixelHeight));
-    label->setStyleSheet(QStringLiteral("color: black;"));
+    UseBlackText(label);
     label->setContentsMargins(0, 0, 0, 0);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setGeometry(left, top, width, ValueHeight);
