@@ -100,6 +100,8 @@ CourseViewBox::CourseViewBox(const QImage& frame, QWidget* parent)
 
 void CourseViewBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // On a screen that scales by a whole factor every pixel becomes a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, frame_);
 }
 

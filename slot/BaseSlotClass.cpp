@@ -102,6 +102,8 @@ void DrumPaintBox::paintEvent(QPaintEvent* event) {
     requested_ = QRect();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // On a screen that scales by a whole factor every pixel becomes a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(event->rect(), picture_, event->rect());
 }
 

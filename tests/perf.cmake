@@ -1,0 +1,7 @@
+# Sharp pictures on a screen that doubles every pixel, keyboard play, the
+# screen reader's names, and the start-up benchmark's hook.
+
+# Every picture, the drum and the course view at QT_SCALE_FACTOR=2.
+ippon_add_qtest(sharp_pictures_test SOURCES sharp_pictures_test.cpp LIBS appcore)
+set_tests_properties(sharp_pictures_test PROPERTIES
+    ENVIRONMENT "${IPPON_TEST_ENV};QT_SCALE_FACTOR=2")
