@@ -9,6 +9,7 @@
 #include "TimeOfDay.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -26,15 +27,19 @@ class TForm3;
 class TMessageForm;
 
 // Hands the controller's result calls to the result dialog, which is created
-// after the main window; until then there is nothing to show them on.
+// after the main window; until then there is nothing to show them on. Once a
+// result has been closed, `afterShowing` runs.
 class ResultDialogsRelay : public ResultDialogs {
 public:
+    explicit ResultDialogsRelay(std::function<void()> afterShowing)
+        : afterShowing_(std::move(afterShowing)) {}
     void SetTarget(ResultDialogs* target) { target_ = target; }
     void ShowGameOver(IDDataStruct record) override;
     void ShowGoalResult(IDDataStruct record) override;
 
 private:
     ResultDialogs* target_ = nullptr;
+    std::function<void()> afterShowing_;
 };
 
 // The main window: the title screen and the game screen, the menu commands, and
@@ -90,6 +95,9 @@ private:
     void FormClose();
     // "Ask first": false when the player answered No to the quit confirmation.
     bool AskFirst();
+    // After a dialog: the main window is active again and, during a game, the
+    // drum's button has the keyboard, so Space or Enter plays on.
+    void ReturnFocusToGame();
     void ShowTitleScreen();
     void ShowGameScreen();
     void PlaceWindow();

@@ -5,3 +5,8 @@
 ippon_add_qtest(sharp_pictures_test SOURCES sharp_pictures_test.cpp LIBS appcore)
 set_tests_properties(sharp_pictures_test PROPERTIES
     ENVIRONMENT "${IPPON_TEST_ENV};QT_SCALE_FACTOR=2")
+
+# A whole game from the keyboard alone, with the dialogs answered by keys.
+ippon_add_qtest(keyboard_play_test SOURCES keyboard_play_test.cpp support/ModalAnswerer.h
+                LIBS appcore)
+target_include_directories(keyboard_play_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
