@@ -150,6 +150,10 @@ bool TForm1::event(QEvent* event) {
     if (type == WM_GAME_EVENT || type == WM_GAME_STEP || type == WM_GAME_NEXT) {
         const auto* message = static_cast<GameMessageEvent*>(event);
         DispatchGameMessage(*controller_, type, message->WParam, message->LParam);
+        // A message is where a square or a turn changes; the screen reader's
+        // texts follow here rather than in the animations' ticks.
+        display_->UpdateAccessibleText();
+        slot_->UpdateAccessibleText();
         return true;
     }
     return QMainWindow::event(event);

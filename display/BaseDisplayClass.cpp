@@ -27,6 +27,9 @@ constexpr std::int32_t MaxHeroineSize = 4096;
 // The heroine's image when she stands at rest.
 constexpr std::int32_t StandingImage = 1;
 
+// What a screen reader calls the view.
+const char* const AccessibleViewName = "コース";
+
 constexpr QRgb White = qRgb(0xFF, 0xFF, 0xFF);
 constexpr QRgb BackgroundColour = qRgb(0xFF, 0xEE, 0xEE);
 constexpr QRgb BlockOuterColour = qRgb(0x00, 0x99, 0x99);
@@ -134,6 +137,7 @@ BaseDisplayClass::BaseDisplayClass(QWidget* mainWindow, const CourseTable& cours
 
     ViewBox_ = new CourseViewBox(BackBuffer_, DisplayPanel_);
     ViewBox_->setGeometry(2, 2, ViewWidth_, ViewHeight_);
+    ViewBox_->setAccessibleName(QString::fromUtf8(AccessibleViewName));
     ViewBox_->show();
 }
 
@@ -188,6 +192,7 @@ void BaseDisplayClass::SetMainDisplay(const IDDataStruct& record) {
     }
     CopyToBackBuffer(SourceRect_);
     DrawHeroine(StandingImage, CharX_, CharY_);
+    UpdateAccessibleText();
 }
 
 // The controls go with the main window; after that the view draws on unseen.
@@ -239,6 +244,28 @@ void BaseDisplayClass::PaintView() {
     if (ViewBox_) {
         ViewBox_->update();
     }
+}
+
+void BaseDisplayClass::UpdateAccessibleText() {
+    if (!SetDone_ || !ViewBox_) {
+        return;
+    }
+    // The field's first column moves with every walked square, so it always
+    // tells the square she stands on.
+    const std::int32_t square = AddClamped(FirstCol_, ColsBefore_);
+    const std::int32_t row = AddClamped(FirstRow_, RowsBefore_);
+    if (described_ && square == describedSquare_ && row == describedRow_) {
+        return;
+    }
+    described_ = true;
+    describedSquare_ = square;
+    describedRow_ = row;
+    QString text = QStringLiteral("%1 マス目").arg(square);
+    const std::string& remark = course_.RemarkAt(square, row);
+    if (!remark.empty()) {
+        text += QStringLiteral(": ") + QString::fromStdString(remark);
+    }
+    ViewBox_->setAccessibleDescription(text);
 }
 
 void BaseDisplayClass::DrawHeroine(std::int32_t image, int x, int y) {

@@ -65,6 +65,11 @@ public:
     void ShiftField(Direction direction);
     // Asks the paint box to show BackBuffer; Qt paints it in the next paint event.
     void PaintView();
+    // What a screen reader is told: the paint box is "コース", and its
+    // description names the heroine's square and its remark ("12 マス目: …").
+    // Only a changed square writes a new text. SetMainDisplay calls this; during
+    // a walk the main window calls it after each game message, never a tick.
+    void UpdateAccessibleText();
 
     std::int32_t DisplayState() const { return DisplayState_; }
     bool SetDone() const { return SetDone_; }
@@ -122,6 +127,11 @@ protected:
     std::int32_t FirstRow_ = 0;
 
 private:
+    // The square and row the accessible description was last written for.
+    std::int32_t describedSquare_ = 0;
+    std::int32_t describedRow_ = 0;
+    bool described_ = false;
+
     // The cell of (square, row) at (x, y); only its part inside `clip` is drawn.
     void DrawCell(int x, int y, std::int32_t square, std::int32_t row, const QRect& clip);
     void DrawBackgroundCell(const QRect& cell, const QRect& clip);

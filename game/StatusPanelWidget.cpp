@@ -68,32 +68,33 @@ QLabel* StatusPanelWidget::AddValue(int left, int top, int width) {
     return label;
 }
 
-void StatusPanelWidget::WriteValue(QLabel* label, const std::string& text) {
+void StatusPanelWidget::WriteValue(QLabel* label, const std::string& text, const QString& spoken) {
     const QString shown = QString::fromStdString(text);
     // A value wider than its label keeps its beginning and is cut at the right
     // edge; the label itself never grows.
     const bool fits = label->fontMetrics().horizontalAdvance(shown) <= label->width();
     label->setAlignment((fits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     label->setText(shown);
+    label->setAccessibleName(spoken.arg(shown));
 }
 
 void StatusPanelWidget::SetNameText(const std::string& text) {
-    WriteValue(nameValue_, text);
+    WriteValue(nameValue_, text, QStringLiteral("名前 %1"));
 }
 void StatusPanelWidget::SetStaminaText(const std::string& text) {
-    WriteValue(staminaValue_, text);
+    WriteValue(staminaValue_, text, QStringLiteral("体力 %1"));
 }
 void StatusPanelWidget::SetArrowText(const std::string& text) {
-    WriteValue(arrowValue_, text);
+    WriteValue(arrowValue_, text, QStringLiteral("矢印の位置 %1"));
 }
 void StatusPanelWidget::SetRotationText(const std::string& text) {
-    WriteValue(rotationValue_, text);
+    WriteValue(rotationValue_, text, QStringLiteral("回転の幅 %1"));
 }
 void StatusPanelWidget::SetTimerText(const std::string& text) {
-    WriteValue(timerValue_, text);
+    WriteValue(timerValue_, text, QStringLiteral("回転の間隔 %1"));
 }
 void StatusPanelWidget::SetDistanceText(const std::string& text) {
-    WriteValue(distanceValue_, text);
+    WriteValue(distanceValue_, text, QStringLiteral("ゴールまで あと %1 歩"));
 }
 
 void StatusPanelWidget::ShowPanel(int left, int top) {

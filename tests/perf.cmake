@@ -10,3 +10,6 @@ set_tests_properties(sharp_pictures_test PROPERTIES
 ippon_add_qtest(keyboard_play_test SOURCES keyboard_play_test.cpp support/ModalAnswerer.h
                 LIBS appcore)
 target_include_directories(keyboard_play_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+
+# The screen reader's names and descriptions of the game screen.
+ippon_add_qtest(accessible_names_test SOURCES accessible_names_test.cpp LIBS appcore)
