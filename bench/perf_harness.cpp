@@ -614,7 +614,8 @@ void MeasureWalkTiming() {
         ended = true;
         loop.quit();
     };
-    QTimer::singleShot(static_cast<int>(WalkSeconds * 1000 * 2), &loop, &QEventLoop::quit);
+    QTimer::singleShot(static_cast<int>(WalkSeconds * 1000 * 2), Qt::PreciseTimer, &loop,
+                       &QEventLoop::quit);
     const auto start = Clock::now();
     walk.view.StartWalk(Squares);
     loop.exec();
@@ -635,6 +636,7 @@ void MeasureSpinCpu() {
     constexpr int SpinMilliseconds = 10000;
     SpinningDrum spin(BaseSlotClass::CellHeight);
     spin.drum.StopSpin();
+    spin.drum.SetSlot(spin.record); // "スタート" again
     spin.window.resize(260, 320);
     spin.window.show();
     spin.drum.ShowSlot(120, 0);
@@ -642,7 +644,7 @@ void MeasureSpinCpu() {
     PaintCounter frames(spin.drum.PaintBox());
 
     QEventLoop loop;
-    QTimer::singleShot(SpinMilliseconds, &loop, &QEventLoop::quit);
+    QTimer::singleShot(SpinMilliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     const double cpu0 = CpuSeconds();
     const auto start = Clock::now();
     spin.drum.ButtonClick(); // start, at the record's interval

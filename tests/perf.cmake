@@ -13,3 +13,12 @@ target_include_directories(keyboard_play_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR
 
 # The screen reader's names and descriptions of the game screen.
 ippon_add_qtest(accessible_names_test SOURCES accessible_names_test.cpp LIBS appcore)
+
+# The start-up benchmark's hook, in the program and in its yardstick.
+foreach(program ipponmichi minimal_window)
+    add_test(NAME ${program}_reports_its_first_frame_when_benchmarked
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/benchmark_hook_reports_first_frame.sh
+                     $<TARGET_FILE:${program}>)
+    set_tests_properties(${program}_reports_its_first_frame_when_benchmarked
+                         PROPERTIES TIMEOUT 60 ENVIRONMENT "${IPPON_TEST_ENV}")
+endforeach()
