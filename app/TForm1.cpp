@@ -262,18 +262,21 @@ void TForm1::FormClose() {
 void TForm1::K2Click() {
     if (nameInputForm_ && !onGameScreen_) {
         nameInputForm_->ShowNameInput(template_);
+        ReturnFocusToGame();
     }
 }
 
 void TForm1::K11Click() {
     if (debugForm_ && !onGameScreen_) {
         debugForm_->ShowOptions(template_);
+        ReturnFocusToGame();
     }
 }
 
 void TForm1::K10Click() {
     if (debugForm_ && !onGameScreen_ && ui->K10->isVisible()) {
         debugForm_->ShowDebug(template_);
+        ReturnFocusToGame();
     }
 }
 

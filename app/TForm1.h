@@ -95,7 +95,8 @@ private:
     void FormClose();
     // "Ask first": false when the player answered No to the quit confirmation.
     bool AskFirst();
-    // After a dialog: the main window is active again and, during a game, the
+    // After every dialog: the main window is active again (the dialogs have no
+    // parent for the window manager to return to) and, during a game, the
     // drum's button has the keyboard, so Space or Enter plays on.
     void ReturnFocusToGame();
     void ShowTitleScreen();
