@@ -43,18 +43,23 @@ const QPoint MessBoxPlace(0, 242);
 } // namespace
 
 void ResultDialogsRelay::ShowGameOver(IDDataStruct record) {
-    if (target_)
+    if (target_) {
         target_->ShowGameOver(std::move(record));
+        afterShowing_();
+    }
 }
 
 void ResultDialogsRelay::ShowGoalResult(IDDataStruct record) {
-    if (target_)
+    if (target_) {
         target_->ShowGoalResult(std::move(record));
+        afterShowing_();
+    }
 }
 
 TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TForm1>()), imageList1_(22, 30),
-      imageList2_(28, 30), imageList3_(50, 70), poster_(this) {
+      imageList2_(28, 30), imageList3_(50, 70), poster_(this),
+      results_([this] { ReturnFocusToGame(); }) {
     // 1. The window from its layout.
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -146,6 +151,10 @@ bool TForm1::event(QEvent* event) {
     if (type == WM_GAME_EVENT || type == WM_GAME_STEP || type == WM_GAME_NEXT) {
         const auto* message = static_cast<GameMessageEvent*>(event);
         DispatchGameMessage(*controller_, type, message->WParam, message->LParam);
+        // A message is where a square or a turn changes; the screen reader's
+        // texts follow here rather than in the animations' ticks.
+        display_->UpdateAccessibleText();
+        slot_->UpdateAccessibleText();
         return true;
     }
     return QMainWindow::event(event);
@@ -155,7 +164,16 @@ bool TForm1::AskFirst() {
     if (!session_.EndConfirmation || !controller_->IsGameInProgress() || !messageForm_) {
         return true;
     }
-    return messageForm_->ConfirmQuit() != mrNo;
+    const bool yes = messageForm_->ConfirmQuit() != mrNo;
+    ReturnFocusToGame();
+    return yes;
+}
+
+void TForm1::ReturnFocusToGame() {
+    activateWindow();
+    if (onGameScreen_) {
+        slot_->SlotButton()->setFocus();
+    }
 }
 
 void TForm1::ShowGameScreen() {
@@ -259,29 +277,36 @@ void TForm1::FormClose() {
 void TForm1::K2Click() {
     if (nameInputForm_ && !onGameScreen_) {
         nameInputForm_->ShowNameInput(template_);
+        ReturnFocusToGame();
     }
 }
 
 void TForm1::K11Click() {
     if (debugForm_ && !onGameScreen_) {
         debugForm_->ShowOptions(template_);
+        ReturnFocusToGame();
     }
 }
 
 void TForm1::K10Click() {
     if (debugForm_ && !onGameScreen_ && ui->K10->isVisible()) {
         debugForm_->ShowDebug(template_);
+        ReturnFocusToGame();
     }
 }
 
 void TForm1::K7Click() {
-    if (form3_)
+    if (form3_) {
         form3_->ShowNotes();
+        ReturnFocusToGame();
+    }
 }
 
 void TForm1::K8Click() {
-    if (form3_)
+    if (form3_) {
         form3_->ShowVersion();
+        ReturnFocusToGame();
+    }
 }
 
 void TForm1::RevealDebugItem() {

@@ -9,6 +9,7 @@
 #include "TimeOfDay.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -26,15 +27,19 @@ class TForm3;
 class TMessageForm;
 
 // Hands the controller's result calls to the result dialog, which is created
-// after the main window; until then there is nothing to show them on.
+// after the main window; until then there is nothing to show them on. Once a
+// result has been closed, `afterShowing` runs.
 class ResultDialogsRelay : public ResultDialogs {
 public:
+    explicit ResultDialogsRelay(std::function<void()> afterShowing)
+        : afterShowing_(std::move(afterShowing)) {}
     void SetTarget(ResultDialogs* target) { target_ = target; }
     void ShowGameOver(IDDataStruct record) override;
     void ShowGoalResult(IDDataStruct record) override;
 
 private:
     ResultDialogs* target_ = nullptr;
+    std::function<void()> afterShowing_;
 };
 
 // The main window: the title screen and the game screen, the menu commands, and
@@ -92,6 +97,10 @@ private:
     bool AskFirst();
     // Removes the game messages still queued for this window.
     void DropGameMessages();
+    // After every dialog: the main window is active again (the dialogs have no
+    // parent for the window manager to return to) and, during a game, the
+    // drum's button has the keyboard, so Space or Enter plays on.
+    void ReturnFocusToGame();
     void ShowTitleScreen();
     void ShowGameScreen();
     void PlaceWindow();

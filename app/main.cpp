@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "BenchmarkHook.h"
 #include "ClassicLook.h"
 #include "Fonts.h"
 #include "FormSet.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         ReserveGameMessageTypes();
         QApplication::setWindowIcon(Artwork::AppIcon());
         FormSet forms;
+        QuitWhenShownForBenchmark(forms.Form1());
         forms.Form1().show();
         GameApplication::exec();
     } catch (const std::exception& error) {

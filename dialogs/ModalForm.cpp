@@ -1,6 +1,7 @@
 #include "ModalForm.h"
 
 #include "BevelPanel.h"
+#include "Fonts.h"
 #include "ModalResult.h"
 #include "Placement.h"
 
@@ -8,6 +9,16 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStyle>
+
+namespace {
+
+// Every form's layout asks for the game font at this height. Set from the
+// start, the texts the layout puts in (the notes run to thirteen lines) are
+// laid out once, in the font they show in, instead of first in the desktop's
+// font with its Japanese fallbacks.
+constexpr int FormFontPixels = 12;
+
+} // namespace
 
 ModalForm::ModalForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -17,6 +28,7 @@ ModalForm::ModalForm(QWidget* parent)
     colours.setColor(QPalette::Window, BevelPanel::ButtonFace);
     setPalette(colours);
     setAutoFillBackground(true);
+    setFont(GameFont(FormFontPixels));
 }
 
 void ModalForm::reject() {
@@ -32,8 +44,8 @@ void ModalForm::SetModalResult(QAbstractButton* button, int result) {
 }
 
 void ModalForm::SetUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk) {
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    SetGlyph(ok, QStyle::SP_DialogOkButton);
+    SetGlyph(cancel, QStyle::SP_DialogCancelButton);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this, onOk = std::move(onOk)] {
         onOk();
@@ -41,6 +53,18 @@ void ModalForm::SetUpOkCancel(QPushButton* ok, QPushButton* cancel, std::functio
     });
     SetModalResult(cancel, mrCancel);
     SetCancelButton(cancel);
+}
+
+void ModalForm::SetGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph) {
+    pendingGlyphs_.emplace_back(button, glyph);
+}
+
+void ModalForm::showEvent(QShowEvent* event) {
+    for (const auto& [button, glyph] : pendingGlyphs_) {
+        button->setIcon(style()->standardIcon(glyph));
+    }
+    pendingGlyphs_.clear();
+    QDialog::showEvent(event);
 }
 
 void ModalForm::keyPressEvent(QKeyEvent* event) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QStyle>
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QAbstractButton;
 class QPushButton;
@@ -29,9 +32,15 @@ protected:
     // The usual pair: OK is the default button and runs `onOk` before ending
     // the showing with mrOk; Cancel is the cancel button and ends it with mrCancel.
     void SetUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk);
+    // The button's glyph, one of the style's standard icons. The style reads
+    // those from image files, which the title screen has no need of, so the
+    // glyphs are put on when the form is first shown.
+    void SetGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph);
 
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QAbstractButton* cancelButton_ = nullptr;
+    std::vector<std::pair<QAbstractButton*, QStyle::StandardPixmap>> pendingGlyphs_;
 };

@@ -30,7 +30,7 @@ TForm3::TForm3(QWidget* parent) : ModalForm(parent), ui_(std::make_unique<Ui::TF
     ui_->Image1->setPixmap(QPixmap::fromImage(face));
     ui_->Image1->resize(face.size());
 
-    ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    SetGlyph(ui_->BitBtn1, QStyle::SP_DialogOkButton);
     ui_->BitBtn1->setDefault(true);
     SetModalResult(ui_->BitBtn1, mrOk);
 }

@@ -65,9 +65,9 @@ TMessageForm::TMessageForm(SessionValues& session, QWidget* parent)
     ShowPicture(ui_->Image3, Artwork::QuitPicture());
     ShowPicture(ui_->Image4, Artwork::FarewellPicture());
 
-    ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
-    ui_->BitBtn3->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+    SetGlyph(ui_->BitBtn1, QStyle::SP_DialogOkButton);
+    SetGlyph(ui_->BitBtn2, QStyle::SP_DialogYesButton);
+    SetGlyph(ui_->BitBtn3, QStyle::SP_DialogNoButton);
     SetModalResult(ui_->BitBtn1, mrOk);
     SetModalResult(ui_->BitBtn2, mrYes);
     SetModalResult(ui_->BitBtn3, mrNo);

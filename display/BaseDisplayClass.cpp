@@ -27,6 +27,9 @@ constexpr std::int32_t MaxHeroineSize = 4096;
 // The heroine's image when she stands at rest.
 constexpr std::int32_t StandingImage = 1;
 
+// What a screen reader calls the view.
+const char* const AccessibleViewName = "コース";
+
 constexpr QRgb White = qRgb(0xFF, 0xFF, 0xFF);
 constexpr QRgb BackgroundColour = qRgb(0xFF, 0xEE, 0xEE);
 constexpr QRgb BlockOuterColour = qRgb(0x00, 0x99, 0x99);
@@ -100,6 +103,8 @@ CourseViewBox::CourseViewBox(const QImage& frame, QWidget* parent)
 
 void CourseViewBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // On a screen that scales by a whole factor every pixel becomes a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, frame_);
 }
 
@@ -117,6 +122,8 @@ BaseDisplayClass::BaseDisplayClass(QWidget* mainWindow, const CourseTable& cours
     BackBuffer_ = AllocateBitmap(ViewWidth_, ViewHeight_);
     fieldPixels_ = FieldBitmap_.bits();
     fieldStride_ = FieldBitmap_.bytesPerLine();
+    backPixels_ = BackBuffer_.bits();
+    backStride_ = BackBuffer_.bytesPerLine();
     fieldPainter_.begin(&FieldBitmap_);
     fieldPainter_.setCompositionMode(QPainter::CompositionMode_Source);
     backPainter_.begin(&BackBuffer_);
@@ -130,6 +137,7 @@ BaseDisplayClass::BaseDisplayClass(QWidget* mainWindow, const CourseTable& cours
 
     ViewBox_ = new CourseViewBox(BackBuffer_, DisplayPanel_);
     ViewBox_->setGeometry(2, 2, ViewWidth_, ViewHeight_);
+    ViewBox_->setAccessibleName(QString::fromUtf8(AccessibleViewName));
     ViewBox_->show();
 }
 
@@ -176,13 +184,15 @@ void BaseDisplayClass::SetMainDisplay(const IDDataStruct& record) {
     CharY_ = FeetFromTop + MarginY - HeroineHeight();
 
     // The last column and row are cut off by the bitmap's edge.
+    const QRect wholeField(0, 0, FieldWidth_, FieldHeight_);
     for (int j = 0, y = GridTop_; y < FieldHeight_; ++j, y += SquareHeight) {
         for (int i = 0, x = GridLeft_; x < FieldWidth_; ++i, x += SquareWidth) {
-            DrawCell(x, y, AddClamped(FirstCol_, i), AddClamped(FirstRow_, j));
+            DrawCell(x, y, AddClamped(FirstCol_, i), AddClamped(FirstRow_, j), wholeField);
         }
     }
     CopyToBackBuffer(SourceRect_);
     DrawHeroine(StandingImage, CharX_, CharY_);
+    UpdateAccessibleText();
 }
 
 // The controls go with the main window; after that the view draws on unseen.
@@ -215,23 +225,47 @@ void BaseDisplayClass::DrawScrolled(Direction direction, int offset) {
 }
 
 void BaseDisplayClass::ShiftField(Direction direction) {
+    // The new column always lies in the spare cells, outside SourceRect (the
+    // window starts two cells in, and the last whole column ends past it), so
+    // the frame composed while the rows move is already the finished one.
     if (direction == Direction::Forward) {
-        ShiftFieldPixels(-SquareWidth);
+        ShiftReachableRows(-SquareWidth);
         FirstCol_ = AddClamped(FirstCol_, 1);
         DrawColumn(GridLeft_ + (FieldCols_ - 1) * SquareWidth,
                    AddClamped(FirstCol_, FieldCols_ - 1));
     } else {
-        ShiftFieldPixels(SquareWidth);
+        ShiftReachableRows(SquareWidth);
         FirstCol_ = AddClamped(FirstCol_, -1);
         DrawColumn(GridLeft_, FirstCol_);
     }
-    CopyToBackBuffer(SourceRect_);
 }
 
 void BaseDisplayClass::PaintView() {
     if (ViewBox_) {
         ViewBox_->update();
     }
+}
+
+void BaseDisplayClass::UpdateAccessibleText() {
+    if (!SetDone_ || !ViewBox_) {
+        return;
+    }
+    // The field's first column moves with every walked square, so it always
+    // tells the square she stands on.
+    const std::int32_t square = AddClamped(FirstCol_, ColsBefore_);
+    const std::int32_t row = AddClamped(FirstRow_, RowsBefore_);
+    if (described_ && square == describedSquare_ && row == describedRow_) {
+        return;
+    }
+    described_ = true;
+    describedSquare_ = square;
+    describedRow_ = row;
+    QString text = QStringLiteral("%1 マス目").arg(square);
+    const std::string& remark = course_.RemarkAt(square, row);
+    if (!remark.empty()) {
+        text += QStringLiteral(": ") + QString::fromStdString(remark);
+    }
+    ViewBox_->setAccessibleDescription(text);
 }
 
 void BaseDisplayClass::DrawHeroine(std::int32_t image, int x, int y) {
@@ -252,64 +286,79 @@ std::int32_t BaseDisplayClass::HeroineHeight() const {
     return std::clamp(Data_.CharHeight, 0, MaxHeroineSize);
 }
 
-void BaseDisplayClass::DrawCell(int x, int y, std::int32_t square, std::int32_t row) {
+void BaseDisplayClass::DrawCell(int x, int y, std::int32_t square, std::int32_t row,
+                                const QRect& clip) {
+    const QRect cell(x, y, SquareWidth, SquareHeight);
     // Cells outside the table are background and never looked up.
     if (!CourseTable::Contains(square, row)) {
-        DrawBackgroundCell(x, y);
+        DrawBackgroundCell(cell, clip);
         return;
     }
     const MapDataStruct& entry = course_.At(square, row);
     switch (entry.kind) {
     case SquareKind::Start:
     case SquareKind::Goal:
-        DrawBlockCell(x, y, entry.param);
+        DrawBlockCell(cell, entry.param, clip);
         break;
     case SquareKind::Remark:
     case SquareKind::Lucky:
     case SquareKind::StaminaUp:
     case SquareKind::Forward:
     case SquareKind::Back:
-        DrawEventCell(x, y, entry.kind);
+        DrawEventCell(cell, entry.kind, clip);
         break;
     default:
-        DrawBackgroundCell(x, y);
+        DrawBackgroundCell(cell, clip);
         break;
     }
 }
 
 // A QRect fill covers its left and top edges and stops short of the right and
 // bottom ones, like the platform's rectangle fill.
-void BaseDisplayClass::DrawBackgroundCell(int x, int y) {
-    fieldPainter_.fillRect(QRect(x, y, SquareWidth, SquareHeight), QColor(BackgroundColour));
+void BaseDisplayClass::Fill(const QRect& rect, QRgb colour, const QRect& clip) {
+    const QRect area = rect & clip;
+    if (!area.isEmpty()) {
+        fieldPainter_.fillRect(area, QColor(colour));
+    }
 }
 
-void BaseDisplayClass::DrawBlockCell(int x, int y, std::int32_t edgeCode) {
-    const QRect cell(x, y, SquareWidth, SquareHeight);
-    fieldPainter_.fillRect(cell, QColor(BlockOuterColour));
-    fieldPainter_.fillRect(InsideOutline(cell, edgeCode), QColor(BlockInnerColour));
+void BaseDisplayClass::DrawBackgroundCell(const QRect& cell, const QRect& clip) {
+    Fill(cell, BackgroundColour, clip);
 }
 
-void BaseDisplayClass::DrawEventCell(int x, int y, SquareKind kind) {
+void BaseDisplayClass::DrawBlockCell(const QRect& cell, std::int32_t edgeCode, const QRect& clip) {
+    Fill(cell, BlockOuterColour, clip);
+    Fill(InsideOutline(cell, edgeCode), BlockInnerColour, clip);
+}
+
+void BaseDisplayClass::DrawEventCell(const QRect& cell, SquareKind kind, const QRect& clip) {
     EventColours colours{};
     if (!EventColoursOf(kind, colours)) {
-        DrawBackgroundCell(x, y);
+        DrawBackgroundCell(cell, clip);
         return;
     }
-    const QRect cell(x, y, SquareWidth, SquareHeight);
-    fieldPainter_.fillRect(cell, QColor(colours.outer));
-    fieldPainter_.fillRect(cell.adjusted(EventFrame, EventFrame, -EventFrame, -EventFrame),
-                           QColor(colours.inner));
+    Fill(cell, colours.outer, clip);
+    Fill(cell.adjusted(EventFrame, EventFrame, -EventFrame, -EventFrame), colours.inner, clip);
 }
 
 void BaseDisplayClass::DrawColumn(int x, std::int32_t square) {
+    const QRect rows = ReachableRows();
     for (int j = 0, y = GridTop_; y < FieldHeight_; ++j, y += SquareHeight) {
-        DrawCell(x, y, square, AddClamped(FirstRow_, j));
+        if (y + SquareHeight > rows.top() && y <= rows.bottom()) {
+            DrawCell(x, y, square, AddClamped(FirstRow_, j), rows);
+        }
     }
 }
 
-void BaseDisplayClass::ShiftFieldPixels(int dx) {
+QRect BaseDisplayClass::ReachableRows() const {
+    return QRect(0, SourceRect_.top(), FieldWidth_, SourceRect_.height()) &
+           QRect(0, 0, FieldWidth_, FieldHeight_);
+}
+
+void BaseDisplayClass::ShiftReachableRows(int dx) {
     const int width = FieldWidth_ - std::abs(dx);
-    if (width <= 0) {
+    const QRect rows = ReachableRows();
+    if (width <= 0 || rows.isEmpty()) {
         return;
     }
     // Source and destination overlap within each row; memmove copies as if from
@@ -317,8 +366,13 @@ void BaseDisplayClass::ShiftFieldPixels(int dx) {
     const int from = dx < 0 ? -dx : 0;
     const int to = dx < 0 ? 0 : dx;
     const std::size_t bytes = static_cast<std::size_t>(width) * sizeof(QRgb);
-    for (int y = 0; y < FieldHeight_; ++y) {
+    // SourceRect has the back buffer's size, and ReachableRows are its rows.
+    const std::size_t windowBytes = static_cast<std::size_t>(SourceRect_.width()) * sizeof(QRgb);
+    const std::size_t windowOffset = static_cast<std::size_t>(SourceRect_.left()) * sizeof(QRgb);
+    for (int y = rows.top(); y <= rows.bottom(); ++y) {
         uchar* line = fieldPixels_ + y * fieldStride_;
         std::memmove(line + to * sizeof(QRgb), line + from * sizeof(QRgb), bytes);
+        std::memcpy(backPixels_ + (y - SourceRect_.top()) * backStride_, line + windowOffset,
+                    windowBytes);
     }
 }

@@ -35,6 +35,11 @@ private:
 // Both bitmaps are allocated once, at their final size, and keep a painter open
 // for their whole life: composing a frame allocates nothing. BackBuffer() and
 // FieldBitmap() are the live pictures; take copy() to keep a snapshot.
+//
+// Walks scroll only sideways, so a view window never shows field rows above or
+// below SourceRect. ShiftField keeps just those rows up to date (less than half
+// the field, which is what keeps the square-completing tick cheap); the rows
+// outside them hold what SetMainDisplay drew.
 class BaseDisplayClass {
 public:
     BaseDisplayClass(QWidget* mainWindow, const CourseTable& course, int viewWidth, int viewHeight);
@@ -55,10 +60,16 @@ public:
     // The view window displaced by `offset` pixels in `direction`, into BackBuffer.
     void DrawScrolled(Direction direction, int offset);
     // Moves the field by one square, draws the one new column of cells and
-    // composes the rest picture (without the heroine) into BackBuffer.
+    // composes the rest picture (without the heroine) into BackBuffer. Only the
+    // rows a view window can reach are moved and drawn.
     void ShiftField(Direction direction);
     // Asks the paint box to show BackBuffer; Qt paints it in the next paint event.
     void PaintView();
+    // What a screen reader is told: the paint box is "コース", and its
+    // description names the heroine's square and its remark ("12 マス目: …").
+    // Only a changed square writes a new text. SetMainDisplay calls this; during
+    // a walk the main window calls it after each game message, never a tick.
+    void UpdateAccessibleText();
 
     std::int32_t DisplayState() const { return DisplayState_; }
     bool SetDone() const { return SetDone_; }
@@ -116,18 +127,35 @@ protected:
     std::int32_t FirstRow_ = 0;
 
 private:
-    void DrawCell(int x, int y, std::int32_t square, std::int32_t row);
-    void DrawBackgroundCell(int x, int y);
-    void DrawBlockCell(int x, int y, std::int32_t edgeCode);
-    void DrawEventCell(int x, int y, SquareKind kind);
-    // The cells of one grid column at x, for `square` in every grid row.
+    // The square and row the accessible description was last written for.
+    std::int32_t describedSquare_ = 0;
+    std::int32_t describedRow_ = 0;
+    bool described_ = false;
+
+    // The cell of (square, row) at (x, y); only its part inside `clip` is drawn.
+    void DrawCell(int x, int y, std::int32_t square, std::int32_t row, const QRect& clip);
+    void DrawBackgroundCell(const QRect& cell, const QRect& clip);
+    void DrawBlockCell(const QRect& cell, std::int32_t edgeCode, const QRect& clip);
+    void DrawEventCell(const QRect& cell, SquareKind kind, const QRect& clip);
+    void Fill(const QRect& rect, QRgb colour, const QRect& clip);
+    // The cells of one grid column at x, for `square` in the grid rows that
+    // reach into ReachableRows().
     void DrawColumn(int x, std::int32_t square);
-    // Moves every row of FieldBitmap by dx pixels within itself.
-    void ShiftFieldPixels(int dx);
+    // Moves the ReachableRows() of FieldBitmap by dx pixels within themselves
+    // and, while each row is still in the cache, copies its SourceRect part into
+    // BackBuffer: the frame CopyToBackBuffer(SourceRect) would give, for about
+    // half the memory traffic.
+    void ShiftReachableRows(int dx);
+    // The field rows that a view window can show: walks scroll only sideways,
+    // so these are SourceRect's rows.
+    QRect ReachableRows() const;
 
     const CourseTable& course_;
-    uchar* fieldPixels_ = nullptr; // FieldBitmap's memory, taken once so it never detaches
+    // The bitmaps' memory, taken once so that it never detaches.
+    uchar* fieldPixels_ = nullptr;
     qsizetype fieldStride_ = 0;
+    uchar* backPixels_ = nullptr;
+    qsizetype backStride_ = 0;
     // Declared last: they end before the bitmaps they paint on are released.
     QPainter fieldPainter_;
     QPainter backPainter_;

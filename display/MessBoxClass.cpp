@@ -15,6 +15,10 @@ constexpr int MemoFontPixels = 12;
 MessBoxClass::MessBoxClass(QWidget* mainWindow, int width, int height)
     : memo_(new QPlainTextEdit(mainWindow)) {
     memo_->setReadOnly(true);
+    // The drum's button keeps the keyboard during a game; a click into the
+    // remark window must not take it away.
+    memo_->setFocusPolicy(Qt::NoFocus);
+    memo_->setAccessibleName(QStringLiteral("メッセージ"));
     memo_->setFont(GameFont(MemoFontPixels));
     // A memo shows no scroll bars unless asked to; three lines fit without them.
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -11,6 +11,15 @@ constexpr int PanelHeight = 120;
 constexpr int LabelPixelHeight = 12; // Font.Size 9 at 96 dpi
 constexpr int ValueHeight = 12;
 
+// Labels draw in black whatever the desktop's colours. A palette says so far
+// more cheaply than a style sheet, which would put every label through the
+// style sheet machinery when the main window is built.
+void UseBlackText(QLabel* label) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(colours);
+}
+
 } // namespace
 
 StatusPanelWidget::StatusPanelWidget(QWidget* mainWindow) : panel_(new BevelPanel(mainWindow)) {
@@ -40,7 +49,7 @@ QLabel* StatusPanelWidget::AddCaption(int left, int top, const QString& text) {
     auto* label = new QLabel(text, panel_);
     label->setTextFormat(Qt::PlainText);
     label->setFont(GameFont(LabelPixelHeight));
-    label->setStyleSheet(QStringLiteral("color: black;"));
+    UseBlackText(label);
     label->setContentsMargins(0, 0, 0, 0);
     label->adjustSize();
     label->move(left, top);
@@ -51,7 +60,7 @@ QLabel* StatusPanelWidget::AddValue(int left, int top, int width) {
     auto* label = new QLabel(panel_);
     label->setTextFormat(Qt::PlainText);
     label->setFont(GameFont(LabelPixelHeight));
-    label->setStyleSheet(QStringLiteral("color: black;"));
+    UseBlackText(label);
     label->setContentsMargins(0, 0, 0, 0);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setGeometry(left, top, width, ValueHeight);
@@ -59,32 +68,33 @@ QLabel* StatusPanelWidget::AddValue(int left, int top, int width) {
     return label;
 }
 
-void StatusPanelWidget::WriteValue(QLabel* label, const std::string& text) {
+void StatusPanelWidget::WriteValue(QLabel* label, const std::string& text, const QString& spoken) {
     const QString shown = QString::fromStdString(text);
     // A value wider than its label keeps its beginning and is cut at the right
     // edge; the label itself never grows.
     const bool fits = label->fontMetrics().horizontalAdvance(shown) <= label->width();
     label->setAlignment((fits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     label->setText(shown);
+    label->setAccessibleName(spoken.arg(shown));
 }
 
 void StatusPanelWidget::SetNameText(const std::string& text) {
-    WriteValue(nameValue_, text);
+    WriteValue(nameValue_, text, QStringLiteral("名前 %1"));
 }
 void StatusPanelWidget::SetStaminaText(const std::string& text) {
-    WriteValue(staminaValue_, text);
+    WriteValue(staminaValue_, text, QStringLiteral("体力 %1"));
 }
 void StatusPanelWidget::SetArrowText(const std::string& text) {
-    WriteValue(arrowValue_, text);
+    WriteValue(arrowValue_, text, QStringLiteral("矢印の位置 %1"));
 }
 void StatusPanelWidget::SetRotationText(const std::string& text) {
-    WriteValue(rotationValue_, text);
+    WriteValue(rotationValue_, text, QStringLiteral("回転の幅 %1"));
 }
 void StatusPanelWidget::SetTimerText(const std::string& text) {
-    WriteValue(timerValue_, text);
+    WriteValue(timerValue_, text, QStringLiteral("回転の間隔 %1"));
 }
 void StatusPanelWidget::SetDistanceText(const std::string& text) {
-    WriteValue(distanceValue_, text);
+    WriteValue(distanceValue_, text, QStringLiteral("ゴールまで あと %1 歩"));
 }
 
 void StatusPanelWidget::ShowPanel(int left, int top) {

@@ -32,7 +32,9 @@ public:
 private:
     QLabel* AddCaption(int left, int top, const QString& text);
     QLabel* AddValue(int left, int top, int width);
-    void WriteValue(QLabel* label, const std::string& text);
+    // Shows `text` in the label; a screen reader hears `spoken` with the text
+    // in place of its %1, since it cannot see which caption the value sits by.
+    void WriteValue(QLabel* label, const std::string& text, const QString& spoken);
 
     BevelPanel* panel_;
     QLabel* nameValue_;

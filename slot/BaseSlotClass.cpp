@@ -18,6 +18,10 @@ constexpr QPoint PaintBoxPos(4, 4);
 constexpr int OuterBevelWidth = 1;
 constexpr int InnerBevelWidth = 2;
 
+// What a screen reader calls the drum, and says while it turns.
+const char* const AccessibleDrumName = "スロットドラム";
+const char* const AccessibleSpinningText = "回転中";
+
 // What a cell shows when there is no picture for it.
 constexpr QRgb BlankCell = qRgb(255, 255, 255);
 
@@ -102,6 +106,8 @@ void DrumPaintBox::paintEvent(QPaintEvent* event) {
     requested_ = QRect();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    // On a screen that scales by a whole factor every pixel becomes a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(event->rect(), picture_, event->rect());
 }
 
@@ -134,6 +140,7 @@ BaseSlotClass::BaseSlotClass(QWidget* mainWindow, const ImageList& arrowImages,
     InnerPanel_->setGeometry(InnerPanelRect);
 
     PaintBox_->setGeometry(QRect(PaintBoxPos, QSize(PaintBoxWidth, PaintBoxHeight)));
+    PaintBox_->setAccessibleName(QString::fromUtf8(AccessibleDrumName));
 
     SeedRandomFromClockOnce();
 }
@@ -189,6 +196,29 @@ void BaseSlotClass::ComposeRestPicture() {
     CopyRect(ArrowStrip_, ArrowStrip_.rect(), picture, QPoint(0, 0));
     CopyRect(NumberStrip_, QRect(0, RestOffset, DigitWidth, PaintBoxHeight), picture,
              QPoint(ArrowColumnWidth, 0));
+}
+
+void BaseSlotClass::UpdateAccessibleText() {
+    Described now;
+    now.spinning = Spinning();
+    if (!now.spinning) {
+        std::copy(Numbers_.begin() + 1, Numbers_.end(), now.numbers.begin());
+        now.arrowRow = ArrowRow();
+    }
+    if (now == described_) {
+        return;
+    }
+    described_ = now;
+    if (now.spinning) {
+        PaintBox_->setAccessibleDescription(QString::fromUtf8(AccessibleSpinningText));
+        return;
+    }
+    PaintBox_->setAccessibleDescription(
+        QStringLiteral("%1 %2 %3 (矢印: %4)")
+            .arg(now.numbers[0])
+            .arg(now.numbers[1])
+            .arg(now.numbers[2])
+            .arg(now.numbers[static_cast<std::size_t>(now.arrowRow)]));
 }
 
 void BaseSlotClass::ShowSlot(int left, int top) {

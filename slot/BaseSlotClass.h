@@ -78,6 +78,13 @@ public:
     // One timer tick of a running spin.
     virtual void SpinTick() = 0;
 
+    // What a screen reader is told: the paint box is "スロットドラム", and its
+    // description gives the numbers in view from the top and the one beside
+    // the arrow ("3 5 2 (矢印: 5)"), or "回転中" while the drum turns. Only a
+    // change writes a new text. Called when the button changes its mode and
+    // after each game message, never from a tick.
+    void UpdateAccessibleText();
+
     // Read access, for the main window and the tests.
     bool StopRequest() const { return StopRequest_ != 0; }
     bool DiscardResult() const { return DiscardResult_ != 0; }
@@ -135,4 +142,13 @@ protected:
 private:
     // The rest picture into the paint box's picture, without asking for a repaint.
     void ComposeRestPicture();
+
+    // What the accessible description was last written for.
+    struct Described {
+        bool spinning = false;
+        std::array<std::int32_t, VisibleCells> numbers{};
+        std::int32_t arrowRow = -1;
+        bool operator==(const Described&) const = default;
+    };
+    Described described_;
 };

@@ -60,6 +60,7 @@ void SlotClass::SetSlot(const IDDataStruct& record) {
     DrawArrow(ArrowRow());
     MaxNumber_ = Data_.SlotMax;
     MinNumber_ = Data_.SlotMin;
+    UpdateAccessibleText();
 }
 
 void SlotClass::SetButtonMode(std::int32_t code) {
@@ -96,6 +97,7 @@ void SlotClass::SetButtonMode(std::int32_t code) {
     }
     ButtonMode_ = mode;
     SlotButton_->setText(caption);
+    UpdateAccessibleText();
 }
 
 void SlotClass::SetButtonIdle() {
@@ -163,4 +165,5 @@ void SlotClass::StopSpin() {
     SpinTimer_.SetInterval(0);
     ScrollOffset_ = RestOffset;
     DrawSlot();
+    UpdateAccessibleText();
 }

@@ -129,10 +129,11 @@ protected:
         return fresh.BackBuffer().copy();
     }
 
-    // The part of a field that holds whole cells.
+    // The part of a field that holds whole cells, in the rows a view window can
+    // reach: walks scroll only sideways, and a shift keeps just those rows.
     QRect GridArea() const {
-        return QRect(view.GridLeft(), view.GridTop(), view.FieldCols() * SquareWidth,
-                     view.FieldHeight() - view.GridTop());
+        return QRect(view.GridLeft(), view.SourceRect().top(), view.FieldCols() * SquareWidth,
+                     view.SourceRect().height());
     }
 
     QImage FreshField(int square) {

@@ -1,0 +1,710 @@
+// The performance figures of the game in one run (scripts/bench):
+//
+// 1. Start-up: wall time from spawning the program until its title screen has
+//    painted its first frame, and its peak resident memory, against a minimal
+//    Qt program that shows one Japanese label in the same font. Both are told
+//    to quit once shown (IPPONMICHI_BENCH_QUIT_WHEN_SHOWN=1); the runs
+//    alternate between the two so that a busy machine weighs on both alike.
+// 2. Ticks: the course view's walking ticks against their floor (one 247 x 110
+//    window copy and one masked 50 x 70 sprite), and the slot drum's ticks
+//    against theirs (one plain 28 x 90 copy), timed in alternating rounds in
+//    this process, with every heap allocation counted.
+// 3. Timing: a 10-square walk with the shipped record on real timers, and the
+//    CPU share of a drum spinning at 10 ms for 10 seconds.
+//
+// Each figure is printed with its limit; the exit code is 1 if any is missed.
+#include "Artwork.h"
+#include "DrumRandom.h"
+#include "GameMessages.h"
+#include "IDDataStruct.h"
+#include "ImageList.h"
+#include "MainDisplayClass.h"
+#include "SlotClass.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPainter>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <limits>
+#include <new>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+// --- every heap allocation of this process is counted ------------------------
+
+namespace {
+std::atomic<long long> allocations{0};
+
+void* CountedAlloc(std::size_t size) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+
+void* CountedAlignedAlloc(std::size_t size, std::align_val_t align) {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    const auto a = static_cast<std::size_t>(align);
+    if (void* p = std::aligned_alloc(a, (size + a - 1) / a * a)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+} // namespace
+
+void* operator new(std::size_t size) {
+    return CountedAlloc(size);
+}
+void* operator new[](std::size_t size) {
+    return CountedAlloc(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new(std::size_t size, std::align_val_t align) {
+    return CountedAlignedAlloc(size, align);
+}
+void* operator new[](std::size_t size, std::align_val_t align) {
+    return CountedAlignedAlloc(size, align);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The limits the figures are held to.
+constexpr double StartupTimeLimit = 2.0;
+constexpr double StartupMemoryLimit = 1.5;
+constexpr double WalkingTickLimit = 1.5;
+constexpr double WalkSeconds = 6.0;
+constexpr double WalkTolerance = 0.03;
+constexpr double SpinCpuShareLimit = 0.03;
+
+constexpr int DefaultStartupRuns = 15;
+constexpr int StartupTimeoutMs = 30000;
+
+// The view and the drum as the main window holds them.
+constexpr int ViewWidth = 247;
+constexpr int ViewHeight = 110;
+constexpr int QuarterTicksPerSquare = 3;
+constexpr int TicksPerSquare = 4;
+
+double Nanoseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::nano>(d).count();
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+// One line of the final summary.
+struct Verdict {
+    std::string what;
+    double value;
+    double limit;
+    bool passed;
+};
+std::vector<Verdict> verdicts;
+
+void Check(const std::string& what, double value, double limit, bool passed) {
+    verdicts.push_back({what, value, limit, passed});
+}
+
+// --- 1. start-up ----------------------------------------------------------
+
+struct StartupRun {
+    bool ok = false;
+    double milliseconds = 0;
+    double peakKilobytes = 0;
+};
+
+// Spawns `program`, waits for its "shown" line and for its exit.
+StartupRun RunOnce(const char* program) {
+    StartupRun run;
+    int out[2];
+    if (::pipe(out) != 0) {
+        return run;
+    }
+    std::vector<std::string> envStrings;
+    for (char** e = environ; *e; ++e) {
+        if (std::strncmp(*e, "IPPONMICHI_BENCH_QUIT_WHEN_SHOWN=", 33) != 0) {
+            envStrings.emplace_back(*e);
+        }
+    }
+    envStrings.emplace_back("IPPONMICHI_BENCH_QUIT_WHEN_SHOWN=1");
+    std::vector<char*> env;
+    for (std::string& s : envStrings) {
+        env.push_back(s.data());
+    }
+    env.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addclose(&actions, out[1]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char* argv[] = {const_cast<char*>(program), nullptr};
+
+    pid_t pid = 0;
+    const auto start = Clock::now();
+    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, env.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    if (spawned != 0) {
+        ::close(out[0]);
+        std::fprintf(stderr, "cannot start %s: %s\n", program, std::strerror(spawned));
+        return run;
+    }
+
+    std::string seen;
+    bool shown = false;
+    while (!shown) {
+        pollfd fd{out[0], POLLIN, 0};
+        if (::poll(&fd, 1, StartupTimeoutMs) <= 0) {
+            ::kill(pid, SIGKILL);
+            break;
+        }
+        char buffer[256];
+        const ssize_t got = ::read(out[0], buffer, sizeof buffer);
+        if (got <= 0) {
+            break;
+        }
+        seen.append(buffer, static_cast<std::size_t>(got));
+        shown = seen.find("shown\n") != std::string::npos;
+    }
+    const auto shownAt = Clock::now();
+    ::close(out[0]);
+
+    int status = 0;
+    rusage usage{};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    run.ok = shown && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    run.milliseconds = std::chrono::duration<double, std::milli>(shownAt - start).count();
+    run.peakKilobytes = static_cast<double>(usage.ru_maxrss);
+    return run;
+}
+
+struct StartupFigures {
+    double milliseconds = 0;
+    double megabytes = 0;
+};
+
+void MeasureStartup(int runs) {
+    std::printf("\n== Start-up: spawn until the first frame is painted, then quit "
+                "(QT_QPA_PLATFORM=%s), median of %d runs each\n",
+                qgetenv("QT_QPA_PLATFORM").constData(), runs);
+    const char* const programs[2] = {IPPON_PROGRAM_PATH, IPPON_MINIMAL_PATH};
+    std::vector<double> times[2], memories[2];
+    bool allOk = true;
+    // One unmeasured run each first, so both start with warm file caches.
+    for (const char* program : programs) {
+        allOk = RunOnce(program).ok && allOk;
+    }
+    for (int i = 0; i < runs; ++i) {
+        for (int k = 0; k < 2; ++k) {
+            const int which = (i + k) % 2; // alternate which one goes first
+            const StartupRun run = RunOnce(programs[which]);
+            allOk = run.ok && allOk;
+            times[which].push_back(run.milliseconds);
+            memories[which].push_back(run.peakKilobytes);
+        }
+    }
+    StartupFigures figures[2];
+    for (int which = 0; which < 2; ++which) {
+        figures[which] = {Median(times[which]), Median(memories[which]) / 1024.0};
+        std::sort(times[which].begin(), times[which].end());
+        std::printf("  %-16s %7.1f ms (fastest %.1f, slowest %.1f)   peak RSS %6.1f MB\n",
+                    which == 0 ? "ipponmichi" : "minimal_window", figures[which].milliseconds,
+                    times[which].front(), times[which].back(), figures[which].megabytes);
+    }
+    const double timeRatio = figures[0].milliseconds / figures[1].milliseconds;
+    const double memoryRatio = figures[0].megabytes / figures[1].megabytes;
+    std::printf("  ratio            time x%.2f (limit %.1f)   memory x%.2f (limit %.1f)\n",
+                timeRatio, StartupTimeLimit, memoryRatio, StartupMemoryLimit);
+    Check("start-up time, ipponmichi / minimal", timeRatio, StartupTimeLimit,
+          allOk && timeRatio <= StartupTimeLimit);
+    Check("start-up peak RSS, ipponmichi / minimal", memoryRatio, StartupMemoryLimit,
+          allOk && memoryRatio <= StartupMemoryLimit);
+    if (!allOk) {
+        std::printf("  some run did not report its first frame or did not exit with 0\n");
+    }
+}
+
+// --- 2. ticks ---------------------------------------------------------------
+
+// Counts the game messages; optionally ends an event loop at a walk's end.
+class CountingPoster : public MessagePoster {
+public:
+    void PostGameMessage(int message, std::int32_t wParam, std::int32_t) override {
+        ++posted;
+        if (message == WM_GAME_STEP) {
+            ++steps;
+        }
+        if (message == WM_GAME_EVENT && wParam == AnimeEnd) {
+            endedAt = Clock::now();
+            if (onEnd) {
+                onEnd();
+            }
+        }
+    }
+    long long posted = 0;
+    long long steps = 0;
+    Clock::time_point endedAt{};
+    std::function<void()> onEnd;
+};
+
+// The course view of a running game, walking for ever from square 1; it starts
+// again every lap so that every new column comes from the real course.
+struct WalkingView {
+    static constexpr int SquaresPerLap = 100;
+
+    WalkingView() {
+        course.BuildCourse();
+        Artwork::LoadHeroineImages(heroines);
+        FillDefaultRecord(record, &heroines);
+        view.InitDisplay();
+        Restart();
+    }
+    void Restart() {
+        view.SetMainDisplay(record);
+        view.StartWalk(std::numeric_limits<std::int32_t>::max());
+        squares = 0;
+    }
+    // After each whole square, outside the measured time.
+    void SquareDone() {
+        if (++squares == SquaresPerLap) {
+            Restart();
+        }
+    }
+
+    QWidget window;
+    CountingPoster poster;
+    CourseTable course;
+    ImageList heroines{50, 70};
+    IDDataStruct record;
+    MainDisplayClass view{&window, poster, course, ViewWidth, ViewHeight};
+    int squares = 0;
+};
+
+// What any frame of the view costs at least: one copy of the view's window out
+// of a field of the same size, and one masked heroine on top.
+struct WalkFloor {
+    WalkFloor()
+        : field(487, 270, QImage::Format_RGB32),
+          frame(ViewWidth, ViewHeight, QImage::Format_RGB32) {
+        field.fill(qRgb(0xFF, 0xEE, 0xEE));
+        frame.fill(Qt::white);
+        Artwork::LoadHeroineImages(heroines);
+        painter.begin(&frame);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+    }
+    void Draw() {
+        painter.drawImage(QPoint(0, 0), field, QRect(135, 80, ViewWidth, ViewHeight));
+        heroines.Draw(painter, 15, 6, 1);
+    }
+    QImage field;
+    QImage frame;
+    ImageList heroines{50, 70};
+    QPainter painter;
+};
+
+// The least a drum tick shows: the 28 x 90 number window copied row by row.
+struct DrumFloor {
+    DrumFloor() : strip(50, 120, QImage::Format_RGB32), picture(50, 90, QImage::Format_RGB32) {
+        strip.fill(Qt::white);
+        picture.fill(Qt::white);
+        from = strip.constBits();
+        into = picture.bits();
+    }
+    void Draw() {
+        top = (top + 1) % 30;
+        for (int y = 0; y < 90; ++y) {
+            std::memcpy(into + y * picture.bytesPerLine() + 22 * 4,
+                        from + (top + y) * strip.bytesPerLine(), 28 * 4);
+        }
+    }
+    QImage strip;
+    QImage picture;
+    const uchar* from = nullptr;
+    uchar* into = nullptr;
+    int top = 0;
+};
+
+// A drum that can be put back to rest, so a one-pixel tick never reaches a boundary.
+class BenchDrum : public SlotClass {
+public:
+    using SlotClass::SlotClass;
+    void BackToRest() { ScrollOffset_ = RestOffset; }
+};
+
+struct SpinningDrum {
+    explicit SpinningDrum(std::int32_t rotationWidth) {
+        SeedRandom(1);
+        Artwork::LoadArrowImages(arrows);
+        Artwork::LoadDigitImages(digits);
+        FillDefaultRecord(record, nullptr);
+        record.RotationWidth = rotationWidth;
+        drum.ResetSlot();
+        drum.SetSlot(record);
+        drum.ButtonClick(); // start; no stop is ever asked for
+    }
+    QWidget window;
+    ImageList arrows{22, 30};
+    ImageList digits{28, 30};
+    CountingPoster poster;
+    IDDataStruct record;
+    BenchDrum drum{&window, poster, arrows, digits};
+};
+
+// Times one call, clock reads included (the floors are timed the same way).
+template <typename F> double TimeOne(F&& f) {
+    const auto t0 = Clock::now();
+    f();
+    return Nanoseconds(Clock::now() - t0);
+}
+
+constexpr int Rounds = 31;
+constexpr int SquaresPerRound = 100;
+constexpr int FloorDrawsPerRound = 400;
+constexpr int DrumTicksPerRound = 400;
+constexpr int WarmUpSquares = 50;
+
+void MeasureWalkingTicks() {
+    std::printf("\n== Course view: walking ticks against the floor (one %dx%d window copy + one "
+                "50x70 masked sprite),\n   %d alternating rounds of %d squares and %d floor "
+                "draws; medians of the rounds\n",
+                ViewWidth, ViewHeight, Rounds, SquaresPerRound, FloorDrawsPerRound);
+    WalkingView walk;
+    WalkFloor floor;
+    for (int i = 0; i < WarmUpSquares * TicksPerSquare; ++i) {
+        walk.view.AnimeTick();
+        if (walk.view.SubStep() == 0) {
+            walk.SquareDone();
+        }
+        floor.Draw();
+    }
+    std::vector<double> floorNs, quarterNs, completingNs, squareNs;
+    std::vector<double> quarterRatio, completingRatio, squareRatio;
+    long long tickAllocs = 0, ticks = 0, floorAllocs = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        double floorTotal = 0;
+        long long before = allocations.load();
+        for (int i = 0; i < FloorDrawsPerRound; ++i) {
+            floorTotal += TimeOne([&] { floor.Draw(); });
+        }
+        floorAllocs += allocations.load() - before;
+        double quarterTotal = 0, completingTotal = 0;
+        before = allocations.load();
+        for (int square = 0; square < SquaresPerRound; ++square) {
+            for (int q = 0; q < QuarterTicksPerSquare; ++q) {
+                quarterTotal += TimeOne([&] { walk.view.AnimeTick(); });
+            }
+            completingTotal += TimeOne([&] { walk.view.AnimeTick(); });
+            tickAllocs += allocations.load() - before;
+            walk.SquareDone(); // a new lap now and then: not a tick, not counted
+            before = allocations.load();
+        }
+        ticks += SquaresPerRound * TicksPerSquare;
+        const double f = floorTotal / FloorDrawsPerRound;
+        const double q = quarterTotal / (SquaresPerRound * QuarterTicksPerSquare);
+        const double c = completingTotal / SquaresPerRound;
+        const double s = (quarterTotal + completingTotal) / (SquaresPerRound * TicksPerSquare);
+        floorNs.push_back(f);
+        quarterNs.push_back(q);
+        completingNs.push_back(c);
+        squareNs.push_back(s);
+        quarterRatio.push_back(q / f);
+        completingRatio.push_back(c / f);
+        squareRatio.push_back(s / f);
+    }
+    const double allocsPerTick = static_cast<double>(tickAllocs) / static_cast<double>(ticks);
+    std::printf("  floor                         %7.0f ns                allocs/draw %.2f\n",
+                Median(floorNs), static_cast<double>(floorAllocs) / (Rounds * FloorDrawsPerRound));
+    std::printf("  quarter-square tick           %7.0f ns   x%.2f of the floor\n",
+                Median(quarterNs), Median(quarterRatio));
+    std::printf("  square-completing tick        %7.0f ns   x%.2f of the floor\n",
+                Median(completingNs), Median(completingRatio));
+    std::printf("  walking tick (3 + 1 averaged) %7.0f ns   x%.2f of the floor (limit %.1f)\n",
+                Median(squareNs), Median(squareRatio), WalkingTickLimit);
+    std::printf("  heap allocations per tick     %.3f over %lld ticks\n", allocsPerTick, ticks);
+    Check("walking tick / floor (a square's 4 ticks averaged)", Median(squareRatio),
+          WalkingTickLimit, Median(squareRatio) <= WalkingTickLimit);
+    Check("course view heap allocations per tick", allocsPerTick, 0, tickAllocs == 0);
+
+    // The same walk on a shown window, the event loop painting each frame
+    // between ticks as in the game. What the tick adds there is Qt's
+    // scheduling of the repaint that update() asks for.
+    walk.window.resize(260, 320);
+    walk.window.show();
+    walk.view.ShowDisplay(0, 125);
+    QApplication::processEvents();
+    std::vector<double> shownNs;
+    long long shownTickAllocs = 0, paintAllocs = 0, shownTicks = 0;
+    for (int i = 0; i < WarmUpSquares * TicksPerSquare; ++i) {
+        walk.view.AnimeTick();
+        QApplication::processEvents();
+        if (walk.view.SubStep() == 0) {
+            walk.SquareDone();
+        }
+    }
+    for (int i = 0; i < Rounds * SquaresPerRound; ++i) {
+        long long before = allocations.load();
+        shownNs.push_back(TimeOne([&] { walk.view.AnimeTick(); }));
+        shownTickAllocs += allocations.load() - before;
+        before = allocations.load();
+        QApplication::processEvents();
+        paintAllocs += allocations.load() - before;
+        ++shownTicks;
+        if (walk.view.SubStep() == 0) {
+            walk.SquareDone();
+        }
+    }
+    walk.window.hide();
+    std::printf("  on a shown window: tick %.0f ns, allocs/tick %.2f (Qt's update() "
+                "scheduling the repaint), the repaint itself %.2f allocs/frame\n",
+                Median(shownNs), static_cast<double>(shownTickAllocs) / shownTicks,
+                static_cast<double>(paintAllocs) / shownTicks);
+}
+
+void MeasureDrumTicks() {
+    std::printf("\n== Slot drum: ticks against the floor (one plain 28x90 copy), %d alternating "
+                "rounds of %d ticks; medians\n",
+                Rounds, DrumTicksPerRound);
+    SpinningDrum boundary(BaseSlotClass::CellHeight); // every tick passes a boundary
+    SpinningDrum plain(1);                            // no tick reaches one
+    DrumFloor floor;
+    for (int i = 0; i < 1000; ++i) {
+        boundary.drum.SpinTick();
+        plain.drum.BackToRest();
+        plain.drum.SpinTick();
+        floor.Draw();
+    }
+    std::vector<double> floorNs, boundaryNs, plainNs, boundaryRatio, plainRatio;
+    long long tickAllocs = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        double f = 0, b = 0, p = 0;
+        for (int i = 0; i < DrumTicksPerRound; ++i) {
+            f += TimeOne([&] { floor.Draw(); });
+        }
+        const long long before = allocations.load();
+        for (int i = 0; i < DrumTicksPerRound; ++i) {
+            b += TimeOne([&] { boundary.drum.SpinTick(); });
+            plain.drum.BackToRest();
+            p += TimeOne([&] { plain.drum.SpinTick(); });
+        }
+        tickAllocs += allocations.load() - before;
+        floorNs.push_back(f / DrumTicksPerRound);
+        boundaryNs.push_back(b / DrumTicksPerRound);
+        plainNs.push_back(p / DrumTicksPerRound);
+        boundaryRatio.push_back(b / f);
+        plainRatio.push_back(p / f);
+    }
+    const long long ticks = 2LL * Rounds * DrumTicksPerRound;
+    std::printf("  floor                         %7.0f ns\n", Median(floorNs));
+    std::printf("  tick passing a boundary       %7.0f ns   x%.2f of the floor\n",
+                Median(boundaryNs), Median(boundaryRatio));
+    std::printf("  tick within a cell            %7.0f ns   x%.2f of the floor\n", Median(plainNs),
+                Median(plainRatio));
+    std::printf("  heap allocations per tick     %.3f over %lld ticks\n",
+                static_cast<double>(tickAllocs) / static_cast<double>(ticks), ticks);
+    Check("slot drum heap allocations per tick", static_cast<double>(tickAllocs) / ticks, 0,
+          tickAllocs == 0);
+}
+
+// --- 3. timing --------------------------------------------------------------
+
+// Counts the paint events of one widget: each is a frame that reached the screen.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    long long paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return false;
+    }
+};
+
+double CpuSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void MeasureWalkTiming() {
+    constexpr int Squares = 10;
+    std::printf("\n== Timing: a %d-square walk with the shipped record, real timer and event "
+                "loop\n",
+                Squares);
+    WalkingView walk;
+    walk.window.resize(260, 320);
+    walk.window.show();
+    walk.view.ShowDisplay(0, 125);
+    walk.view.StopAnime();
+    walk.view.SetMainDisplay(walk.record);
+    walk.view.PaintView();
+    QApplication::processEvents();
+    QApplication::processEvents();
+
+    PaintCounter frames(walk.view.ViewBox());
+    QEventLoop loop;
+    bool ended = false;
+    walk.poster.steps = 0;
+    walk.poster.onEnd = [&] {
+        ended = true;
+        loop.quit();
+    };
+    QTimer::singleShot(static_cast<int>(WalkSeconds * 1000 * 2), Qt::PreciseTimer, &loop,
+                       &QEventLoop::quit);
+    const auto start = Clock::now();
+    walk.view.StartWalk(Squares);
+    loop.exec();
+    QApplication::processEvents(); // the last frame's paint
+    const double seconds = std::chrono::duration<double>(walk.poster.endedAt - start).count();
+    const double deviation = ended ? std::abs(seconds - WalkSeconds) / WalkSeconds : 1.0;
+    std::printf("  interval %d ms: %lld frames painted (ticks), %lld steps, %.3f s "
+                "(expected %.1f s, off by %.2f %%, limit %.0f %%)\n",
+                walk.record.WalkAnimeInterval, frames.paints, walk.poster.steps, seconds,
+                WalkSeconds, deviation * 100, WalkTolerance * 100);
+    Check("10-square walk: 40 ticks", static_cast<double>(frames.paints), Squares * TicksPerSquare,
+          ended && frames.paints == Squares * TicksPerSquare && walk.poster.steps == Squares);
+    Check("10-square walk: wall time off 6.0 s (fraction)", deviation, WalkTolerance,
+          ended && deviation <= WalkTolerance);
+}
+
+void MeasureSpinCpu() {
+    constexpr int SpinMilliseconds = 10000;
+    SpinningDrum spin(BaseSlotClass::CellHeight);
+    spin.drum.StopSpin();
+    spin.drum.SetSlot(spin.record); // "スタート" again
+    spin.window.resize(260, 320);
+    spin.window.show();
+    spin.drum.ShowSlot(120, 0);
+    QApplication::processEvents();
+    PaintCounter frames(spin.drum.PaintBox());
+
+    QEventLoop loop;
+    QTimer::singleShot(SpinMilliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    const double cpu0 = CpuSeconds();
+    const auto start = Clock::now();
+    spin.drum.ButtonClick(); // start, at the record's interval
+    loop.exec();
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    const double cpu = CpuSeconds() - cpu0;
+    spin.drum.StopSpin();
+    const double share = cpu / wall;
+    std::printf("  drum spinning at %d ms for %.1f s: %lld frames painted, CPU %.3f s = %.2f %% "
+                "of one core (limit %.0f %%)\n",
+                spin.record.TimerInterval, wall, frames.paints, cpu, share * 100,
+                SpinCpuShareLimit * 100);
+    Check("drum spin CPU share of one core", share, SpinCpuShareLimit, share < SpinCpuShareLimit);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int runs = DefaultStartupRuns;
+    bool startup = true, ticks = true, timing = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--runs" && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--no-startup") {
+            startup = false;
+        } else if (arg == "--no-ticks") {
+            ticks = false;
+        } else if (arg == "--no-timing") {
+            timing = false;
+        } else {
+            std::fprintf(stderr, "usage: %s [--runs N] [--no-startup] [--no-ticks] [--no-timing]\n",
+                         argv[0]);
+            return 2;
+        }
+    }
+    // The harness's own application; the programs it starts get their own.
+    QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    if (startup) {
+        MeasureStartup(runs);
+    }
+    if (ticks) {
+        MeasureWalkingTicks();
+        MeasureDrumTicks();
+    }
+    if (timing) {
+        MeasureWalkTiming();
+        MeasureSpinCpu();
+    }
+
+    bool allPassed = true;
+    std::printf("\n== Summary\n");
+    for (const Verdict& v : verdicts) {
+        std::printf("  %-4s %-52s %8.3f  (limit %g)\n", v.passed ? "ok" : "FAIL", v.what.c_str(),
+                    v.value, v.limit);
+        allPassed = allPassed && v.passed;
+    }
+    return allPassed ? 0 : 1;
+}

@@ -1,0 +1,24 @@
+# Sharp pictures on a screen that doubles every pixel, keyboard play, the
+# screen reader's names, and the start-up benchmark's hook.
+
+# Every picture, the drum and the course view at QT_SCALE_FACTOR=2.
+ippon_add_qtest(sharp_pictures_test SOURCES sharp_pictures_test.cpp LIBS appcore)
+set_tests_properties(sharp_pictures_test PROPERTIES
+    ENVIRONMENT "${IPPON_TEST_ENV};QT_SCALE_FACTOR=2")
+
+# A whole game from the keyboard alone, with the dialogs answered by keys.
+ippon_add_qtest(keyboard_play_test SOURCES keyboard_play_test.cpp support/ModalAnswerer.h
+                LIBS appcore)
+target_include_directories(keyboard_play_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+
+# The screen reader's names and descriptions of the game screen.
+ippon_add_qtest(accessible_names_test SOURCES accessible_names_test.cpp LIBS appcore)
+
+# The start-up benchmark's hook, in the program and in its yardstick.
+foreach(program ipponmichi minimal_window)
+    add_test(NAME ${program}_reports_its_first_frame_when_benchmarked
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/benchmark_hook_reports_first_frame.sh
+                     $<TARGET_FILE:${program}>)
+    set_tests_properties(${program}_reports_its_first_frame_when_benchmarked
+                         PROPERTIES TIMEOUT 60 ENVIRONMENT "${IPPON_TEST_ENV}")
+endforeach()

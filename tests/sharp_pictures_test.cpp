@@ -1,0 +1,155 @@
+// Run with QT_SCALE_FACTOR=2 (set by ctest): on a screen that doubles every
+// pixel, each picture, the drum and the course view must show each of their
+// own pixels as a solid 2 x 2 block, never a blend of its neighbours.
+#include "FormSet.h"
+#include "GameMessageEvent.h"
+#include "MainDisplayClass.h"
+#include "ScreenMetrics.h"
+#include "SlotClass.h"
+#include "TForm3.h"
+#include "TMessageForm.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+constexpr int Scale = 2;
+
+// A picture full of edges: every pixel differs from its right and lower
+// neighbour, so any smoothing shows.
+QImage Checker(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            image.setPixel(x, y, (x + y) % 2 ? qRgb(0xFF, 0x20, 0x00) : qRgb(0x00, 0x40, 0xFF));
+        }
+    }
+    return image;
+}
+
+// Empty when every pixel of `source` is a 2 x 2 block of its colour in `grab`,
+// else where the first one is not.
+QString BlocksDiffer(const QImage& source, const QPixmap& grab) {
+    if (grab.devicePixelRatio() != Scale) {
+        return QStringLiteral("grabbed at ratio %1").arg(grab.devicePixelRatio());
+    }
+    const QImage shown = grab.toImage().convertToFormat(QImage::Format_RGB32);
+    if (shown.size() != source.size() * Scale) {
+        return QStringLiteral("grab is %1x%2 for a %3x%4 source")
+            .arg(shown.width())
+            .arg(shown.height())
+            .arg(source.width())
+            .arg(source.height());
+    }
+    const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb want = rgb.pixel(x, y) & RGB_MASK;
+            for (int dy = 0; dy < Scale; ++dy) {
+                for (int dx = 0; dx < Scale; ++dx) {
+                    const QRgb got = shown.pixel(Scale * x + dx, Scale * y + dy) & RGB_MASK;
+                    if (got != want) {
+                        return QStringLiteral("source pixel (%1, %2) #%3 shows #%4 at +(%5, %6)")
+                            .arg(x)
+                            .arg(y)
+                            .arg(want, 6, 16, QLatin1Char('0'))
+                            .arg(got, 6, 16, QLatin1Char('0'))
+                            .arg(dx)
+                            .arg(dy);
+                    }
+                }
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class SharpPicturesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormSet> forms;
+
+    // The picture labels of every form, by the form's and the label's name.
+    std::vector<std::pair<QString, QLabel*>> PictureLabels() {
+        std::vector<std::pair<QString, QLabel*>> labels;
+        labels.emplace_back("TForm1/Image1", forms->Form1().Image1());
+        for (const char* name : {"Image1", "Image2", "Image3", "Image4"}) {
+            labels.emplace_back(QStringLiteral("TMessageForm/") + name,
+                                forms->MessageForm().findChild<QLabel*>(name));
+        }
+        labels.emplace_back("TForm3/Image1", forms->Form3().findChild<QLabel*>("Image1"));
+        return labels;
+    }
+
+private slots:
+    void init() {
+        SetFullScreenSizeOverride(QSize(1024, 749));
+        forms = std::make_unique<FormSet>();
+        forms->Form1().Session().EndConfirmation = false;
+        forms->Form1().show();
+    }
+
+    void cleanup() {
+        forms.reset();
+        SetFullScreenSizeOverride(std::nullopt);
+    }
+
+    void theScreenDoublesEveryPixel() { QCOMPARE(forms->Form1().devicePixelRatio(), qreal(Scale)); }
+
+    void everyPictureOnTheFormsIsDrawnPixelForPixel() {
+        for (const auto& [name, label] : PictureLabels()) {
+            QVERIFY2(label, qPrintable(name));
+            const QImage picture = label->pixmap().toImage();
+            QVERIFY2(!picture.isNull(), qPrintable(name));
+            QCOMPARE(label->size(), picture.size());
+            const QString shown = BlocksDiffer(picture, label->grab());
+            QVERIFY2(shown.isEmpty(), qPrintable(name + ": " + shown));
+
+            // Whatever picture a label gets, it is not smoothed.
+            const QImage checker = Checker(picture.size());
+            label->setPixmap(QPixmap::fromImage(checker));
+            const QString checked = BlocksDiffer(checker, label->grab());
+            QVERIFY2(checked.isEmpty(), qPrintable(name + " with a checker: " + checked));
+        }
+    }
+
+    void theDrumAndTheCourseViewAreDrawnPixelForPixel() {
+        TForm1& form = forms->Form1();
+        form.K3Click();
+        for (int tick = 0; tick < 100 && form.Display().AnimeInterval() != 0; ++tick) {
+            QCoreApplication::sendPostedEvents();
+            form.Display().AnimeTick();
+        }
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+
+        SlotClass& drum = form.Slot();
+        QString shown = BlocksDiffer(drum.DrumImage(), drum.PaintBox()->grab());
+        QVERIFY2(shown.isEmpty(), qPrintable("drum: " + shown));
+        MainDisplayClass& view = form.Display();
+        shown = BlocksDiffer(view.BackBuffer(), view.ViewBox()->grab());
+        QVERIFY2(shown.isEmpty(), qPrintable("course view: " + shown));
+
+        // A spinning drum, and the course scrolled under the heroine mid-walk.
+        QTest::keyClick(drum.SlotButton(), Qt::Key_Space);
+        QVERIFY(drum.Spinning());
+        drum.SpinTick();
+        shown = BlocksDiffer(drum.DrumImage(), drum.PaintBox()->grab());
+        QVERIFY2(shown.isEmpty(), qPrintable("spinning drum: " + shown));
+        drum.StopSpin();
+        QCoreApplication::postEvent(&form, new GameMessageEvent(WM_GAME_EVENT, SlotStop, 3));
+        QCoreApplication::sendPostedEvents();
+        view.AnimeTick();
+        view.AnimeTick();
+        shown = BlocksDiffer(view.BackBuffer(), view.ViewBox()->grab());
+        QVERIFY2(shown.isEmpty(), qPrintable("course view mid-walk: " + shown));
+    }
+};
+
+QTEST_MAIN(SharpPicturesTest)
+#include "sharp_pictures_test.moc"
