@@ -460,6 +460,15 @@ private:
     }
 
     void MenuCommand() {
+        // Now and then the title bar's close box instead of the menu: it shows
+        // the farewell without asking first.
+        if (Chance(1)) {
+            Did(QStringLiteral("the main window's close box"));
+            Tally("main window closed by its close box");
+            quiet_ = false;
+            Form().close();
+            return;
+        }
         struct Item {
             const char* name;
             const char* menu;
