@@ -421,15 +421,14 @@ template <typename F> double TimeOne(F&& f) {
 
 constexpr int Rounds = 31;
 constexpr int SquaresPerRound = 100;
-constexpr int FloorDrawsPerRound = 400;
 constexpr int DrumTicksPerRound = 400;
 constexpr int WarmUpSquares = 50;
 
 void MeasureWalkingTicks() {
     std::printf("\n== Course view: walking ticks against the floor (one %dx%d window copy + one "
-                "50x70 masked sprite),\n   %d alternating rounds of %d squares and %d floor "
-                "draws; medians of the rounds\n",
-                ViewWidth, ViewHeight, Rounds, SquaresPerRound, FloorDrawsPerRound);
+                "50x70 masked sprite),\n   %d rounds of %d squares, each square's 4 ticks after "
+                "4 floor frames; medians of the rounds\n",
+                ViewWidth, ViewHeight, Rounds, SquaresPerRound);
     WalkingView walk;
     WalkFloor floor;
     for (int i = 0; i < WarmUpSquares * TicksPerSquare; ++i) {
@@ -443,25 +442,25 @@ void MeasureWalkingTicks() {
     std::vector<double> quarterRatio, completingRatio, squareRatio;
     long long tickAllocs = 0, ticks = 0, floorAllocs = 0;
     for (int round = 0; round < Rounds; ++round) {
-        double floorTotal = 0;
-        long long before = allocations.load();
-        for (int i = 0; i < FloorDrawsPerRound; ++i) {
-            floorTotal += TimeOne([&] { floor.Draw(); });
-        }
-        floorAllocs += allocations.load() - before;
-        double quarterTotal = 0, completingTotal = 0;
-        before = allocations.load();
+        // Square by square, four floor frames and then the square's four
+        // ticks, so that whatever else the machine does weighs on both alike.
+        double floorTotal = 0, quarterTotal = 0, completingTotal = 0;
         for (int square = 0; square < SquaresPerRound; ++square) {
+            long long before = allocations.load();
+            for (int i = 0; i < TicksPerSquare; ++i) {
+                floorTotal += TimeOne([&] { floor.Draw(); });
+            }
+            floorAllocs += allocations.load() - before;
+            before = allocations.load();
             for (int q = 0; q < QuarterTicksPerSquare; ++q) {
                 quarterTotal += TimeOne([&] { walk.view.AnimeTick(); });
             }
             completingTotal += TimeOne([&] { walk.view.AnimeTick(); });
             tickAllocs += allocations.load() - before;
             walk.SquareDone(); // a new lap now and then: not a tick, not counted
-            before = allocations.load();
         }
         ticks += SquaresPerRound * TicksPerSquare;
-        const double f = floorTotal / FloorDrawsPerRound;
+        const double f = floorTotal / (SquaresPerRound * TicksPerSquare);
         const double q = quarterTotal / (SquaresPerRound * QuarterTicksPerSquare);
         const double c = completingTotal / SquaresPerRound;
         const double s = (quarterTotal + completingTotal) / (SquaresPerRound * TicksPerSquare);
@@ -475,7 +474,7 @@ void MeasureWalkingTicks() {
     }
     const double allocsPerTick = static_cast<double>(tickAllocs) / static_cast<double>(ticks);
     std::printf("  floor                         %7.0f ns                allocs/draw %.2f\n",
-                Median(floorNs), static_cast<double>(floorAllocs) / (Rounds * FloorDrawsPerRound));
+                Median(floorNs), static_cast<double>(floorAllocs) / static_cast<double>(ticks));
     std::printf("  quarter-square tick           %7.0f ns   x%.2f of the floor\n",
                 Median(quarterNs), Median(quarterRatio));
     std::printf("  square-completing tick        %7.0f ns   x%.2f of the floor\n",
