@@ -1,10 +1,11 @@
 // The performance figures of the game in one run (scripts/bench):
 //
 // 1. Start-up: wall time from spawning the program until its title screen has
-//    painted its first frame, and its peak resident memory, against a minimal
-//    Qt program that shows one Japanese label in the same font. Both are told
-//    to quit once shown (IPPONMICHI_BENCH_QUIT_WHEN_SHOWN=1); the runs
-//    alternate between the two so that a busy machine weighs on both alike.
+//    painted its first frame, and its peak resident memory (ru_maxrss of the
+//    child, from wait4), against a minimal Qt program that shows one Japanese
+//    label in the same font. Both are told to quit once shown
+//    (IPPONMICHI_BENCH_QUIT_WHEN_SHOWN=1); the runs alternate between the two
+//    so that a busy machine weighs on both alike.
 // 2. Ticks: the course view's walking ticks against their floor (one 247 x 110
 //    window copy and one masked 50 x 70 sprite), and the slot drum's ticks
 //    against theirs (one plain 28 x 90 copy), timed in alternating rounds in
@@ -22,7 +23,6 @@
 #include "SlotClass.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPainter>
 #include <QTimer>
