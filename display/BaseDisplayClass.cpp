@@ -7,8 +7,6 @@
 
 #include <QPaintEvent>
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
 
 namespace {
@@ -120,10 +118,6 @@ BaseDisplayClass::BaseDisplayClass(QWidget* mainWindow, const CourseTable& cours
     FieldBitmap_ =
         AllocateBitmap(std::max(fieldWidth, FieldWidth_), std::max(fieldHeight, FieldHeight_));
     BackBuffer_ = AllocateBitmap(ViewWidth_, ViewHeight_);
-    fieldPixels_ = FieldBitmap_.bits();
-    fieldStride_ = FieldBitmap_.bytesPerLine();
-    backPixels_ = BackBuffer_.bits();
-    backStride_ = BackBuffer_.bytesPerLine();
     fieldPainter_.begin(&FieldBitmap_);
     fieldPainter_.setCompositionMode(QPainter::CompositionMode_Source);
     backPainter_.begin(&BackBuffer_);
@@ -164,6 +158,7 @@ void BaseDisplayClass::InitDisplay() {
     GridTop_ = anchorY - SquareHeight * RowsBefore_;
     FieldCols_ = (FieldWidth_ - GridLeft_) / SquareWidth;
     FieldRows_ = (FieldHeight_ - GridTop_) / SquareHeight;
+    fieldOrigin_ = 0;
 
     fieldPainter_.fillRect(FieldBitmap_.rect(), QColor(White));
     backPainter_.fillRect(BackBuffer_.rect(), QColor(White));
@@ -178,6 +173,7 @@ void BaseDisplayClass::SetMainDisplay(const IDDataStruct& record) {
     }
     SetDone_ = true;
     Data_ = record;
+    fieldOrigin_ = 0;
     FirstCol_ = AddClamped(Data_.StartPosition, -ColsBefore_);
     FirstRow_ = AddClamped(Data_.StartRow, -RowsBefore_);
     CharX_ = (SquareWidth - HeroineWidth()) / 2 + MarginX;
@@ -225,19 +221,56 @@ void BaseDisplayClass::DrawScrolled(Direction direction, int offset) {
 }
 
 void BaseDisplayClass::ShiftField(Direction direction) {
-    // The new column always lies in the spare cells, outside SourceRect (the
-    // window starts two cells in, and the last whole column ends past it), so
-    // the frame composed while the rows move is already the finished one.
+    // The column that leaves at one side is drawn over as the one that comes
+    // in at the other; the columns in between keep their pixels.
     if (direction == Direction::Forward) {
-        ShiftReachableRows(-SquareWidth);
+        TurnField(SquareWidth);
         FirstCol_ = AddClamped(FirstCol_, 1);
         DrawColumn(GridLeft_ + (FieldCols_ - 1) * SquareWidth,
                    AddClamped(FirstCol_, FieldCols_ - 1));
     } else {
-        ShiftReachableRows(SquareWidth);
+        TurnField(-SquareWidth);
         FirstCol_ = AddClamped(FirstCol_, -1);
         DrawColumn(GridLeft_, FirstCol_);
     }
+    CopyToBackBuffer(SourceRect_);
+}
+
+void BaseDisplayClass::TurnField(int dx) {
+    if (FieldWidth_ > 0) {
+        fieldOrigin_ = ((fieldOrigin_ + dx) % FieldWidth_ + FieldWidth_) % FieldWidth_;
+    }
+}
+
+int BaseDisplayClass::BitmapRuns(int x, int width, Run (&runs)[2]) const {
+    const int start =
+        FieldWidth_ > 0 ? ((x + fieldOrigin_) % FieldWidth_ + FieldWidth_) % FieldWidth_ : x;
+    const int first = std::min(width, FieldWidth_ - start);
+    runs[0] = {start, 0, first};
+    if (first >= width) {
+        return 1;
+    }
+    runs[1] = {0, first, width - first};
+    return 2;
+}
+
+QImage BaseDisplayClass::FieldBitmap() const {
+    // Always a copy: the field goes on changing under the painter.
+    QImage picture = FieldBitmap_.copy();
+    if (fieldOrigin_ == 0) {
+        return picture;
+    }
+    Run runs[2];
+    const int count = BitmapRuns(0, FieldWidth_, runs);
+    for (int y = 0; y < FieldHeight_; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(FieldBitmap_.constScanLine(y));
+        auto* into = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int i = 0; i < count; ++i) {
+            std::copy(from + runs[i].bitmapX, from + runs[i].bitmapX + runs[i].width,
+                      into + runs[i].offset);
+        }
+    }
+    return picture;
 }
 
 void BaseDisplayClass::PaintView() {
@@ -275,7 +308,17 @@ void BaseDisplayClass::DrawHeroine(std::int32_t image, int x, int y) {
 }
 
 void BaseDisplayClass::CopyToBackBuffer(const QRect& source) {
-    backPainter_.drawImage(ViewRect_.topLeft(), FieldBitmap_, source);
+    if (fieldOrigin_ == 0 || source.isEmpty()) {
+        backPainter_.drawImage(ViewRect_.topLeft(), FieldBitmap_, source);
+        return;
+    }
+    Run runs[2];
+    const int count = BitmapRuns(source.left(), source.width(), runs);
+    for (int i = 0; i < count; ++i) {
+        backPainter_.drawImage(
+            ViewRect_.topLeft() + QPoint(runs[i].offset, 0), FieldBitmap_,
+            QRect(runs[i].bitmapX, source.top(), runs[i].width, source.height()));
+    }
 }
 
 std::int32_t BaseDisplayClass::HeroineWidth() const {
@@ -317,8 +360,14 @@ void BaseDisplayClass::DrawCell(int x, int y, std::int32_t square, std::int32_t 
 // bottom ones, like the platform's rectangle fill.
 void BaseDisplayClass::Fill(const QRect& rect, QRgb colour, const QRect& clip) {
     const QRect area = rect & clip;
-    if (!area.isEmpty()) {
-        fieldPainter_.fillRect(area, QColor(colour));
+    if (area.isEmpty()) {
+        return;
+    }
+    Run runs[2];
+    const int count = BitmapRuns(area.left(), area.width(), runs);
+    for (int i = 0; i < count; ++i) {
+        fieldPainter_.fillRect(QRect(runs[i].bitmapX, area.top(), runs[i].width, area.height()),
+                               QColor(colour));
     }
 }
 
@@ -353,26 +402,4 @@ void BaseDisplayClass::DrawColumn(int x, std::int32_t square) {
 QRect BaseDisplayClass::ReachableRows() const {
     return QRect(0, SourceRect_.top(), FieldWidth_, SourceRect_.height()) &
            QRect(0, 0, FieldWidth_, FieldHeight_);
-}
-
-void BaseDisplayClass::ShiftReachableRows(int dx) {
-    const int width = FieldWidth_ - std::abs(dx);
-    const QRect rows = ReachableRows();
-    if (width <= 0 || rows.isEmpty()) {
-        return;
-    }
-    // Source and destination overlap within each row; memmove copies as if from
-    // the unchanged row.
-    const int from = dx < 0 ? -dx : 0;
-    const int to = dx < 0 ? 0 : dx;
-    const std::size_t bytes = static_cast<std::size_t>(width) * sizeof(QRgb);
-    // SourceRect has the back buffer's size, and ReachableRows are its rows.
-    const std::size_t windowBytes = static_cast<std::size_t>(SourceRect_.width()) * sizeof(QRgb);
-    const std::size_t windowOffset = static_cast<std::size_t>(SourceRect_.left()) * sizeof(QRgb);
-    for (int y = rows.top(); y <= rows.bottom(); ++y) {
-        uchar* line = fieldPixels_ + y * fieldStride_;
-        std::memmove(line + to * sizeof(QRgb), line + from * sizeof(QRgb), bytes);
-        std::memcpy(backPixels_ + (y - SourceRect_.top()) * backStride_, line + windowOffset,
-                    windowBytes);
-    }
 }

@@ -33,13 +33,16 @@ private:
 // per square. BackBuffer holds one complete frame; the paint box shows only it.
 //
 // Both bitmaps are allocated once, at their final size, and keep a painter open
-// for their whole life: composing a frame allocates nothing. BackBuffer() and
-// FieldBitmap() are the live pictures; take copy() to keep a snapshot.
+// for their whole life: composing a frame allocates nothing. BackBuffer() is
+// the live picture; take copy() to keep a snapshot.
 //
-// Walks scroll only sideways, so a view window never shows field rows above or
-// below SourceRect. ShiftField keeps just those rows up to date (less than half
-// the field, which is what keeps the square-completing tick cheap); the rows
-// outside them hold what SetMainDisplay drew.
+// FieldBitmap's columns form a ring: field column x is stored in bitmap column
+// (x + origin) mod FieldWidth. Moving the field by a square turns the ring
+// instead of moving pixels, so the square-completing tick costs about what a
+// quarter-square tick does; a window that runs over the ring's seam is copied
+// in two pieces. SetMainDisplay starts the ring at origin 0. Walks scroll only
+// sideways, so ShiftField draws the new column only in the rows a view window
+// can reach (SourceRect's rows); the rows outside them are never shown.
 class BaseDisplayClass {
 public:
     BaseDisplayClass(QWidget* mainWindow, const CourseTable& course, int viewWidth, int viewHeight);
@@ -60,8 +63,8 @@ public:
     // The view window displaced by `offset` pixels in `direction`, into BackBuffer.
     void DrawScrolled(Direction direction, int offset);
     // Moves the field by one square, draws the one new column of cells and
-    // composes the rest picture (without the heroine) into BackBuffer. Only the
-    // rows a view window can reach are moved and drawn.
+    // composes the rest picture (without the heroine) into BackBuffer. The new
+    // column is drawn in the rows a view window can reach.
     void ShiftField(Direction direction);
     // Asks the paint box to show BackBuffer; Qt paints it in the next paint event.
     void PaintView();
@@ -85,8 +88,11 @@ public:
     std::int32_t FirstRow() const { return FirstRow_; }
     QRect SourceRect() const { return SourceRect_; }
     const QImage& BackBuffer() const { return BackBuffer_; }
-    // Allocated at the field's full size; only FieldWidth x FieldHeight of it is in use.
-    const QImage& FieldBitmap() const { return FieldBitmap_; }
+    // A snapshot of the field, field column 0 at its left, at the bitmap's full
+    // size (only FieldWidth x FieldHeight of it is in use).
+    QImage FieldBitmap() const;
+    // Where field column 0 is stored in the bitmap.
+    int FieldOrigin() const { return fieldOrigin_; }
     BevelPanel* DisplayPanel() const { return DisplayPanel_; }
     QWidget* ViewBox() const { return ViewBox_; }
 
@@ -94,7 +100,7 @@ protected:
     // Heroine image `image` of the record's list at (x, y) on BackBuffer; a
     // missing list or an image outside it draws nothing.
     void DrawHeroine(std::int32_t image, int x, int y);
-    // The window `source` of FieldBitmap onto all of BackBuffer.
+    // The window `source` of the field onto all of BackBuffer.
     void CopyToBackBuffer(const QRect& source);
 
     // The heroine's size from the record, kept within what the geometry can hold.
@@ -141,21 +147,22 @@ private:
     // The cells of one grid column at x, for `square` in the grid rows that
     // reach into ReachableRows().
     void DrawColumn(int x, std::int32_t square);
-    // Moves the ReachableRows() of FieldBitmap by dx pixels within themselves
-    // and, while each row is still in the cache, copies its SourceRect part into
-    // BackBuffer: the frame CopyToBackBuffer(SourceRect) would give, for about
-    // half the memory traffic.
-    void ShiftReachableRows(int dx);
     // The field rows that a view window can show: walks scroll only sideways,
     // so these are SourceRect's rows.
     QRect ReachableRows() const;
+    // Turns the ring of columns by dx: field column x then shows what x + dx showed.
+    void TurnField(int dx);
+    // The one or two runs of bitmap columns that hold field columns
+    // [x, x + width); returns how many, filling `runs` as {bitmap x, offset, width}.
+    struct Run {
+        int bitmapX;
+        int offset;
+        int width;
+    };
+    int BitmapRuns(int x, int width, Run (&runs)[2]) const;
 
     const CourseTable& course_;
-    // The bitmaps' memory, taken once so that it never detaches.
-    uchar* fieldPixels_ = nullptr;
-    qsizetype fieldStride_ = 0;
-    uchar* backPixels_ = nullptr;
-    qsizetype backStride_ = 0;
+    int fieldOrigin_ = 0;
     // Declared last: they end before the bitmaps they paint on are released.
     QPainter fieldPainter_;
     QPainter backPainter_;

@@ -592,6 +592,45 @@ TEST_F(CourseViewTest, AWalkOfOneSquareTakesFourTicksAndReportsItsStepBeforeItsE
     }
 }
 
+TEST_F(CourseViewTest, LongWalksShowTheCourseTickByTickWhereverTheFieldsRingHasTurned) {
+    // The field turns as a ring of columns, so windows soon run over its seam
+    // and are copied in two pieces. Below her feet every frame must still show
+    // the course as a fresh field does, a quarter square on per tick.
+    view.InitDisplay();
+    view.SetMainDisplay(RecordOn(2));
+    view.StartWalk(20);
+    int origins = 0;
+    for (int square = 2; square < 22; ++square) {
+        const QImage fresh = FreshField(square);
+        for (int quarter = 1; quarter <= 4; ++quarter) {
+            view.AnimeTick();
+            const QImage expected = quarter < 4 ? fresh.copy(120 + 15 * quarter, 160, 247, 30)
+                                                : FreshField(square + 1).copy(120, 160, 247, 30);
+            ASSERT_TRUE(SameImage(view.BackBuffer().copy(0, 80, 247, 30), expected))
+                << "forward from square " << square << ", quarter " << quarter << ", ring at "
+                << view.FieldOrigin();
+        }
+        origins += view.FieldOrigin() != 0;
+    }
+    EXPECT_GT(origins, 0);
+    TakePosted();
+
+    view.SetMainDisplay(RecordOn(60));
+    view.BackWalk(20);
+    for (int square = 60; square > 40; --square) {
+        const QImage fresh = FreshField(square);
+        for (int quarter = 1; quarter <= 4; ++quarter) {
+            view.AnimeTick();
+            const QImage expected = quarter < 4 ? fresh.copy(120 - 15 * quarter, 160, 247, 30)
+                                                : FreshField(square - 1).copy(120, 160, 247, 30);
+            ASSERT_TRUE(SameImage(view.BackBuffer().copy(0, 80, 247, 30), expected))
+                << "back from square " << square << ", quarter " << quarter << ", ring at "
+                << view.FieldOrigin();
+        }
+    }
+    EXPECT_EQ(view.FirstCol(), 40 - 2);
+}
+
 TEST_F(CourseViewTest, TheWalkCyclesItsFramesIndependentlyOfTheSquares) {
     view.InitDisplay();
     view.SetMainDisplay(RecordOn(10));
