@@ -130,7 +130,7 @@ constexpr double WalkSeconds = 6.0;
 constexpr double WalkTolerance = 0.03;
 constexpr double SpinCpuShareLimit = 0.03;
 
-constexpr int DefaultStartupRuns = 15;
+constexpr int DefaultStartupRuns = 21;
 constexpr int StartupTimeoutMs = 30000;
 
 // The view and the drum as the main window holds them.
@@ -171,6 +171,7 @@ struct StartupRun {
     bool ok = false;
     double milliseconds = 0;
     double peakKilobytes = 0;
+    double cpuMilliseconds = 0; // the whole run's, ending included
 };
 
 // Spawns `program`, waits for its "shown" line and for its exit.
@@ -238,6 +239,9 @@ StartupRun RunOnce(const char* program) {
     run.ok = shown && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     run.milliseconds = std::chrono::duration<double, std::milli>(shownAt - start).count();
     run.peakKilobytes = static_cast<double>(usage.ru_maxrss);
+    run.cpuMilliseconds =
+        static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+        static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     return run;
 }
 
@@ -251,7 +255,7 @@ void MeasureStartup(int runs) {
                 "(QT_QPA_PLATFORM=%s), median of %d runs each\n",
                 qgetenv("QT_QPA_PLATFORM").constData(), runs);
     const char* const programs[2] = {IPPON_PROGRAM_PATH, IPPON_MINIMAL_PATH};
-    std::vector<double> times[2], memories[2];
+    std::vector<double> times[2], memories[2], pairTimes[2], cpus[2];
     bool allOk = true;
     // One unmeasured run each first, so both start with warm file caches.
     for (const char* program : programs) {
@@ -263,21 +267,33 @@ void MeasureStartup(int runs) {
             const StartupRun run = RunOnce(programs[which]);
             allOk = run.ok && allOk;
             times[which].push_back(run.milliseconds);
+            pairTimes[which].push_back(run.milliseconds);
             memories[which].push_back(run.peakKilobytes);
+            cpus[which].push_back(run.cpuMilliseconds);
         }
     }
     StartupFigures figures[2];
     for (int which = 0; which < 2; ++which) {
         figures[which] = {Median(times[which]), Median(memories[which]) / 1024.0};
         std::sort(times[which].begin(), times[which].end());
-        std::printf("  %-16s %7.1f ms (fastest %.1f, slowest %.1f)   peak RSS %6.1f MB\n",
+        std::printf("  %-16s %7.1f ms (fastest %.1f, slowest %.1f)   peak RSS %6.1f MB   "
+                    "CPU %.1f ms\n",
                     which == 0 ? "ipponmichi" : "minimal_window", figures[which].milliseconds,
-                    times[which].front(), times[which].back(), figures[which].megabytes);
+                    times[which].front(), times[which].back(), figures[which].megabytes,
+                    Median(cpus[which]));
     }
     const double timeRatio = figures[0].milliseconds / figures[1].milliseconds;
     const double memoryRatio = figures[0].megabytes / figures[1].megabytes;
     std::printf("  ratio            time x%.2f (limit %.1f)   memory x%.2f (limit %.1f)\n",
                 timeRatio, StartupTimeLimit, memoryRatio, StartupMemoryLimit);
+    // The same runs taken in their back-to-back pairs: less swayed by a load
+    // that comes and goes, so a large gap between the two ratios says the
+    // machine was busy.
+    std::vector<double> pairRatios;
+    for (std::size_t i = 0; i < pairTimes[0].size(); ++i) {
+        pairRatios.push_back(pairTimes[0][i] / pairTimes[1][i]);
+    }
+    std::printf("  time ratio of the back-to-back pairs, median x%.2f\n", Median(pairRatios));
     Check("start-up time, ipponmichi / minimal", timeRatio, StartupTimeLimit,
           allOk && timeRatio <= StartupTimeLimit);
     Check("start-up peak RSS, ipponmichi / minimal", memoryRatio, StartupMemoryLimit,
