@@ -1,9 +1,9 @@
 #include "ClassicLook.h"
 
+#include "BevelPanel.h"
+
 #include <QApplication>
 #include <QPalette>
-
-#include "BevelPanel.h"
 
 void ApplyClassicPalette() {
     QPalette palette = QApplication::palette();

@@ -9,6 +9,7 @@
 #include "MainDisplayClass.h"
 #include "MessBoxClass.h"
 #include "ScreenMetrics.h"
+#include "SettleForm.h"
 #include "SlotClass.h"
 
 #include <QAccessible>
@@ -42,18 +43,7 @@ private:
     QWidget* drum() { return form().Slot().PaintBox(); }
     QWidget* view() { return form().Display().ViewBox(); }
 
-    void Settle() {
-        for (int guard = 0; guard < 2000; ++guard) {
-            QCoreApplication::sendPostedEvents();
-            if (form().Display().AnimeInterval() == 0) {
-                QCoreApplication::sendPostedEvents();
-                if (form().Display().AnimeInterval() == 0)
-                    return;
-            }
-            form().Display().AnimeTick();
-        }
-        QFAIL("the animation never ended");
-    }
+    void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
 
     QString SquareText(int square) {
         const std::string& remark = form().Course().RemarkAt(square, WalkRow);

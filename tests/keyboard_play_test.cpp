@@ -10,6 +10,7 @@
 #include "MessBoxClass.h"
 #include "ModalAnswerer.h"
 #include "ScreenMetrics.h"
+#include "SettleForm.h"
 #include "SlotClass.h"
 #include "TMessageForm.h"
 
@@ -25,20 +26,7 @@ private:
     TForm1& form() { return forms->Form1(); }
     QPushButton* button() { return form().Slot().SlotButton(); }
 
-    // Delivers the posted game messages and runs the view's animation until
-    // nothing moves any more, calling the tick handler instead of waiting.
-    void Settle() {
-        for (int guard = 0; guard < 5000; ++guard) {
-            QCoreApplication::sendPostedEvents();
-            if (form().Display().AnimeInterval() == 0) {
-                QCoreApplication::sendPostedEvents();
-                if (form().Display().AnimeInterval() == 0)
-                    return;
-            }
-            form().Display().AnimeTick();
-        }
-        QFAIL("the animation never ended");
-    }
+    void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
 
     // Turns the drum until it halts on its own.
     void SpinUntilItHalts() {

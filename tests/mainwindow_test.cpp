@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "ModalAnswerer.h"
 #include "ScreenMetrics.h"
+#include "SettleForm.h"
 #include "SlotClass.h"
 #include "TMessageForm.h"
 
@@ -42,20 +43,7 @@ private:
     bool Enabled(const char* item) { return form().MenuItem(item)->isEnabled(); }
     bool MenuEnabled(const char* menu) { return form().Menu(menu)->menuAction()->isEnabled(); }
 
-    // Delivers the posted game messages and runs the view's animation until
-    // nothing moves any more.
-    void Settle() {
-        for (int guard = 0; guard < 2000; ++guard) {
-            QCoreApplication::sendPostedEvents();
-            if (form().Display().AnimeInterval() == 0) {
-                QCoreApplication::sendPostedEvents();
-                if (form().Display().AnimeInterval() == 0)
-                    return;
-            }
-            form().Display().AnimeTick();
-        }
-        QFAIL("the animation never ended");
-    }
+    void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
 
     // The drum's result as the drum posts it.
     void DrumStopsOn(int number) {

@@ -13,6 +13,7 @@ target_include_directories(keyboard_play_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR
 
 # The screen reader's names and descriptions of the game screen.
 ippon_add_qtest(accessible_names_test SOURCES accessible_names_test.cpp LIBS appcore)
+target_include_directories(accessible_names_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
 
 # The start-up benchmark's hook, in the program and in its yardstick.
 foreach(program ipponmichi minimal_window)

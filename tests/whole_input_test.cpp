@@ -15,6 +15,7 @@
 #include "MessageBox.h"
 #include "ModalAnswerer.h"
 #include "ScreenMetrics.h"
+#include "SettleForm.h"
 #include "SlotClass.h"
 #include "TNameInputForm.h"
 
@@ -44,18 +45,7 @@ class WholeInputTest : public QObject {
     TForm1& form() { return forms->Form1(); }
     const IDDataStruct& live() { return form().Controller().LiveRecord(); }
 
-    // Delivers the posted messages and runs the view's animation until
-    // nothing moves any more, as the event loop and the timer would.
-    void Settle() {
-        for (int guard = 0; guard < 5000; ++guard) {
-            QCoreApplication::sendPostedEvents();
-            if (form().Display().AnimeInterval() == 0) {
-                return;
-            }
-            form().Display().AnimeTick();
-        }
-        QFAIL("the animation never ended");
-    }
+    void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
 
     void TypeName(const QString& name) {
         ModalAnswerer answers;
