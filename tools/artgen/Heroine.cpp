@@ -422,4 +422,30 @@ Layer DrawHeroine(int width, int height, Pt head, double radius, const FrontPose
     return layer;
 }
 
+ProfileHeadMasks ProfileHeadShapes(const Shapes& s) {
+    const Mask skin = s.Blob({{0, -5},
+                              {6.5, -5.2},
+                              {8.6, -1.5},
+                              {9.6, 2.2},
+                              {8.8, 3.6},
+                              {8.6, 5.6},
+                              {6.8, 8.4},
+                              {2.5, 8.4},
+                              {-1.2, 5},
+                              {-1.5, -1}});
+    const Mask skull = s.Ellipse({-1.6, -1.4}, 9.4, 9.4);
+    const Mask bangs = s.Blob({{-4, -10.4},
+                               {4, -10.2},
+                               {8.6, -6.8},
+                               {10, -2.8},
+                               {7.6, -3.6},
+                               {6.6, -1.6},
+                               {4.6, -3.6},
+                               {2.6, 0.5},
+                               {0.6, -3},
+                               {-2, -6}});
+    const Mask lock = s.Stroke({{-0.2, -4}, {-0.8, 2}, {0.2, 8.6}}, 1.9, 1.1);
+    return {skin, (skull - skin) | bangs | lock};
+}
+
 } // namespace art

@@ -66,6 +66,14 @@ FrontPose RestPose();
 // `head` and the head radius `radius` pixels.
 Layer DrawHeroine(int width, int height, Pt head, double radius, const FrontPose& pose);
 
+// The head in profile facing right, as the walking frames and the icon share
+// it: the face and one mass of hair (so no seam runs across the head).
+struct ProfileHeadMasks {
+    Mask Face;
+    Mask Hair;
+};
+ProfileHeadMasks ProfileHeadShapes(const Shapes& s);
+
 // Where a point of the pose lands in the picture, for effects drawn around her.
 struct Placement {
     Pt head;

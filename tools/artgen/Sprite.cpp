@@ -1,4 +1,5 @@
 #include "Artgen.h"
+#include "Heroine.h"
 #include "Palette.h"
 
 namespace art {
@@ -47,30 +48,9 @@ void Leg(Figure& f, Pt hip, Pt knee, Pt ankle, Pt toe, bool far) {
 
 void SideHead(Figure& f, Pt centre, double tilt, SideFace face) {
     const Shapes s = f.shapes.Placed(centre, 1, false, tilt);
-    const Mask skin = s.Blob({{0, -5},
-                              {6.5, -5.2},
-                              {8.6, -1.5},
-                              {9.6, 2.2},
-                              {8.8, 3.6},
-                              {8.6, 5.6},
-                              {6.8, 8.4},
-                              {2.5, 8.4},
-                              {-1.2, 5},
-                              {-1.5, -1}});
-    const Mask skull = s.Ellipse({-1.6, -1.4}, 9.4, 9.4);
-    const Mask bangs = s.Blob({{-4, -10.4},
-                               {4, -10.2},
-                               {8.6, -6.8},
-                               {10, -2.8},
-                               {7.6, -3.6},
-                               {6.6, -1.6},
-                               {4.6, -3.6},
-                               {2.6, 0.5},
-                               {0.6, -3},
-                               {-2, -6}});
-    const Mask lock = s.Stroke({{-0.2, -4}, {-0.8, 2}, {0.2, 8.6}}, 1.9, 1.1);
-    // One mass of hair, so no seam runs across the head.
-    const Mask hair = (skull - skin) | bangs | lock;
+    const ProfileHeadMasks head = ProfileHeadShapes(s);
+    const Mask& skin = head.Face;
+    const Mask& hair = head.Hair;
     f.layer.Part(s.Capsule({2, 6}, {1.4, 10.5}, 1.9, 1.9), kSkin, 0, 0);
     f.layer.Part(skin, kSkin, 0, 0);
     f.layer.Part(hair, kHair, 1, 1);
