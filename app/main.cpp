@@ -2,7 +2,7 @@
 #include "BenchmarkHook.h"
 #include "ClassicLook.h"
 #include "Fonts.h"
-#include "FormSet.h"
+#include "ProgramWindows.h"
 #include "GameApplication.h"
 #include "GameMessageEvent.h"
 
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         ApplyClassicPalette();
         ReserveGameMessageTypes();
         QApplication::setWindowIcon(Artwork::AppIcon());
-        FormSet forms;
+        ProgramWindows forms;
         QuitWhenShownForBenchmark(forms.Form1());
         forms.Form1().show();
         GameApplication::exec();

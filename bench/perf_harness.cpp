@@ -17,10 +17,10 @@
 #include "Artwork.h"
 #include "DrumRandom.h"
 #include "GameMessages.h"
-#include "IDDataStruct.h"
+#include "GameRecord.h"
 #include "ImageList.h"
-#include "MainDisplayClass.h"
-#include "SlotClass.h"
+#include "AnimatedCourseView.h"
+#include "SlotDrum.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -354,8 +354,8 @@ struct WalkingView {
     CountingPoster poster;
     CourseTable course;
     ImageList heroines{50, 70};
-    IDDataStruct record;
-    MainDisplayClass view{&window, poster, course, ViewWidth, ViewHeight};
+    GameRecord record;
+    AnimatedCourseView view{&window, poster, course, ViewWidth, ViewHeight};
     int squares = 0;
 };
 
@@ -404,9 +404,9 @@ struct DrumFloor {
 };
 
 // A drum that can be put back to rest, so a one-pixel tick never reaches a boundary.
-class BenchDrum : public SlotClass {
+class BenchDrum : public SlotDrum {
 public:
-    using SlotClass::SlotClass;
+    using SlotDrum::SlotDrum;
     void BackToRest() { ScrollOffset_ = RestOffset; }
 };
 
@@ -425,7 +425,7 @@ struct SpinningDrum {
     ImageList arrows{22, 30};
     ImageList digits{28, 30};
     CountingPoster poster;
-    IDDataStruct record;
+    GameRecord record;
     BenchDrum drum{&window, poster, arrows, digits};
 };
 
@@ -542,7 +542,7 @@ void MeasureDrumTicks() {
     std::printf("\n== Slot drum: ticks against the floor (one plain 28x90 copy), %d alternating "
                 "rounds of %d ticks; medians\n",
                 Rounds, DrumTicksPerRound);
-    SpinningDrum boundary(BaseSlotClass::CellHeight); // every tick passes a boundary
+    SpinningDrum boundary(SlotDrum::CellHeight); // every tick passes a boundary
     SpinningDrum plain(1);                            // no tick reaches one
     DrumFloor floor;
     for (int i = 0; i < 1000; ++i) {
@@ -650,7 +650,7 @@ void MeasureWalkTiming() {
 
 void MeasureSpinCpu() {
     constexpr int SpinMilliseconds = 10000;
-    SpinningDrum spin(BaseSlotClass::CellHeight);
+    SpinningDrum spin(SlotDrum::CellHeight);
     spin.drum.StopSpin();
     spin.drum.SetSlot(spin.record); // "スタート" again
     spin.window.resize(260, 320);

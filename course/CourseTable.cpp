@@ -114,7 +114,7 @@ constexpr WalkEntry WalkingRow[] = {
     {100, SquareKind::Back, 9, "道を間違えちゃった"},
 };
 
-const MapDataStruct OutsideEntry{};
+const CourseSquare OutsideEntry{};
 
 } // namespace
 
@@ -122,7 +122,7 @@ bool CourseTable::Contains(int square, int row) {
     return square >= 0 && square < SquareCount && row >= 0 && row < RowCount;
 }
 
-const MapDataStruct& CourseTable::At(int square, int row) const {
+const CourseSquare& CourseTable::At(int square, int row) const {
     if (!Contains(square, row)) {
         return OutsideEntry;
     }
@@ -134,7 +134,7 @@ void CourseTable::SetSquare(int square, int row, SquareKind kind, std::int32_t p
     if (!Contains(square, row)) {
         return;
     }
-    MapDataStruct& entry = entries_[square][row];
+    CourseSquare& entry = entries_[square][row];
     entry.kind = kind;
     entry.param = param;
     entry.remark = std::move(remark);

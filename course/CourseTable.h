@@ -29,7 +29,7 @@ inline constexpr std::int32_t SquareHeight = 40;
 inline constexpr std::int32_t MarginX = 10;
 inline constexpr std::int32_t MarginY = 50;
 
-struct MapDataStruct {
+struct CourseSquare {
     SquareKind kind = SquareKind::Empty;
     std::int32_t param = 0;
     std::string remark;
@@ -44,7 +44,7 @@ public:
     void SetSquare(int square, int row, SquareKind kind, std::int32_t param, std::string remark);
 
     // Any square outside 0..106 or row outside 0..2 reads as an empty entry.
-    const MapDataStruct& At(int square, int row) const;
+    const CourseSquare& At(int square, int row) const;
     SquareKind KindAt(int square, int row) const { return At(square, row).kind; }
     std::int32_t ParamAt(int square, int row) const { return At(square, row).param; }
     const std::string& RemarkAt(int square, int row) const { return At(square, row).remark; }
@@ -52,5 +52,5 @@ public:
     static bool Contains(int square, int row);
 
 private:
-    std::array<std::array<MapDataStruct, RowCount>, SquareCount> entries_{};
+    std::array<std::array<CourseSquare, RowCount>, SquareCount> entries_{};
 };

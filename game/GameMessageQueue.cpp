@@ -1,12 +1,12 @@
 #include "GameMessageQueue.h"
 
-#include "CharStatusClass.h"
+#include "GameController.h"
 
 void GameMessageQueue::PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
     messages_.push_back(Message{message, wParam, lParam});
 }
 
-bool GameMessageQueue::DeliverNext(CharStatusClass& controller) {
+bool GameMessageQueue::DeliverNext(GameController& controller) {
     if (messages_.empty()) {
         return false;
     }

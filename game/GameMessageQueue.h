@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <deque>
 
-class CharStatusClass;
+class GameController;
 
 // A plain FIFO of posted game messages, for running games without a window.
 class GameMessageQueue : public MessagePoster {
@@ -24,7 +24,7 @@ public:
     void Clear() { messages_.clear(); }
 
     // Removes the oldest message and hands it to the controller; false when empty.
-    bool DeliverNext(CharStatusClass& controller);
+    bool DeliverNext(GameController& controller);
 
 private:
     std::deque<Message> messages_;

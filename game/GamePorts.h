@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IDDataStruct.h"
+#include "GameRecord.h"
 
 #include <cstdint>
 #include <string>
@@ -16,18 +16,18 @@ public:
     virtual void PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) = 0;
 };
 
-class SlotDrum {
+class SlotDrumPort {
 public:
-    virtual ~SlotDrum() = default;
-    virtual void SetSlot(const IDDataStruct& record) = 0;
+    virtual ~SlotDrumPort() = default;
+    virtual void SetSlot(const GameRecord& record) = 0;
     virtual void SetButtonMode(std::int32_t code) = 0;
     virtual void SetButtonIdle() = 0;
 };
 
-class CourseView {
+class CourseViewPort {
 public:
-    virtual ~CourseView() = default;
-    virtual void SetMainDisplay(const IDDataStruct& record) = 0;
+    virtual ~CourseViewPort() = default;
+    virtual void SetMainDisplay(const GameRecord& record) = 0;
     virtual void StartEntry() = 0;
     virtual void StartWalk(std::int32_t squares) = 0;
     virtual void ForwardWalk(std::int32_t squares) = 0;
@@ -62,8 +62,8 @@ public:
 class ResultDialogs {
 public:
     virtual ~ResultDialogs() = default;
-    virtual void ShowGameOver(IDDataStruct record) = 0;
-    virtual void ShowGoalResult(IDDataStruct record) = 0;
+    virtual void ShowGameOver(GameRecord record) = 0;
+    virtual void ShowGoalResult(GameRecord record) = 0;
 };
 
 // The current local time of day as a fraction of a day.

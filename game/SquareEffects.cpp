@@ -55,7 +55,7 @@ std::optional<std::string> EffectLine(SquareKind kind, std::int32_t param) {
     }
 }
 
-void ApplyLucky(IDDataStruct& record, std::int32_t param) {
+void ApplyLucky(GameRecord& record, std::int32_t param) {
     if (param == LuckyArrow || param == LuckyBoth) {
         if (record.ArrowPosition < ArrowBottomRow) {
             record.ArrowPosition += 1;
@@ -74,7 +74,7 @@ void ShowSquareMessages(RemarkLines& window, const CourseTable& course, int squa
     if (!CourseTable::Contains(square, row)) {
         return;
     }
-    const MapDataStruct& entry = course.At(square, row);
+    const CourseSquare& entry = course.At(square, row);
     const auto code = static_cast<std::int32_t>(entry.kind);
     if (code < static_cast<std::int32_t>(SquareKind::Start) ||
         code > static_cast<std::int32_t>(SquareKind::Back)) {
@@ -86,7 +86,7 @@ void ShowSquareMessages(RemarkLines& window, const CourseTable& course, int squa
     }
 }
 
-void ShowLines(RemarkLines& window, CustumMessageStruct lines) {
+void ShowLines(RemarkLines& window, RemarkMessage lines) {
     window.ClearLines();
     if (lines.Count >= 1)
         window.AddLine(lines.Line1);

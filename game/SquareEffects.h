@@ -2,14 +2,14 @@
 
 #include "CourseTable.h"
 #include "GamePorts.h"
-#include "IDDataStruct.h"
+#include "GameRecord.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 // Up to three lines for the remark window and how many of them to show.
-struct CustumMessageStruct {
+struct RemarkMessage {
     std::string Line1;
     std::string Line2;
     std::string Line3;
@@ -23,10 +23,10 @@ std::optional<std::string> EffectLine(SquareKind kind, std::int32_t param);
 
 // The lucky effect on the drum fields of the record: the arrow moves down one
 // row (param 0 or 2) and the drum turns more slowly (param 1 or 2).
-void ApplyLucky(IDDataStruct& record, std::int32_t param);
+void ApplyLucky(GameRecord& record, std::int32_t param);
 
 // Clears the remark window and shows a square's remark and effect line.
 void ShowSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row);
 
 // Clears the remark window and shows the first Count lines.
-void ShowLines(RemarkLines& window, CustumMessageStruct lines);
+void ShowLines(RemarkLines& window, RemarkMessage lines);

@@ -3,14 +3,14 @@
 #include "CourseTable.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "FormSet.h"
+#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "MainDisplayClass.h"
-#include "MessBoxClass.h"
+#include "AnimatedCourseView.h"
+#include "RemarkBox.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
-#include "SlotClass.h"
+#include "SlotDrum.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
@@ -38,8 +38,8 @@ class AccessibleNamesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormSet> forms;
-    TForm1& form() { return forms->Form1(); }
+    std::unique_ptr<ProgramWindows> forms;
+    MainWindow& form() { return forms->Form1(); }
     QWidget* drum() { return form().Slot().PaintBox(); }
     QWidget* view() { return form().Display().ViewBox(); }
 
@@ -70,7 +70,7 @@ private slots:
     void init() {
         SetFullScreenSizeOverride(QSize(1024, 749));
         SeedRandom(3);
-        forms = std::make_unique<FormSet>();
+        forms = std::make_unique<ProgramWindows>();
         form().Session().EndConfirmation = false;
         form().show();
         form().K3Click();

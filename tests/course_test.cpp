@@ -15,7 +15,7 @@ protected:
     std::vector<int> Chain(int square) const {
         std::vector<int> landings;
         for (int guard = 0; guard < 20; ++guard) {
-            const MapDataStruct& entry = course.At(square, WalkRow);
+            const CourseSquare& entry = course.At(square, WalkRow);
             if (entry.kind == SquareKind::Back) {
                 square -= entry.param;
             } else if (entry.kind == SquareKind::Forward) {
@@ -64,7 +64,7 @@ TEST_F(CourseTest, BlocksCarryTheirPlaceOnTheKeypad) {
 
 TEST_F(CourseTest, ReadsOutsideTheTableAreEmpty) {
     for (auto [square, row] : {std::pair{-1, 1}, {107, 1}, {50, -1}, {50, 3}, {-1000, 9}}) {
-        const MapDataStruct& entry = course.At(square, row);
+        const CourseSquare& entry = course.At(square, row);
         EXPECT_EQ(entry.kind, SquareKind::Empty);
         EXPECT_EQ(entry.param, 0);
         EXPECT_TRUE(entry.remark.empty());
@@ -116,7 +116,7 @@ TEST_F(CourseTest, BackChainsLandWhereTheCourseSays) {
 
 TEST_F(CourseTest, ForwardSquaresLandOnStaminaExceptSquare19) {
     for (int square = 2; square <= 100; ++square) {
-        const MapDataStruct& entry = course.At(square, WalkRow);
+        const CourseSquare& entry = course.At(square, WalkRow);
         if (entry.kind == SquareKind::Forward) {
             const int landing = square + entry.param;
             const SquareKind expected = square == 19 ? SquareKind::Remark : SquareKind::StaminaUp;

@@ -1,7 +1,7 @@
 #include "Fonts.h"
 #include "Placement.h"
 #include "ScreenMetrics.h"
-#include "TDebugForm.h"
+#include "OptionsDialog.h"
 #include "UpDown.h"
 #include "dialogs_modal_answer.h"
 
@@ -14,14 +14,14 @@
 
 namespace {
 
-IDDataStruct DefaultRecord() {
-    IDDataStruct record;
+GameRecord DefaultRecord() {
+    GameRecord record;
     FillDefaultRecord(record, nullptr);
     return record;
 }
 
 // The ten debug fields in row order.
-std::vector<std::int32_t> Rows(const IDDataStruct& r) {
+std::vector<std::int32_t> Rows(const GameRecord& r) {
     return {r.StartPosition,        r.Stamina,          r.SlotMin,       r.SlotMax,
             r.ArrowPosition,        r.TimerInterval,    r.RotationWidth, r.WalkAnimeInterval,
             r.ForwardAnimeInterval, r.BackAnimeInterval};
@@ -37,7 +37,7 @@ void Click(const QDialog& d, const char* button) {
 
 } // namespace
 
-class TDebugFormTest : public QObject {
+class OptionsDialogTest : public QObject {
     Q_OBJECT
     SessionValues session_;
 
@@ -74,8 +74,8 @@ private slots:
     }
 
     void debugShowsTheRecordInTenRowsNearTheCursor() {
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         QStringList visible, texts;
         QSize outer;
         QPoint place, ok, cancel;
@@ -103,8 +103,8 @@ private slots:
     }
 
     void okStoresEveryRowAndTheCheckBox() {
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         ModalAnswer answer([&](QDialog& d) {
             const QStringList typed{"50", "99", "2", "4", "2", "1000", "7", "300", "10", "20"};
             for (int row = 1; row <= 10; ++row) {
@@ -120,8 +120,8 @@ private slots:
     }
 
     void aSlotMaximumBelowTheMinimumIsRaisedToIt() {
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         QString maxShown;
         ModalAnswer answer([&](QDialog& d) {
             Edit(d, 3)->setText("5");
@@ -144,8 +144,8 @@ private slots:
     }
     void cancelEscAndTheCloseBoxChangeNothing() {
         QFETCH(QString, how);
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         const auto before = Rows(record);
         const auto leave = [&](QDialog& d) {
             if (how == "Cancel") {
@@ -174,8 +174,8 @@ private slots:
     }
 
     void rowsOneToSevenWrapAndEightToTenStop() {
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         QStringList overTop, underBottom;
         ModalAnswer answer([&](QDialog& d) {
             for (int row = 1; row <= 10; ++row) {
@@ -210,8 +210,8 @@ private slots:
     }
     void badTextInTheTimerKeepsTheLastValidValue() {
         QFETCH(QString, typed);
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         record.TimerInterval = 250;
         QString shownAfterOk;
         ModalAnswer answer([&](QDialog& d) {
@@ -227,8 +227,8 @@ private slots:
 
     // The up-down holds 16 bits; a wider value must not wrap around into range.
     void recordValuesOutsideARowsRangeAreHeldAtItsEnds() {
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         record.StartPosition = 65536 + 50;
         record.Stamina = -3;
         ModalAnswer answer([&](QDialog& d) { Click(d, "BitBtn1"); });
@@ -238,8 +238,8 @@ private slots:
     }
 
     void optionsShowOnlyTheRadioGroupAndKeepTheirSelection() {
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         QStringList visible;
         QSize outer;
         QPoint place, radio, ok, cancel;
@@ -282,8 +282,8 @@ private slots:
 
     void optionsAfterDebugOpenWhereDebugPlacedTheWindow() {
         SetCursorPosOverride(QPoint(900, 700));
-        TDebugForm form(session_);
-        IDDataStruct record = DefaultRecord();
+        OptionsDialog form(session_);
+        GameRecord record = DefaultRecord();
         QPoint debugPlace, optionsPlace;
         QSize optionsOuter;
         QStringList optionsVisible;
@@ -307,5 +307,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TDebugFormTest)
+QTEST_MAIN(OptionsDialogTest)
 #include "dialogs_debug_test.moc"

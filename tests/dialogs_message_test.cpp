@@ -2,7 +2,7 @@
 #include "ModalResult.h"
 #include "Placement.h"
 #include "ScreenMetrics.h"
-#include "TMessageForm.h"
+#include "ResultDialog.h"
 #include "dialogs_modal_answer.h"
 
 #include <QLabel>
@@ -39,7 +39,7 @@ QString LabelText(const QDialog& dialog, const char* name) {
 
 } // namespace
 
-class TMessageFormTest : public QObject {
+class ResultDialogTest : public QObject {
     Q_OBJECT
     SessionValues session_;
 
@@ -52,8 +52,8 @@ private slots:
     }
 
     void eachVariantShowsOnlyItsPanelAndButtonsAtItsSize() {
-        TMessageForm form(session_);
-        IDDataStruct record;
+        ResultDialog form(session_);
+        GameRecord record;
         Seen seen;
         int result = 0;
         const auto closeWith = [&](const char* button) {
@@ -124,25 +124,25 @@ private slots:
         QFETCH(QPoint, expected);
         SetFullScreenSizeOverride(workArea);
         SetCursorPosOverride(cursor);
-        TMessageForm form(session_);
+        ResultDialog form(session_);
         QCOMPARE(form.PlaceAtCursor(outer.width(), outer.height()), expected);
     }
 
     void theWindowIsMovedToThePlaceComputed() {
         SetCursorPosOverride(QPoint(1023, 767));
-        TMessageForm form(session_);
+        ResultDialog form(session_);
         Seen seen;
         ModalAnswer answer([&](QDialog& d) {
             seen = Look(d);
             d.close();
         });
-        form.ShowGameOver(IDDataStruct{});
+        form.ShowGameOver(GameRecord{});
         QCOMPARE(seen.place, QPoint(1024 - 178, 768 - 248));
     }
 
     void gameOverShowsTheSquareReached() {
-        TMessageForm form(session_);
-        IDDataStruct record;
+        ResultDialog form(session_);
+        GameRecord record;
         record.StartPosition = 57;
         QString square;
         ModalAnswer answer([&](QDialog& d) {
@@ -171,8 +171,8 @@ private slots:
         session_.StartTime = start;
         session_.EndTime = end;
         session_.ElapsedTime = end - start;
-        TMessageForm form(session_);
-        IDDataStruct record;
+        ResultDialog form(session_);
+        GameRecord record;
         record.Stamina = 7;
         QStringList shown;
         ModalAnswer answer([&](QDialog& d) {
@@ -198,7 +198,7 @@ private slots:
     void confirmQuitAnswers() {
         QFETCH(QString, how);
         QFETCH(int, expected);
-        TMessageForm form(session_);
+        ResultDialog form(session_);
         ModalAnswer answer([&](QDialog& d) {
             if (how == "close") {
                 d.close();
@@ -213,7 +213,7 @@ private slots:
     }
 
     void escDoesNothingWhereThereIsNoCancelButton() {
-        TMessageForm form(session_);
+        ResultDialog form(session_);
         bool stillOpen = false;
         ModalAnswer answer([&](QDialog& d) {
             QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
@@ -226,8 +226,8 @@ private slots:
 
     // A walk can end in game over while the quit confirmation is open.
     void aShowingWhileAnotherIsOpenGetsAWindowOfItsOwn() {
-        TMessageForm form(session_);
-        IDDataStruct record;
+        ResultDialog form(session_);
+        GameRecord record;
         record.StartPosition = 42;
         QString nestedSquare;
         QStringList outerAfterwards;
@@ -248,5 +248,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMessageFormTest)
+QTEST_MAIN(ResultDialogTest)
 #include "dialogs_message_test.moc"

@@ -1,5 +1,5 @@
 #include "Fonts.h"
-#include "TNameInputForm.h"
+#include "NameDialog.h"
 #include "dialogs_modal_answer.h"
 
 #include <QLineEdit>
@@ -17,13 +17,13 @@ QLineEdit* Edit1(const QDialog& d) {
 
 } // namespace
 
-class TNameInputFormTest : public QObject {
+class NameDialogTest : public QObject {
     Q_OBJECT
     int reveals_ = 0;
-    IDDataStruct record_;
+    GameRecord record_;
 
-    TNameInputForm* MakeForm() {
-        return new TNameInputForm([this] { ++reveals_; });
+    NameDialog* MakeForm() {
+        return new NameDialog([this] { ++reveals_; });
     }
 
 private slots:
@@ -34,7 +34,7 @@ private slots:
     }
 
     void showsTheCurrentName() {
-        std::unique_ptr<TNameInputForm> form(MakeForm());
+        std::unique_ptr<NameDialog> form(MakeForm());
         QStringList shown;
         for (const char* name : {"zad", "<b>x</b>"}) {
             record_.PlayerName = name;
@@ -76,7 +76,7 @@ private slots:
     void okStoresTheTextAsTyped() {
         QFETCH(QString, typed);
         QFETCH(QString, expected);
-        std::unique_ptr<TNameInputForm> form(MakeForm());
+        std::unique_ptr<NameDialog> form(MakeForm());
         ModalAnswer answer([&](QDialog& d) {
             Edit1(d)->setText(typed);
             QTest::mouseClick(Part<QPushButton>(d, "BitBtn1"), Qt::LeftButton);
@@ -87,7 +87,7 @@ private slots:
     }
 
     void thePhraseRevealsTheDebugItemAndKeepsTheName() {
-        std::unique_ptr<TNameInputForm> form(MakeForm());
+        std::unique_ptr<NameDialog> form(MakeForm());
         record_.PlayerName = "みけ";
         for (int time = 0; time < 2; ++time) {
             ModalAnswer answer([&](QDialog& d) {
@@ -108,7 +108,7 @@ private slots:
     }
     void leavingWithoutOkChangesNothing() {
         QFETCH(QString, how);
-        std::unique_ptr<TNameInputForm> form(MakeForm());
+        std::unique_ptr<NameDialog> form(MakeForm());
         for (const QString& typed : {Phrase, QStringLiteral("たま")}) {
             ModalAnswer answer([&](QDialog& d) {
                 Edit1(d)->setText(typed);
@@ -128,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TNameInputFormTest)
+QTEST_MAIN(NameDialogTest)
 #include "dialogs_name_test.moc"

@@ -2,10 +2,10 @@
 #include "ModalResult.h"
 #include "Placement.h"
 #include "ScreenMetrics.h"
-#include "TDebugForm.h"
-#include "TForm3.h"
-#include "TMessageForm.h"
-#include "TNameInputForm.h"
+#include "OptionsDialog.h"
+#include "AboutDialog.h"
+#include "ResultDialog.h"
+#include "NameDialog.h"
 #include "dialogs_modal_answer.h"
 
 #include <QLabel>
@@ -24,7 +24,7 @@ QString Notes(const QDialog& d) {
 
 } // namespace
 
-class TForm3Test : public QObject {
+class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -35,7 +35,7 @@ private slots:
     }
 
     void eachShowingShowsOnePanelNearTheCursor() {
-        TForm3 form;
+        AboutDialog form;
         QList<QStringList> visible;
         QList<QPoint> places;
         QSize outer;
@@ -67,7 +67,7 @@ private slots:
     }
 
     void textTypedIntoTheNotesStays() {
-        TForm3 form;
+        AboutDialog form;
         QString second;
         {
             ModalAnswer answer([&](QDialog& d) {
@@ -91,7 +91,7 @@ private slots:
     }
 
     void notesAreAHeadingAndSixClausesThatFitTheMemo() {
-        TForm3 form;
+        AboutDialog form;
         QStringList lines;
         QList<int> wrappedLines;
         ModalAnswer answer([&](QDialog& d) {
@@ -120,7 +120,7 @@ private slots:
     }
 
     void versionPanelNamesTheGameAndNeutralAddresses() {
-        TForm3 form;
+        AboutDialog form;
         QStringList texts;
         QSize face;
         ModalAnswer answer([&](QDialog& d) {
@@ -142,7 +142,7 @@ private slots:
     }
 
     void okAndTheCloseBoxCloseButEscDoesNot() {
-        TForm3 form;
+        AboutDialog form;
         bool openAfterEsc = false;
         {
             ModalAnswer answer([&](QDialog& d) {
@@ -162,10 +162,10 @@ private slots:
     // Names and other texts must never be read as markup.
     void everyFormHasItsCaptionAndShowsLabelsLiterally() {
         SessionValues session;
-        TMessageForm message(session);
-        TDebugForm debug(session);
-        TNameInputForm name([] {});
-        TForm3 notes;
+        ResultDialog message(session);
+        OptionsDialog debug(session);
+        NameDialog name([] {});
+        AboutDialog notes;
         const QList<QPair<QDialog*, QString>> forms{{&message, "MessageForm"},
                                                     {&debug, "DebugForm"},
                                                     {&name, "NameInputForm"},
@@ -179,5 +179,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TForm3Test)
+QTEST_MAIN(AboutDialogTest)
 #include "dialogs_notes_test.moc"

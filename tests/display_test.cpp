@@ -2,9 +2,9 @@
 #include "CourseTable.h"
 #include "GameMessageQueue.h"
 #include "GameMessages.h"
-#include "IDDataStruct.h"
+#include "GameRecord.h"
 #include "ImageList.h"
-#include "MainDisplayClass.h"
+#include "AnimatedCourseView.h"
 #include "MessageBox.h"
 
 #include <QApplication>
@@ -114,15 +114,15 @@ protected:
     }
     ~CourseViewTest() override { SetMessageBoxHook(nullptr); }
 
-    IDDataStruct RecordOn(int square) const {
-        IDDataStruct onSquare = record;
+    GameRecord RecordOn(int square) const {
+        GameRecord onSquare = record;
         onSquare.StartPosition = square;
         return onSquare;
     }
 
     // What a view shows at rest on `square` with heroine image `image`.
     QImage RestPicture(int square, std::int32_t image = 1) {
-        MainDisplayClass fresh(&window, queue, course, 247, 110);
+        AnimatedCourseView fresh(&window, queue, course, 247, 110);
         fresh.InitDisplay();
         fresh.SetMainDisplay(RecordOn(square));
         fresh.ShowPose(image);
@@ -137,7 +137,7 @@ protected:
     }
 
     QImage FreshField(int square) {
-        MainDisplayClass fresh(&window, queue, course, 247, 110);
+        AnimatedCourseView fresh(&window, queue, course, 247, 110);
         fresh.InitDisplay();
         fresh.SetMainDisplay(RecordOn(square));
         return fresh.FieldBitmap().copy();
@@ -166,9 +166,9 @@ protected:
     GameMessageQueue queue;
     CourseTable course;
     ImageList heroines{50, 70};
-    IDDataStruct record;
+    GameRecord record;
     std::vector<QString> boxes;
-    MainDisplayClass view{&window, queue, course, 247, 110};
+    AnimatedCourseView view{&window, queue, course, 247, 110};
 };
 
 // --- the course view at rest ------------------------------------------------
@@ -199,7 +199,7 @@ TEST_F(CourseViewTest, GeometryFollowsTheViewSizeAndTheHeroinesSize) {
     EXPECT_EQ(view.BackBuffer().format(), QImage::Format_RGB32);
     EXPECT_EQ(view.FieldBitmap().format(), QImage::Format_RGB32);
 
-    IDDataStruct small = RecordOn(1);
+    GameRecord small = RecordOn(1);
     small.CharWidth = 21;
     small.CharHeight = 31;
     view.SetMainDisplay(small);
@@ -354,7 +354,7 @@ TEST_F(CourseViewTest, PosesDrawTheGivenImageAndNothingForImagesThatDoNotExist) 
         EXPECT_TRUE(SameImage(view.BackBuffer(), empty)) << "image " << missing;
     }
 
-    IDDataStruct noImages = RecordOn(1);
+    GameRecord noImages = RecordOn(1);
     noImages.CharImages = nullptr;
     view.SetMainDisplay(noImages);
     EXPECT_TRUE(SameImage(view.BackBuffer(), empty));
@@ -376,7 +376,7 @@ TEST_F(CourseViewTest, SetMainDisplayBeforeInitDisplayIsRefusedAndChangesNothing
     const QImage before = view.BackBuffer().copy();
     view.SetMainDisplay(RecordOn(1));
     EXPECT_EQ(boxes, std::vector<QString>{QStringLiteral(
-                         "not Execute InitDisplay from BaseDisplayClass::SetMainDisplay")});
+                         "not Execute InitDisplay from CourseView::SetMainDisplay")});
     EXPECT_EQ(view.DisplayState(), DisplayIdle) << "the state is reset before the check";
     EXPECT_FALSE(view.SetDone());
     EXPECT_EQ(view.FirstCol(), 0);
@@ -491,14 +491,14 @@ TEST(CourseViewLifetimeTest, TheMainWindowMayGoBeforeOrAfterTheView) {
     GameMessageQueue queue;
     {
         auto window = std::make_unique<QWidget>();
-        MainDisplayClass view(window.get(), queue, course, 247, 110);
+        AnimatedCourseView view(window.get(), queue, course, 247, 110);
         window.reset();
         view.InitDisplay();
         view.PaintView();
         EXPECT_EQ(view.DisplayPanel(), nullptr);
     }
     QWidget window;
-    { MainDisplayClass view(&window, queue, course, 247, 110); }
+    { AnimatedCourseView view(&window, queue, course, 247, 110); }
     EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty()) << "the view takes its panel along";
 }
 
@@ -541,7 +541,7 @@ TEST_F(CourseViewTest, TheEntryDropsHerInInElevenTicksAndThenReportsItsEnd) {
 }
 
 TEST_F(CourseViewTest, AnAbsurdHeroineSizeStillLetsTheEntryEnd) {
-    IDDataStruct broken = RecordOn(1);
+    GameRecord broken = RecordOn(1);
     broken.CharWidth = std::numeric_limits<std::int32_t>::min();
     broken.CharHeight = std::numeric_limits<std::int32_t>::max();
     view.InitDisplay();
@@ -683,7 +683,7 @@ TEST_F(CourseViewTest, GoingBackThreeSquaresAlternatesItsTwoFramesAndStepsBackTh
 }
 
 TEST_F(CourseViewTest, IntervalsComeFromTheRecordAndZeroDoesNotLeaveAWalkHanging) {
-    IDDataStruct custom = RecordOn(10);
+    GameRecord custom = RecordOn(10);
     custom.WalkAnimeInterval = 70;
     custom.ForwardAnimeInterval = 30;
     custom.BackAnimeInterval = 0;
@@ -701,7 +701,7 @@ TEST_F(CourseViewTest, IntervalsComeFromTheRecordAndZeroDoesNotLeaveAWalkHanging
 }
 
 TEST_F(CourseViewTest, OddFrameSequencesNeverReadOutsideTheRecord) {
-    IDDataStruct odd = RecordOn(10);
+    GameRecord odd = RecordOn(10);
     view.InitDisplay();
 
     odd.WalkAnimeFrames.Count = 0;
@@ -742,7 +742,7 @@ TEST_F(CourseViewTest, AHugeWalkKeepsCountingDownSquareBySquare) {
 }
 
 TEST_F(CourseViewTest, AWalkIsWithoutAHeroineWhenTheRecordHasNoImages) {
-    IDDataStruct noImages = RecordOn(10);
+    GameRecord noImages = RecordOn(10);
     noImages.CharImages = nullptr;
     view.InitDisplay();
     view.SetMainDisplay(noImages);
@@ -758,23 +758,23 @@ TEST_F(CourseViewTest, AWalkIsWithoutAHeroineWhenTheRecordHasNoImages) {
 // The four starts with their two refusal texts.
 struct StartCase {
     const char* name;
-    std::function<void(MainDisplayClass&)> start;
+    std::function<void(AnimatedCourseView&)> start;
     const char* busyText;
     const char* noRecordText;
 };
 
 const std::vector<StartCase>& StartCases() {
     static const std::vector<StartCase> cases = {
-        {"StartEntry", [](MainDisplayClass& v) { v.StartEntry(); },
+        {"StartEntry", [](AnimatedCourseView& v) { v.StartEntry(); },
          "内部でエラーが発生しました。from EntryAnime",
          "Don't execute SetMainDisplay from MainDisplay::StartEntry"},
-        {"StartWalk", [](MainDisplayClass& v) { v.StartWalk(2); },
+        {"StartWalk", [](AnimatedCourseView& v) { v.StartWalk(2); },
          "内部でエラーが発生しました。from WalkAnime",
          "Don't execute SetMainDisplay from StartWalk"},
-        {"ForwardWalk", [](MainDisplayClass& v) { v.ForwardWalk(2); },
+        {"ForwardWalk", [](AnimatedCourseView& v) { v.ForwardWalk(2); },
          "内部でエラーが発生しました。from ForwardAnime",
          "Don't execute SetMainDisplay from ForwardWalk"},
-        {"BackWalk", [](MainDisplayClass& v) { v.BackWalk(2); },
+        {"BackWalk", [](AnimatedCourseView& v) { v.BackWalk(2); },
          "内部でエラーが発生しました。from BackAnime",
          "Don't execute SetMainDisplay from BackWalk"},
     };

@@ -29,7 +29,7 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
         bool finished = false;
         int faults = 0;
         game.AfterDeliver = [&](const GameMessageQueue::Message& m) {
-            const IDDataStruct& live = game.Live();
+            const GameRecord& live = game.Live();
             if (m.Id == WM_GAME_STEP) {
                 if (finished)
                     ++faults; // a finished game receives no further step
@@ -37,7 +37,7 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
                 stepSum += m.WParam;
             }
             // A stamina square takes effect by the click, or at once at the walk's end.
-            const MapDataStruct& square = game.Course.At(live.StartPosition, live.StartRow);
+            const CourseSquare& square = game.Course.At(live.StartPosition, live.StartRow);
             const bool staminaByClick = m.Id == WM_GAME_EVENT && m.WParam == 6;
             const bool staminaAtOnce = m.Id == WM_GAME_EVENT && m.WParam == AnimeEnd &&
                                        live.MessageCheck == MessageCheckNone &&

@@ -198,7 +198,7 @@ TEST_F(EngineTest, LuckySquaresImproveTheDrumButNotThePanel) {
 }
 
 TEST_F(EngineTest, ApplyLuckyMovesEachSettingOneStep) {
-    IDDataStruct record;
+    GameRecord record;
     FillDefaultRecord(record, nullptr);
     record.ArrowPosition = 2;
     ApplyLucky(record, 0);
@@ -226,7 +226,7 @@ TEST_F(EngineTest, ApplyLuckyMovesEachSettingOneStep) {
     EXPECT_EQ(record.ArrowPosition, 1);
     EXPECT_EQ(record.TimerInterval, 20);
 
-    const IDDataStruct before = record;
+    const GameRecord before = record;
     ApplyLucky(record, 3);
     ApplyLucky(record, -1);
     EXPECT_EQ(record.ArrowPosition, before.ArrowPosition);
@@ -259,7 +259,7 @@ TEST_F(EngineTest, AGameStartedOnTheGoalOnlyShowsItsRemark) {
 TEST_F(EngineTest, UnknownEventCodesChangeNothing) {
     game.StartGame();
     game.Settle();
-    const IDDataStruct before = game.Live();
+    const GameRecord before = game.Live();
     for (std::int32_t code : {0, 2, 9, 10, 11, 12, 13, 15, 16, -1, -4, -14, 1 << 30}) {
         game.Controller.HandleEvent(code, 3);
     }

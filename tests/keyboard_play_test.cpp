@@ -3,16 +3,16 @@
 // focus comes back to it after every dialog.
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "FormSet.h"
+#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "MainDisplayClass.h"
-#include "MessBoxClass.h"
+#include "AnimatedCourseView.h"
+#include "RemarkBox.h"
 #include "ModalAnswerer.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
-#include "SlotClass.h"
-#include "TMessageForm.h"
+#include "SlotDrum.h"
+#include "ResultDialog.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,8 +22,8 @@ class KeyboardPlayTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormSet> forms;
-    TForm1& form() { return forms->Form1(); }
+    std::unique_ptr<ProgramWindows> forms;
+    MainWindow& form() { return forms->Form1(); }
     QPushButton* button() { return form().Slot().SlotButton(); }
 
     void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
@@ -66,7 +66,7 @@ private slots:
     void init() {
         SetFullScreenSizeOverride(QSize(1024, 749));
         SetCursorPosOverride(QPoint(500, 400));
-        forms = std::make_unique<FormSet>();
+        forms = std::make_unique<ProgramWindows>();
         form().Session().EndConfirmation = false;
         form().show();
         form().activateWindow();

@@ -1,15 +1,15 @@
 #include "Fonts.h"
-#include "FormSet.h"
+#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "MainDisplayClass.h"
-#include "MessBoxClass.h"
+#include "AnimatedCourseView.h"
+#include "RemarkBox.h"
 #include "MessageBox.h"
 #include "ModalAnswerer.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
-#include "SlotClass.h"
-#include "TMessageForm.h"
+#include "SlotDrum.h"
+#include "ResultDialog.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -37,8 +37,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormSet> forms;
-    TForm1& form() { return forms->Form1(); }
+    std::unique_ptr<ProgramWindows> forms;
+    MainWindow& form() { return forms->Form1(); }
 
     bool Enabled(const char* item) { return form().MenuItem(item)->isEnabled(); }
     bool MenuEnabled(const char* menu) { return form().Menu(menu)->menuAction()->isEnabled(); }
@@ -65,7 +65,7 @@ private slots:
     void init() {
         SetFullScreenSizeOverride(QSize(1024, 749));
         SetCursorPosOverride(QPoint(500, 400));
-        forms = std::make_unique<FormSet>();
+        forms = std::make_unique<ProgramWindows>();
         QVERIFY(form().Session().EndConfirmation);
         form().Session().EndConfirmation = false; // tests that ask turn it on
         form().show();
@@ -110,7 +110,7 @@ private slots:
     void windowIsCentredOnTheWorkAreaTruncatingTowardZero() {
         QCOMPARE(form().pos(), QPoint(382, 199));
         SetFullScreenSizeOverride(QSize(1024, 201));
-        TForm1 small;
+        MainWindow small;
         QCOMPARE(small.pos().y(), -74);
         QCOMPARE(small.Image1()->pos(), QPoint(61, 0));
     }
@@ -271,7 +271,7 @@ private slots:
         queueWalkEnd();
         form().K4Click(); // "やり直し"
         QCoreApplication::sendPostedEvents();
-        const IDDataStruct& live = form().Controller().LiveRecord();
+        const GameRecord& live = form().Controller().LiveRecord();
         QCOMPARE(live.StartPosition, 1);
         QCOMPARE(live.Stamina, 30);
         QCOMPARE(live.State, StateNewGame);

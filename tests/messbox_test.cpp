@@ -1,5 +1,5 @@
 #include "Fonts.h"
-#include "MessBoxClass.h"
+#include "RemarkBox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,7 +13,7 @@ namespace {
 class RemarkWindowTest : public ::testing::Test {
 protected:
     QWidget window;
-    MessBoxClass box{&window, 251, 60};
+    RemarkBox box{&window, 251, 60};
 };
 
 TEST_F(RemarkWindowTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
@@ -79,7 +79,7 @@ TEST_F(RemarkWindowTest, WritesOneLineEachAndKeepsThemWhileHidden) {
 TEST(RemarkWindowLifetimeTest, TheMainWindowMayGoBeforeOrAfterTheBox) {
     {
         auto window = std::make_unique<QWidget>();
-        MessBoxClass box(window.get(), 251, 60);
+        RemarkBox box(window.get(), 251, 60);
         window.reset();
         EXPECT_EQ(box.Memo(), nullptr);
         box.ShowMessBox(0, 242);
@@ -87,7 +87,7 @@ TEST(RemarkWindowLifetimeTest, TheMainWindowMayGoBeforeOrAfterTheBox) {
         box.ClearMessBox();
     }
     QWidget window;
-    { MessBoxClass box(&window, 251, 60); }
+    { RemarkBox box(&window, 251, 60); }
     EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty());
 }
 

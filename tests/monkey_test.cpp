@@ -14,22 +14,22 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "BadInput.h"
-#include "CharStatusClass.h"
+#include "GameController.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "FormSet.h"
+#include "ProgramWindows.h"
 #include "GameApplication.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "MainDisplayClass.h"
-#include "MessBoxClass.h"
+#include "AnimatedCourseView.h"
+#include "RemarkBox.h"
 #include "MessageBox.h"
 #include "ScreenMetrics.h"
-#include "SlotClass.h"
-#include "TDebugForm.h"
-#include "TForm3.h"
-#include "TMessageForm.h"
-#include "TNameInputForm.h"
+#include "SlotDrum.h"
+#include "OptionsDialog.h"
+#include "AboutDialog.h"
+#include "ResultDialog.h"
+#include "NameDialog.h"
 #include "UpDown.h"
 
 #include <QCheckBox>
@@ -153,7 +153,7 @@ struct RowRange {
     int Min;
     int Max;
 };
-constexpr std::array<RowRange, TDebugForm::RowCount> DebugRows{{{1, 101},
+constexpr std::array<RowRange, OptionsDialog::RowCount> DebugRows{{{1, 101},
                                                                 {1, 100},
                                                                 {1, 6},
                                                                 {1, 6},
@@ -164,7 +164,7 @@ constexpr std::array<RowRange, TDebugForm::RowCount> DebugRows{{{1, 101},
                                                                 {10, 300},
                                                                 {10, 300}}};
 
-std::array<std::int32_t, TDebugForm::RowCount> DebugFields(const IDDataStruct& r) {
+std::array<std::int32_t, OptionsDialog::RowCount> DebugFields(const GameRecord& r) {
     return {r.StartPosition,        r.Stamina,          r.SlotMin,       r.SlotMax,
             r.ArrowPosition,        r.TimerInterval,    r.RotationWidth, r.WalkAnimeInterval,
             r.ForwardAnimeInterval, r.BackAnimeInterval};
@@ -244,12 +244,12 @@ private slots:
 
 private:
     // ------------------------------------------------------------ the program
-    TForm1& Form() { return forms_->Form1(); }
-    const IDDataStruct& Live() { return Form().Controller().LiveRecord(); }
+    MainWindow& Form() { return forms_->Form1(); }
+    const GameRecord& Live() { return Form().Controller().LiveRecord(); }
 
     void NewProgram() {
         forms_.reset();
-        forms_ = std::make_unique<FormSet>();
+        forms_ = std::make_unique<ProgramWindows>();
         Form().show();
         ++programStarts_;
         gameStarted_ = false;
@@ -307,8 +307,8 @@ private:
 
     // --------------------------------------------------------- main-loop step
     void Step() {
-        SlotClass& slot = Form().Slot();
-        MainDisplayClass& display = Form().Display();
+        SlotDrum& slot = Form().Slot();
+        AnimatedCourseView& display = Form().Display();
         const bool buttonShown = slot.SlotButton()->isVisible();
         // Now and then a patient player leaves the menu alone and clicks only
         // what the button offers until the game has ended, so that games also
@@ -512,7 +512,7 @@ private:
         if (starts) {
             Form().Template().Spare = ++gameMarker_;
         }
-        const IDDataStruct templateBefore = Form().Template();
+        const GameRecord templateBefore = Form().Template();
         const bool confirmationBefore = Form().Session().EndConfirmation;
         expectedName_.reset();
         expectedDebug_.reset();
@@ -532,8 +532,8 @@ private:
     }
 
     // What the name entry and the options and debug dialog wrote.
-    void CheckTemplate(const IDDataStruct& before, bool confirmationBefore) {
-        const IDDataStruct& now = Form().Template();
+    void CheckTemplate(const GameRecord& before, bool confirmationBefore) {
+        const GameRecord& now = Form().Template();
         if (expectedName_) {
             if (now.PlayerName != *expectedName_) {
                 Fault(QStringLiteral("the name entry stored another name than the one typed"));
@@ -610,8 +610,8 @@ private:
             return;
         }
         // The debug panel has ten fields to fill before it is answered.
-        auto* debug = qobject_cast<TDebugForm*>(modal);
-        const bool manyFields = debug && debug->DialogMode() == TDebugForm::Mode::Debug;
+        auto* debug = qobject_cast<OptionsDialog*>(modal);
+        const bool manyFields = debug && debug->DialogMode() == OptionsDialog::Mode::Debug;
         switch (Pick({10, 25, manyFields ? 150 : 30, 35})) {
         case 0:
             TryTheMainWindow();
@@ -631,7 +631,7 @@ private:
     // The main window takes no input while a dialog is open.
     void TryTheMainWindow() {
         Tally("clicks on the main window while a dialog is open");
-        TForm1& form = Form();
+        MainWindow& form = Form();
         const long presses = drumPresses_;
         QMenuBar* bar = form.menuBar();
         const QRect file = bar->actionGeometry(form.Menu("K1")->menuAction());
@@ -675,14 +675,14 @@ private:
 
     // Types into a field, flips a choice, steps an arrow.
     void EditDialog(QWidget* modal) {
-        if (auto* name = qobject_cast<TNameInputForm*>(modal)) {
+        if (auto* name = qobject_cast<NameDialog*>(modal)) {
             auto* edit = name->findChild<QLineEdit*>(QStringLiteral("Edit1"));
             const QString text = input_.Name();
             Did(QStringLiteral("name entry: type %1 characters").arg(text.size()));
-            Tally(text == TNameInputForm::RevealPhrase ? "reveal phrases typed" : "names typed");
+            Tally(text == NameDialog::RevealPhrase ? "reveal phrases typed" : "names typed");
             Type(edit, text);
-        } else if (auto* debug = qobject_cast<TDebugForm*>(modal)) {
-            if (debug->DialogMode() == TDebugForm::Mode::Options) {
+        } else if (auto* debug = qobject_cast<OptionsDialog*>(modal)) {
+            if (debug->DialogMode() == OptionsDialog::Mode::Options) {
                 const int item = Below(2);
                 Did(QStringLiteral("options: pick item %1").arg(item));
                 QTest::mouseClick(
@@ -691,7 +691,7 @@ private:
             } else {
                 EditDebug(debug);
             }
-        } else if (auto* notes = qobject_cast<TForm3*>(modal)) {
+        } else if (auto* notes = qobject_cast<AboutDialog*>(modal)) {
             auto* memo = notes->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
             if (memo->isVisible()) {
                 Did(QStringLiteral("notes: type"));
@@ -727,9 +727,9 @@ private:
         }
     }
 
-    void EditDebug(TDebugForm* debug) {
-        const std::size_t row = static_cast<std::size_t>(Below(TDebugForm::RowCount + 1));
-        if (row == TDebugForm::RowCount) {
+    void EditDebug(OptionsDialog* debug) {
+        const std::size_t row = static_cast<std::size_t>(Below(OptionsDialog::RowCount + 1));
+        if (row == OptionsDialog::RowCount) {
             Did(QStringLiteral("debug: toggle 終了確認画面"));
             QTest::mouseClick(debug->findChild<QCheckBox*>(QStringLiteral("CheckBox1")),
                               Qt::LeftButton);
@@ -796,21 +796,21 @@ private:
 
     // Before a dialog is ended: what OK (or its absence) must leave behind.
     void ExpectResult(QWidget* modal, bool ok) {
-        if (auto* name = qobject_cast<TNameInputForm*>(modal)) {
+        if (auto* name = qobject_cast<NameDialog*>(modal)) {
             const QString text = name->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text();
-            if (ok && text != TNameInputForm::RevealPhrase) {
-                expectedName_ = text.isEmpty() ? TNameInputForm::FallbackName.toStdString()
+            if (ok && text != NameDialog::RevealPhrase) {
+                expectedName_ = text.isEmpty() ? NameDialog::FallbackName.toStdString()
                                                : text.toStdString();
             } else {
                 expectedName_.reset();
             }
-        } else if (auto* debug = qobject_cast<TDebugForm*>(modal)) {
+        } else if (auto* debug = qobject_cast<OptionsDialog*>(modal)) {
             expectedDebug_.reset();
             expectedMessageCheck_.reset();
             if (!ok) {
                 return;
             }
-            if (debug->DialogMode() == TDebugForm::Mode::Options) {
+            if (debug->DialogMode() == OptionsDialog::Mode::Options) {
                 auto* first = debug->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item0"));
                 auto* second = debug->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item1"));
                 if (first->isChecked()) {
@@ -821,7 +821,7 @@ private:
                 return;
             }
             DebugExpectation typed;
-            for (std::size_t row = 0; row < TDebugForm::RowCount; ++row) {
+            for (std::size_t row = 0; row < OptionsDialog::RowCount; ++row) {
                 const QString text =
                     debug->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(row + 1))->text();
                 std::int64_t value = 0;
@@ -837,7 +837,7 @@ private:
     }
 
     void CountEnding(QWidget* modal) {
-        auto* form = qobject_cast<TMessageForm*>(modal);
+        auto* form = qobject_cast<ResultDialog*>(modal);
         if (!form || countedEnd_ || !gameStarted_) {
             return;
         }
@@ -854,7 +854,7 @@ private:
     void Before(const GameMessageEvent& message) override {
         ++delivered_;
         before_.push_back({Live(), delivered_});
-        const IDDataStruct& live = Live();
+        const GameRecord& live = Live();
         const int type = static_cast<int>(message.type());
         const bool animating = Form().Display().AnimeInterval() != 0;
         const auto squareKind =
@@ -890,7 +890,7 @@ private:
         if (!forms_ || delivered_ != number) {
             return; // other messages came in between (a dialog was up): no exact books
         }
-        const IDDataStruct& live = Live();
+        const GameRecord& live = Live();
         const int type = static_cast<int>(message.type());
         if (type == WM_GAME_STEP) {
             if (live.StartPosition != before.StartPosition + message.WParam ||
@@ -926,8 +926,8 @@ private:
         if (!forms_) {
             return;
         }
-        TForm1& form = Form();
-        const IDDataStruct& live = Live();
+        MainWindow& form = Form();
+        const GameRecord& live = Live();
         const auto fault = [&](const QString& what) {
             Fault(what + QStringLiteral(" (") + QLatin1String(where) + QLatin1Char(')'));
         };
@@ -979,7 +979,7 @@ private:
             fault(QStringLiteral("the status panel does not show the player's name"));
         }
 
-        SlotClass& slot = form.Slot();
+        SlotDrum& slot = form.Slot();
         const bool animating = form.Display().AnimeInterval() != 0;
         const bool spinning = slot.Spinning();
         const std::int32_t mode = slot.ButtonMode();
@@ -1015,16 +1015,16 @@ private:
         }
     }
 
-    using DebugExpectation = std::array<std::optional<std::int32_t>, TDebugForm::RowCount>;
+    using DebugExpectation = std::array<std::optional<std::int32_t>, OptionsDialog::RowCount>;
     struct BeforeMessage {
-        IDDataStruct Record;
+        GameRecord Record;
         long Number;
     };
 
     MonkeyOptions options_;
     std::mt19937 random_;
     BadInput input_;
-    std::unique_ptr<FormSet> forms_;
+    std::unique_ptr<ProgramWindows> forms_;
     QTimer poll_;
     QList<QWidget*> handling_;
     std::vector<BeforeMessage> before_;

@@ -1,13 +1,13 @@
 // Run with QT_SCALE_FACTOR=2 (set by ctest): on a screen that doubles every
 // pixel, each picture, the drum and the course view must show each of their
 // own pixels as a solid 2 x 2 block, never a blend of its neighbours.
-#include "FormSet.h"
+#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
-#include "MainDisplayClass.h"
+#include "AnimatedCourseView.h"
 #include "ScreenMetrics.h"
-#include "SlotClass.h"
-#include "TForm3.h"
-#include "TMessageForm.h"
+#include "SlotDrum.h"
+#include "AboutDialog.h"
+#include "ResultDialog.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -72,24 +72,24 @@ class SharpPicturesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormSet> forms;
+    std::unique_ptr<ProgramWindows> forms;
 
     // The picture labels of every form, by the form's and the label's name.
     std::vector<std::pair<QString, QLabel*>> PictureLabels() {
         std::vector<std::pair<QString, QLabel*>> labels;
-        labels.emplace_back("TForm1/Image1", forms->Form1().Image1());
+        labels.emplace_back("MainWindow/Image1", forms->Form1().Image1());
         for (const char* name : {"Image1", "Image2", "Image3", "Image4"}) {
-            labels.emplace_back(QStringLiteral("TMessageForm/") + name,
+            labels.emplace_back(QStringLiteral("ResultDialog/") + name,
                                 forms->MessageForm().findChild<QLabel*>(name));
         }
-        labels.emplace_back("TForm3/Image1", forms->Form3().findChild<QLabel*>("Image1"));
+        labels.emplace_back("AboutDialog/Image1", forms->Form3().findChild<QLabel*>("Image1"));
         return labels;
     }
 
 private slots:
     void init() {
         SetFullScreenSizeOverride(QSize(1024, 749));
-        forms = std::make_unique<FormSet>();
+        forms = std::make_unique<ProgramWindows>();
         forms->Form1().Session().EndConfirmation = false;
         forms->Form1().show();
     }
@@ -119,7 +119,7 @@ private slots:
     }
 
     void theDrumAndTheCourseViewAreDrawnPixelForPixel() {
-        TForm1& form = forms->Form1();
+        MainWindow& form = forms->Form1();
         form.K3Click();
         for (int tick = 0; tick < 100 && form.Display().AnimeInterval() != 0; ++tick) {
             QCoreApplication::sendPostedEvents();
@@ -128,10 +128,10 @@ private slots:
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
 
-        SlotClass& drum = form.Slot();
+        SlotDrum& drum = form.Slot();
         QString shown = BlocksDiffer(drum.DrumImage(), drum.PaintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("drum: " + shown));
-        MainDisplayClass& view = form.Display();
+        AnimatedCourseView& view = form.Display();
         shown = BlocksDiffer(view.BackBuffer(), view.ViewBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("course view: " + shown));
 

@@ -4,7 +4,7 @@
 #include "GameMessageQueue.h"
 #include "GameMessages.h"
 #include "ImageList.h"
-#include "SlotClass.h"
+#include "SlotDrum.h"
 
 #include <QApplication>
 #include <QTest>
@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int H = BaseSlotClass::CellHeight;
-constexpr int NumberLeft = BaseSlotClass::ArrowColumnWidth;
+constexpr int H = SlotDrum::CellHeight;
+constexpr int NumberLeft = SlotDrum::ArrowColumnWidth;
 
 // True when `image` shows `frame` with its top-left at `at` (colours only).
 bool Shows(const QImage& image, QPoint at, const QImage& frame) {
@@ -81,8 +81,8 @@ protected:
     ImageList arrows{22, 30};
     ImageList digits{28, 30};
     GameMessageQueue queue;
-    IDDataStruct record;
-    SlotClass drum{&window, queue, arrows, digits};
+    GameRecord record;
+    SlotDrum drum{&window, queue, arrows, digits};
 };
 
 } // namespace

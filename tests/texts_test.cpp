@@ -87,7 +87,7 @@ TEST(TextsTest, EveryCourseRemarkAndEffectLineHasACodeInCodePage932) {
     CourseTable course;
     course.BuildCourse();
     for (int square = 0; square < SquareCount; ++square) {
-        const MapDataStruct& entry = course.At(square, WalkRow);
+        const CourseSquare& entry = course.At(square, WalkRow);
         EXPECT_TRUE(ToCp932(entry.remark).has_value()) << square;
         if (auto line = EffectLine(entry.kind, entry.param)) {
             EXPECT_TRUE(ToCp932(*line).has_value()) << *line;

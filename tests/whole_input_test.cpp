@@ -8,16 +8,16 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "Fonts.h"
-#include "FormSet.h"
+#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "MainDisplayClass.h"
+#include "AnimatedCourseView.h"
 #include "MessageBox.h"
 #include "ModalAnswerer.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
-#include "SlotClass.h"
-#include "TNameInputForm.h"
+#include "SlotDrum.h"
+#include "NameDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,11 +39,11 @@ void Click(QWidget* dialog, const char* button) {
 class WholeInputTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FormSet> forms;
+    std::unique_ptr<ProgramWindows> forms;
     QStringList boxes; // wrong-sequence message boxes; there must be none
 
-    TForm1& form() { return forms->Form1(); }
-    const IDDataStruct& live() { return form().Controller().LiveRecord(); }
+    MainWindow& form() { return forms->Form1(); }
+    const GameRecord& live() { return form().Controller().LiveRecord(); }
 
     void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
 
@@ -59,7 +59,7 @@ class WholeInputTest : public QObject {
 
     // One whole turn from "スタート": spin, stop, walk, and the square's event.
     void PlayATurn() {
-        SlotClass& slot = form().Slot();
+        SlotDrum& slot = form().Slot();
         QCOMPARE(slot.SlotButton()->text(), QStringLiteral("スタート"));
         QTest::mouseClick(slot.SlotButton(), Qt::LeftButton);
         slot.SpinTick();
@@ -85,7 +85,7 @@ private slots:
         SetCursorPosOverride(QPoint(500, 400));
         boxes.clear();
         SetMessageBoxHook([this](const QString& text) { boxes << text; });
-        forms = std::make_unique<FormSet>();
+        forms = std::make_unique<ProgramWindows>();
         form().Session().EndConfirmation = false;
         form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
@@ -102,7 +102,7 @@ private slots:
     void oddNamesReachTheGameWhole_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty") << QString() << TNameInputForm::FallbackName;
+        QTest::newRow("empty") << QString() << NameDialog::FallbackName;
         QTest::newRow("spaces only") << QStringLiteral("   ") << QStringLiteral("   ");
         const QString huge(100000, QChar(0x307D));
         QTest::newRow("100,000 characters") << huge << huge;
@@ -110,7 +110,7 @@ private slots:
         QTest::newRow("control characters") << controls << controls;
         const QString outside = QStringLiteral("😀 한국 €");
         QTest::newRow("outside code page 932") << outside << outside;
-        const QString nearMiss = TNameInputForm::RevealPhrase + QLatin1Char(' ');
+        const QString nearMiss = NameDialog::RevealPhrase + QLatin1Char(' ');
         QTest::newRow("the reveal phrase and a space") << nearMiss << nearMiss;
     }
     void oddNamesReachTheGameWhole() {
@@ -127,7 +127,7 @@ private slots:
     }
 
     void theRevealPhraseKeepsTheNameAndShowsTheDebugItem() {
-        TypeName(TNameInputForm::RevealPhrase);
+        TypeName(NameDialog::RevealPhrase);
         QVERIFY(form().MenuItem("K10")->isVisible());
         QCOMPARE(form().Template().PlayerName, std::string("zad"));
     }
@@ -135,7 +135,7 @@ private slots:
     // Every row of the debug panel gets text it must refuse or hold in range;
     // the game that follows still plays.
     void garbageInTheDebugPanelLeavesAPlayableGame() {
-        TypeName(TNameInputForm::RevealPhrase);
+        TypeName(NameDialog::RevealPhrase);
         const QStringList garbage{QStringLiteral("1O"),     QStringLiteral("99999999999"),
                                   QStringLiteral("-1"),     QString(),
                                   QStringLiteral("3"),      QStringLiteral("9"),
@@ -152,9 +152,9 @@ private slots:
         form().MenuItem("K10")->trigger();
         QVERIFY(answers.AllAnswered());
 
-        IDDataStruct defaults;
+        GameRecord defaults;
         FillDefaultRecord(defaults, nullptr);
-        const IDDataStruct& t = form().Template();
+        const GameRecord& t = form().Template();
         // All refused: letters, overflow, just below or above the range, empty,
         // signs, full-width digits. Each row keeps its last valid value.
         QCOMPARE(t.StartPosition, defaults.StartPosition);

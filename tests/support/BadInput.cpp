@@ -1,6 +1,6 @@
 #include "BadInput.h"
 
-#include "TNameInputForm.h"
+#include "NameDialog.h"
 
 #include <QStringList>
 
@@ -14,7 +14,7 @@ constexpr char16_t KatakanaOffset = 0x60;
 } // namespace
 
 QString BadInput::NearMiss() {
-    const QString phrase = TNameInputForm::RevealPhrase;
+    const QString phrase = NameDialog::RevealPhrase;
     switch (Below(8)) {
     case 0:
         return phrase + QLatin1Char(' ');
@@ -72,7 +72,7 @@ QString BadInput::Name() {
         return QStringLiteral("<b>x</b> &amp; %1 %s");
     case 6:
     case 7:
-        return TNameInputForm::RevealPhrase;
+        return NameDialog::RevealPhrase;
     case 8:
     case 9:
         return NearMiss();

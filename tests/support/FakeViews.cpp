@@ -17,18 +17,18 @@ std::string WrongSequenceText(std::int32_t state) {
 
 } // namespace
 
-void FakeCourseView::SetMainDisplay(const IDDataStruct& record) {
+void FakeCourseViewPort::SetMainDisplay(const GameRecord& record) {
     State = DisplayIdle;
     SetDone = true;
     Data = record;
     ++SetMainDisplayCalls;
 }
 
-void FakeCourseView::StartEntry() {
+void FakeCourseViewPort::StartEntry() {
     Start(DisplayEntry, 0);
 }
 
-void FakeCourseView::Start(std::int32_t state, std::int32_t squares) {
+void FakeCourseViewPort::Start(std::int32_t state, std::int32_t squares) {
     if (State != DisplayIdle) {
         Refusals.push_back(WrongSequenceText(state));
         return;
@@ -41,11 +41,11 @@ void FakeCourseView::Start(std::int32_t state, std::int32_t squares) {
     StepsLeft = squares;
 }
 
-void FakeCourseView::SetDisplayState(std::int32_t state) {
+void FakeCourseViewPort::SetDisplayState(std::int32_t state) {
     State = state;
 }
 
-void FakeCourseView::Tick() {
+void FakeCourseViewPort::Tick() {
     if (State == DisplayEntry) {
         State = DisplayIdle;
         poster_.PostGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
@@ -66,7 +66,7 @@ void FakeCourseView::Tick() {
     }
 }
 
-void FakeSlotDrum::SetSlot(const IDDataStruct& record) {
+void FakeSlotDrumPort::SetSlot(const GameRecord& record) {
     if (Spinning) {
         DiscardResult = true;
         StopRequest = true;
@@ -76,7 +76,7 @@ void FakeSlotDrum::SetSlot(const IDDataStruct& record) {
     ++SetSlotCalls;
 }
 
-void FakeSlotDrum::SetButtonMode(std::int32_t code) {
+void FakeSlotDrumPort::SetButtonMode(std::int32_t code) {
     switch (code) {
     case 1:
     case ButtonStart:
@@ -96,7 +96,7 @@ void FakeSlotDrum::SetButtonMode(std::int32_t code) {
     }
 }
 
-void FakeSlotDrum::Click() {
+void FakeSlotDrumPort::Click() {
     switch (Mode) {
     case ButtonStart:
         // A new spin's result is never swallowed by an abandoned one's discard.
@@ -123,7 +123,7 @@ void FakeSlotDrum::Click() {
     }
 }
 
-void FakeSlotDrum::Boundary(std::int32_t numberUnderArrow) {
+void FakeSlotDrumPort::Boundary(std::int32_t numberUnderArrow) {
     if (!Spinning || !StopRequest) {
         return;
     }
@@ -135,7 +135,7 @@ void FakeSlotDrum::Boundary(std::int32_t numberUnderArrow) {
     poster_.PostGameMessage(WM_GAME_EVENT, SlotStop, numberUnderArrow);
 }
 
-void FakeSlotDrum::ResetSlot() {
+void FakeSlotDrumPort::ResetSlot() {
     SetButtonMode(ButtonIdle);
     if (Spinning) {
         StopRequest = true;
@@ -159,13 +159,13 @@ void FakeStatusPanel::Write(const std::string& field, const std::string& text) {
         Distance = text;
 }
 
-void FakeResultDialogs::ShowGameOver(IDDataStruct record) {
+void FakeResultDialogs::ShowGameOver(GameRecord record) {
     Calls.push_back({"gameover", std::move(record)});
     if (WhileOpen)
         WhileOpen();
 }
 
-void FakeResultDialogs::ShowGoalResult(IDDataStruct record) {
+void FakeResultDialogs::ShowGoalResult(GameRecord record) {
     Calls.push_back({"goal", std::move(record)});
     if (WhileOpen)
         WhileOpen();

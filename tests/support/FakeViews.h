@@ -14,11 +14,11 @@
 
 // The course view: a walk of n squares posts one step per Tick() and the end
 // message in the tick of the last step; SetDisplayState stops it at once.
-class FakeCourseView : public CourseView {
+class FakeCourseViewPort : public CourseViewPort {
 public:
-    explicit FakeCourseView(MessagePoster& poster) : poster_(poster) {}
+    explicit FakeCourseViewPort(MessagePoster& poster) : poster_(poster) {}
 
-    void SetMainDisplay(const IDDataStruct& record) override;
+    void SetMainDisplay(const GameRecord& record) override;
     void StartEntry() override;
     void StartWalk(std::int32_t squares) override { Start(SlotStop, squares); }
     void ForwardWalk(std::int32_t squares) override { Start(7, squares); }
@@ -33,7 +33,7 @@ public:
     std::int32_t State = DisplayIdle;
     bool SetDone = false;
     int StepsLeft = 0;
-    IDDataStruct Data;
+    GameRecord Data;
     int SetMainDisplayCalls = 0;
     std::vector<std::int32_t> Poses;
     std::vector<std::string> Refusals; // what the real view would show in a message box
@@ -44,11 +44,11 @@ private:
 };
 
 // The slot drum and its one button.
-class FakeSlotDrum : public SlotDrum {
+class FakeSlotDrumPort : public SlotDrumPort {
 public:
-    explicit FakeSlotDrum(MessagePoster& poster) : poster_(poster) {}
+    explicit FakeSlotDrumPort(MessagePoster& poster) : poster_(poster) {}
 
-    void SetSlot(const IDDataStruct& record) override;
+    void SetSlot(const GameRecord& record) override;
     void SetButtonMode(std::int32_t code) override;
     void SetButtonIdle() override { SetButtonMode(ButtonIdle); }
 
@@ -63,7 +63,7 @@ public:
     bool StopRequest = false;
     bool DiscardResult = false;
     std::int32_t Mode = 0;
-    IDDataStruct Data;
+    GameRecord Data;
     int SetSlotCalls = 0;
 
 private:
@@ -105,10 +105,10 @@ class FakeResultDialogs : public ResultDialogs {
 public:
     struct Shown {
         std::string Variant; // "gameover" or "goal"
-        IDDataStruct Record;
+        GameRecord Record;
     };
-    void ShowGameOver(IDDataStruct record) override;
-    void ShowGoalResult(IDDataStruct record) override;
+    void ShowGameOver(GameRecord record) override;
+    void ShowGoalResult(GameRecord record) override;
 
     std::vector<Shown> Calls;
     std::function<void()> WhileOpen; // runs as if inside the modal loop

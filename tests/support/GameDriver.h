@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CharStatusClass.h"
+#include "GameController.h"
 #include "CourseTable.h"
 #include "FakeViews.h"
 #include "GameMessageQueue.h"
@@ -28,20 +28,20 @@ public:
     int PlayToEnd(const std::function<int()>& nextNumber, int maxTurns = 10000);
 
     bool Finished() const { return !Controller.IsGameInProgress(); }
-    const IDDataStruct& Live() const { return Controller.LiveRecord(); }
+    const GameRecord& Live() const { return Controller.LiveRecord(); }
 
     // Called after every delivered message.
     std::function<void(const GameMessageQueue::Message&)> AfterDeliver;
 
-    IDDataStruct Template;
+    GameRecord Template;
     CourseTable Course;
     GameMessageQueue Queue;
-    FakeCourseView View{Queue};
-    FakeSlotDrum Drum{Queue};
+    FakeCourseViewPort View{Queue};
+    FakeSlotDrumPort Drum{Queue};
     FakeRemarkLines Remarks;
     FakeStatusPanel Status;
     FakeResultDialogs Results;
     FakeClock Clock;
     SessionValues Session;
-    CharStatusClass Controller;
+    GameController Controller;
 };

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "MainDisplayClass.h"
-#include "TForm1.h"
+#include "AnimatedCourseView.h"
+#include "MainWindow.h"
 
 #include <QCoreApplication>
 
 // Delivers the posted game messages and runs the course view's animation by
 // calling its tick handler, until nothing moves any more. False if the
 // animation never ends.
-inline bool SettleForm(TForm1& form, int maxTicks = 5000) {
+inline bool SettleForm(MainWindow& form, int maxTicks = 5000) {
     for (int tick = 0; tick < maxTicks; ++tick) {
         QCoreApplication::sendPostedEvents();
         if (form.Display().AnimeInterval() == 0) {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "GameRecord.h"
+#include "GameDialog.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class NameDialog;
+}
+
+// The player's name entry. The name is taken exactly as typed, however long or
+// odd; an empty entry gives the fallback name, and one fixed phrase reveals the
+// hidden debug menu item instead of becoming the name.
+class NameDialog : public GameDialog {
+    Q_OBJECT
+public:
+    // `revealDebugItem` makes the main window's hidden "デバグ" item visible.
+    explicit NameDialog(std::function<void()> revealDebugItem, QWidget* parent = nullptr);
+    ~NameDialog() override;
+
+    // Shows the record's PlayerName for editing; OK stores it back.
+    virtual void ShowNameInput(GameRecord& record);
+    // OK: the name rule.
+    void BitBtn1Click();
+
+    static const QString RevealPhrase;
+    static const QString FallbackName;
+
+private:
+    std::unique_ptr<Ui::NameDialog> ui_;
+    std::function<void()> revealDebugItem_;
+    GameRecord* record_ = nullptr; // not owned
+};

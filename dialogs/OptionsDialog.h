@@ -1,0 +1,53 @@
+#pragma once
+
+#include "GamePorts.h"
+#include "GameDialog.h"
+
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QLineEdit;
+class UpDown;
+
+namespace Ui {
+class OptionsDialog;
+}
+
+// Options mode: only the radio group "メッセージのチェック", which decides
+// MessageCheck. Debug mode: ten game parameters of the record and the quit
+// confirmation switch. OK writes back what the mode shows; Cancel, Esc and the
+// close box write nothing.
+class OptionsDialog : public GameDialog {
+    Q_OBJECT
+public:
+    enum class Mode { Debug, Options };
+
+    explicit OptionsDialog(SessionValues& session, QWidget* parent = nullptr);
+    ~OptionsDialog() override;
+
+    // The radio group keeps its own selection between showings; it is not
+    // loaded from the record. The window stays where it was last shown.
+    void ShowOptions(GameRecord& record);
+    // Opens near the cursor with the record's values in the ten rows.
+    virtual void ShowDebug(GameRecord& record);
+    // OK: writes back according to the mode.
+    void BitBtn1Click();
+
+    Mode DialogMode() const { return mode_; }
+
+    // The ten parameter rows, from "スタート位置" to "戻るアニメ".
+    static constexpr std::size_t RowCount = 10;
+
+private:
+    void WriteDebugValues();
+    void WriteOptions();
+    std::array<UpDown*, RowCount> UpDowns() const;
+    std::array<QLineEdit*, RowCount> Edits() const;
+
+    SessionValues& session_;
+    std::unique_ptr<Ui::OptionsDialog> ui_;
+    QButtonGroup* radioItems_;       // RadioGroup1's items, by ItemIndex
+    GameRecord* record_ = nullptr; // the record being edited; not owned
+    Mode mode_ = Mode::Options;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "GamePorts.h"
+#include "GameDialog.h"
+
+#include <memory>
+
+namespace Ui {
+class ResultDialog;
+}
+
+// The four short messages of the game, each a picture of the heroine with a
+// caption: the goal result, game over, the quit confirmation and the farewell.
+// Created once and reused; each showing hides every variant, shows its own
+// panel and buttons, sizes the window and puts it under the mouse cursor.
+class ResultDialog : public GameDialog, public ResultDialogs {
+    Q_OBJECT
+public:
+    explicit ResultDialog(SessionValues& session, QWidget* parent = nullptr);
+    ~ResultDialog() override;
+
+    // Start, end and elapsed time from the session, stamina left from the record.
+    void ShowGoalResult(GameRecord record) override;
+    // The square the heroine reached.
+    void ShowGameOver(GameRecord record) override;
+    // mrYes (also Enter), mrNo (also Esc), or mrCancel for the close box.
+    int ConfirmQuit();
+    int ShowFarewell();
+
+    void HideAllVariants();
+    // The outer top-left corner that puts the point near the buttons, 30 pixels
+    // above the window's bottom edge, under the cursor, kept in the work area.
+    QPoint PlaceAtCursor(int outerWidth, int outerHeight);
+
+private:
+    struct Variant;
+    int ShowVariant(const Variant& variant);
+
+    SessionValues& session_;
+    std::unique_ptr<Ui::ResultDialog> ui_;
+    // A showing asked for while another is open (a walk can end in game over
+    // while the quit confirmation waits) gets a window of its own, so the open
+    // one keeps its panel and its answer.
+    bool showing_ = false;
+};
