@@ -1,17 +1,17 @@
 #include "MainWindow.h"
 
+#include "AboutDialog.h"
+#include "AnimatedCourseView.h"
 #include "Artwork.h"
 #include "Fonts.h"
 #include "GameMessages.h"
-#include "AnimatedCourseView.h"
-#include "RemarkBox.h"
 #include "ModalResult.h"
+#include "NameDialog.h"
+#include "OptionsDialog.h"
+#include "RemarkBox.h"
+#include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SlotDrum.h"
-#include "OptionsDialog.h"
-#include "AboutDialog.h"
-#include "ResultDialog.h"
-#include "NameDialog.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
@@ -65,35 +65,35 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(GameFont(12));
-    ui->ClientArea->setFixedSize(ClientWidth, ClientHeight);
+    ui->clientArea->setFixedSize(ClientWidth, ClientHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The layout format has no named separators; they are added here.
     const char* separatorNames[] = {"N1", "N2", "N3"};
-    QAction* before[] = {ui->K3, ui->K5, ui->Close1};
+    QAction* before[] = {ui->startGameAction, ui->returnToTitleAction, ui->closeAction};
     for (int i = 0; i < 3; ++i) {
-        QAction* separator = ui->K1->insertSeparator(before[i]);
+        QAction* separator = ui->fileMenu->insertSeparator(before[i]);
         separator->setObjectName(QString::fromLatin1(separatorNames[i]));
     }
     Artwork::LoadArrowImages(imageList1_);
     Artwork::LoadDigitImages(imageList2_);
     Artwork::LoadHeroineImages(imageList3_);
     const QImage title = Artwork::TitlePicture();
-    ui->Image1->setPixmap(QPixmap::fromImage(title));
-    ui->Image1->resize(title.size());
+    ui->titlePicture->setPixmap(QPixmap::fromImage(title));
+    ui->titlePicture->resize(title.size());
     template_.PlayerName.clear();
 
     // 2 to 5. Size and place.
     PlaceWindow();
-    ui->Image1->move((OuterWidth - ui->Image1->width()) / 2, 0);
+    ui->titlePicture->move((OuterWidth - ui->titlePicture->width()) / 2, 0);
 
     // 6 to 9. The game objects, hidden. The controller's status panel comes
     // first, as the controller builds it; the controller object itself is
     // wired to the views once they exist.
-    status_ = std::make_unique<StatusPanelWidget>(ui->ClientArea);
-    slot_ = std::make_unique<SlotDrum>(ui->ClientArea, poster_, imageList1_, imageList2_);
-    display_ =
-        std::make_unique<AnimatedCourseView>(ui->ClientArea, poster_, course_, ViewWidth, ViewHeight);
-    messBox_ = std::make_unique<RemarkBox>(ui->ClientArea, MessBoxWidth, MessBoxHeight);
+    status_ = std::make_unique<StatusPanelWidget>(ui->clientArea);
+    slot_ = std::make_unique<SlotDrum>(ui->clientArea, poster_, imageList1_, imageList2_);
+    display_ = std::make_unique<AnimatedCourseView>(ui->clientArea, poster_, course_, ViewWidth,
+                                                    ViewHeight);
+    messBox_ = std::make_unique<RemarkBox>(ui->clientArea, MessBoxWidth, MessBoxHeight);
     controller_ = std::make_unique<GameController>(ControllerPorts{
         poster_, *slot_, *display_, *messBox_, *status_, results_, clock_, session_, course_});
 
@@ -102,15 +102,15 @@ MainWindow::MainWindow(QWidget* parent)
     session_.EndConfirmation = true;
     FillDefaultRecord(template_, &imageList3_);
 
-    connect(ui->K2, &QAction::triggered, this, &MainWindow::K2Click);
-    connect(ui->K3, &QAction::triggered, this, &MainWindow::K3Click);
-    connect(ui->K4, &QAction::triggered, this, &MainWindow::K4Click);
-    connect(ui->K5, &QAction::triggered, this, &MainWindow::K5Click);
-    connect(ui->Close1, &QAction::triggered, this, &MainWindow::Close1Click);
-    connect(ui->K11, &QAction::triggered, this, &MainWindow::K11Click);
-    connect(ui->K10, &QAction::triggered, this, &MainWindow::K10Click);
-    connect(ui->K7, &QAction::triggered, this, &MainWindow::K7Click);
-    connect(ui->K8, &QAction::triggered, this, &MainWindow::K8Click);
+    connect(ui->enterNameAction, &QAction::triggered, this, &MainWindow::enterName);
+    connect(ui->startGameAction, &QAction::triggered, this, &MainWindow::startGame);
+    connect(ui->restartGameAction, &QAction::triggered, this, &MainWindow::restartGame);
+    connect(ui->returnToTitleAction, &QAction::triggered, this, &MainWindow::returnToTitle);
+    connect(ui->closeAction, &QAction::triggered, this, &MainWindow::closeGame);
+    connect(ui->optionsAction, &QAction::triggered, this, &MainWindow::showOptions);
+    connect(ui->debugAction, &QAction::triggered, this, &MainWindow::showDebug);
+    connect(ui->notesAction, &QAction::triggered, this, &MainWindow::showNotes);
+    connect(ui->versionAction, &QAction::triggered, this, &MainWindow::showVersion);
 }
 
 MainWindow::~MainWindow() = default;
@@ -122,7 +122,7 @@ void MainWindow::PlaceWindow() {
 }
 
 void MainWindow::SetDialogs(OptionsDialog* debugForm, NameDialog* nameInputForm, AboutDialog* form3,
-                        ResultDialog* messageForm) {
+                            ResultDialog* messageForm) {
     debugForm_ = debugForm;
     nameInputForm_ = nameInputForm;
     form3_ = form3;
@@ -138,12 +138,12 @@ QMenu* MainWindow::Menu(const char* name) const {
     return findChild<QMenu*>(QString::fromLatin1(name));
 }
 
-QLabel* MainWindow::Image1() const {
-    return ui->Image1;
+QLabel* MainWindow::titlePicture() const {
+    return ui->titlePicture;
 }
 
-QWidget* MainWindow::ClientArea() const {
-    return ui->ClientArea;
+QWidget* MainWindow::clientArea() const {
+    return ui->clientArea;
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -178,21 +178,21 @@ void MainWindow::ReturnFocusToGame() {
 
 void MainWindow::ShowGameScreen() {
     onGameScreen_ = true;
-    ui->Image1->setVisible(false);
-    ui->K2->setEnabled(false);
-    ui->K3->setEnabled(false);
-    ui->K4->setEnabled(true);
-    ui->K5->setEnabled(true);
-    ui->K9->menuAction()->setEnabled(false);
+    ui->titlePicture->setVisible(false);
+    ui->enterNameAction->setEnabled(false);
+    ui->startGameAction->setEnabled(false);
+    ui->restartGameAction->setEnabled(true);
+    ui->returnToTitleAction->setEnabled(true);
+    ui->optionsMenu->menuAction()->setEnabled(false);
 }
 
 void MainWindow::ShowTitleScreen() {
     onGameScreen_ = false;
-    ui->K2->setEnabled(true);
-    ui->K3->setEnabled(true);
-    ui->K4->setEnabled(false);
-    ui->K5->setEnabled(false);
-    ui->K9->menuAction()->setEnabled(true);
+    ui->enterNameAction->setEnabled(true);
+    ui->startGameAction->setEnabled(true);
+    ui->restartGameAction->setEnabled(false);
+    ui->returnToTitleAction->setEnabled(false);
+    ui->optionsMenu->menuAction()->setEnabled(true);
 }
 
 // A tick of the drum or the view can land in the same turn of the event loop
@@ -206,7 +206,7 @@ void MainWindow::DropGameMessages() {
     }
 }
 
-void MainWindow::K3Click() {
+void MainWindow::startGame() {
     if (onGameScreen_) {
         return; // a queued trigger after the item was disabled
     }
@@ -225,7 +225,7 @@ void MainWindow::K3Click() {
     slot_->SlotButton()->setFocus();
 }
 
-void MainWindow::K4Click() {
+void MainWindow::restartGame() {
     if (!onGameScreen_ || !AskFirst()) {
         return;
     }
@@ -239,7 +239,7 @@ void MainWindow::K4Click() {
     slot_->SlotButton()->setFocus();
 }
 
-void MainWindow::K5Click() {
+void MainWindow::returnToTitle() {
     if (!onGameScreen_ || !AskFirst()) {
         return;
     }
@@ -253,10 +253,10 @@ void MainWindow::K5Click() {
     slot_->HideSlot();
     display_->HideDisplay();
     messBox_->HideMessBox();
-    ui->Image1->setVisible(true);
+    ui->titlePicture->setVisible(true);
 }
 
-void MainWindow::Close1Click() {
+void MainWindow::closeGame() {
     if (!AskFirst()) {
         return;
     }
@@ -274,35 +274,35 @@ void MainWindow::FormClose() {
     }
 }
 
-void MainWindow::K2Click() {
+void MainWindow::enterName() {
     if (nameInputForm_ && !onGameScreen_) {
         nameInputForm_->ShowNameInput(template_);
         ReturnFocusToGame();
     }
 }
 
-void MainWindow::K11Click() {
+void MainWindow::showOptions() {
     if (debugForm_ && !onGameScreen_) {
         debugForm_->ShowOptions(template_);
         ReturnFocusToGame();
     }
 }
 
-void MainWindow::K10Click() {
-    if (debugForm_ && !onGameScreen_ && ui->K10->isVisible()) {
+void MainWindow::showDebug() {
+    if (debugForm_ && !onGameScreen_ && ui->debugAction->isVisible()) {
         debugForm_->ShowDebug(template_);
         ReturnFocusToGame();
     }
 }
 
-void MainWindow::K7Click() {
+void MainWindow::showNotes() {
     if (form3_) {
         form3_->ShowNotes();
         ReturnFocusToGame();
     }
 }
 
-void MainWindow::K8Click() {
+void MainWindow::showVersion() {
     if (form3_) {
         form3_->ShowVersion();
         ReturnFocusToGame();
@@ -310,5 +310,5 @@ void MainWindow::K8Click() {
 }
 
 void MainWindow::RevealDebugItem() {
-    ui->K10->setVisible(true);
+    ui->debugAction->setVisible(true);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameController.h"
 #include "CourseTable.h"
+#include "GameController.h"
 #include "GameMessageEvent.h"
 #include "GameRecord.h"
 #include "ImageList.h"
@@ -55,15 +55,15 @@ public:
                     ResultDialog* messageForm);
 
     // Menu commands.
-    void K2Click();
-    void K3Click();
-    void K4Click();
-    void K5Click();
-    void Close1Click();
-    void K11Click();
-    void K10Click();
-    void K7Click();
-    void K8Click();
+    void enterName();
+    void startGame();
+    void restartGame();
+    void returnToTitle();
+    void closeGame();
+    void showOptions();
+    void showDebug();
+    void showNotes();
+    void showVersion();
 
     // Makes the hidden "デバグ" item visible for the rest of the run.
     void RevealDebugItem();
@@ -80,8 +80,8 @@ public:
 
     QAction* MenuItem(const char* name) const;
     QMenu* Menu(const char* name) const;
-    QLabel* Image1() const;
-    QWidget* ClientArea() const;
+    QLabel* titlePicture() const;
+    QWidget* clientArea() const;
 
     const ImageList& ImageList1() const { return imageList1_; }
     const ImageList& ImageList2() const { return imageList2_; }

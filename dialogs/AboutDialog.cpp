@@ -17,33 +17,34 @@ constexpr int PictureFrameBevelWidth = 2;
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget* parent) : GameDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()) {
+AboutDialog::AboutDialog(QWidget* parent)
+    : GameDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()) {
     ui_->setupUi(this);
     ApplyFormStyle(this);
     setFixedSize(size());
-    ui_->Panel1->move(PanelPlace);
-    ui_->Panel2->move(PanelPlace);
+    ui_->notesPanel->move(PanelPlace);
+    ui_->versionPanel->move(PanelPlace);
 
-    ui_->Panel3->SetBevelOuter(BevelPanel::Bevel::Lowered);
-    ui_->Panel3->SetBevelWidth(PictureFrameBevelWidth);
+    ui_->iconFrame->SetBevelOuter(BevelPanel::Bevel::Lowered);
+    ui_->iconFrame->SetBevelWidth(PictureFrameBevelWidth);
     const QImage face = Artwork::FacePicture();
-    ui_->Image1->setPixmap(QPixmap::fromImage(face));
-    ui_->Image1->resize(face.size());
+    ui_->iconPicture->setPixmap(QPixmap::fromImage(face));
+    ui_->iconPicture->resize(face.size());
 
-    SetGlyph(ui_->BitBtn1, QStyle::SP_DialogOkButton);
-    ui_->BitBtn1->setDefault(true);
-    SetModalResult(ui_->BitBtn1, mrOk);
+    SetGlyph(ui_->okButton, QStyle::SP_DialogOkButton);
+    ui_->okButton->setDefault(true);
+    SetModalResult(ui_->okButton, mrOk);
 }
 
 AboutDialog::~AboutDialog() = default;
 
 // The first control in tab order takes the focus: the notes themselves, or OK.
 void AboutDialog::ShowNotes() {
-    ShowPanel(ui_->Panel1, ui_->Panel2, ui_->Memo1);
+    ShowPanel(ui_->notesPanel, ui_->versionPanel, ui_->notesText);
 }
 
 void AboutDialog::ShowVersion() {
-    ShowPanel(ui_->Panel2, ui_->Panel1, ui_->BitBtn1);
+    ShowPanel(ui_->versionPanel, ui_->notesPanel, ui_->okButton);
 }
 
 void AboutDialog::ShowPanel(QWidget* shown, QWidget* hidden, QWidget* focus) {

@@ -22,7 +22,7 @@ NameDialog::NameDialog(std::function<void()> revealDebugItem, QWidget* parent)
     ui_->setupUi(this);
     ApplyFormStyle(this);
     setFixedSize(size());
-    SetUpOkCancel(ui_->BitBtn1, ui_->BitBtn2, [this] { BitBtn1Click(); });
+    SetUpOkCancel(ui_->okButton, ui_->cancelButton, [this] { acceptName(); });
     move(DesignedPlace);
 }
 
@@ -30,17 +30,17 @@ NameDialog::~NameDialog() = default;
 
 void NameDialog::ShowNameInput(GameRecord& record) {
     record_ = &record;
-    ui_->Edit1->setText(QString::fromStdString(record.PlayerName));
-    ui_->Edit1->setFocus();
+    ui_->nameEdit->setText(QString::fromStdString(record.PlayerName));
+    ui_->nameEdit->setFocus();
     exec();
 }
 
-void NameDialog::BitBtn1Click() {
+void NameDialog::acceptName() {
     if (!record_) {
         return;
     }
     // Compared exactly as typed: no trimming, no change of case or width.
-    const QString text = ui_->Edit1->text();
+    const QString text = ui_->nameEdit->text();
     if (text == RevealPhrase) {
         if (revealDebugItem_) {
             revealDebugItem_();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameRecord.h"
 #include "GameDialog.h"
+#include "GameRecord.h"
 
 #include <QString>
 #include <functional>
@@ -24,7 +24,7 @@ public:
     // Shows the record's PlayerName for editing; OK stores it back.
     virtual void ShowNameInput(GameRecord& record);
     // OK: the name rule.
-    void BitBtn1Click();
+    void acceptName();
 
     static const QString RevealPhrase;
     static const QString FallbackName;

@@ -39,10 +39,10 @@ OptionsDialog::OptionsDialog(SessionValues& session, QWidget* parent)
         upDowns[row]->SetAssociate(edits[row]);
     }
 
-    radioItems_->addButton(ui_->RadioGroup1Item0, CheckAllItem);
-    radioItems_->addButton(ui_->RadioGroup1Item1, CheckNoneItem);
+    radioItems_->addButton(ui_->checkAllRadio, CheckAllItem);
+    radioItems_->addButton(ui_->checkNoneRadio, CheckNoneItem);
 
-    SetUpOkCancel(ui_->BitBtn1, ui_->BitBtn2, [this] { BitBtn1Click(); });
+    SetUpOkCancel(ui_->okButton, ui_->cancelButton, [this] { acceptOptions(); });
     move(DesignedPlace);
 }
 
@@ -50,13 +50,13 @@ OptionsDialog::~OptionsDialog() = default;
 
 void OptionsDialog::ShowOptions(GameRecord& record) {
     record_ = &record;
-    ui_->Panel1->setVisible(false);
-    ui_->RadioGroup1->setVisible(true);
+    ui_->debugPanel->setVisible(false);
+    ui_->messageCheckGroup->setVisible(true);
     mode_ = Mode::Options;
     SetOuterSize(OptionsOuterSize.width(), OptionsOuterSize.height());
-    ui_->RadioGroup1->move(OptionsRadioPlace);
-    ui_->BitBtn1->move(OptionsOkPlace);
-    ui_->BitBtn2->move(OptionsCancelPlace);
+    ui_->messageCheckGroup->move(OptionsRadioPlace);
+    ui_->okButton->move(OptionsOkPlace);
+    ui_->cancelButton->move(OptionsCancelPlace);
     if (QAbstractButton* selected = radioItems_->checkedButton()) {
         selected->setFocus();
     }
@@ -64,14 +64,14 @@ void OptionsDialog::ShowOptions(GameRecord& record) {
 }
 
 void OptionsDialog::ShowDebug(GameRecord& record) {
-    ui_->Panel1->move(0, 0);
-    ui_->Panel1->setVisible(true);
-    ui_->RadioGroup1->setVisible(false);
+    ui_->debugPanel->move(0, 0);
+    ui_->debugPanel->setVisible(true);
+    ui_->messageCheckGroup->setVisible(false);
     mode_ = Mode::Debug;
     SetOuterSize(DebugOuterSize.width(), DebugOuterSize.height());
     move(PlaceNearCursor(DebugOuterSize.width(), DebugOuterSize.height()));
-    ui_->BitBtn1->move(DebugOkPlace);
-    ui_->BitBtn2->move(DebugCancelPlace);
+    ui_->okButton->move(DebugOkPlace);
+    ui_->cancelButton->move(DebugCancelPlace);
     record_ = &record;
 
     const std::array<std::int32_t, RowCount> fields{
@@ -83,12 +83,12 @@ void OptionsDialog::ShowDebug(GameRecord& record) {
     for (std::size_t row = 0; row < RowCount; ++row) {
         upDowns[row]->SetPosition(fields[row]);
     }
-    ui_->CheckBox1->setChecked(session_.EndConfirmation);
-    ui_->Edit1->setFocus();
+    ui_->quitConfirmationCheck->setChecked(session_.EndConfirmation);
+    ui_->startSquareEdit->setFocus();
     exec();
 }
 
-void OptionsDialog::BitBtn1Click() {
+void OptionsDialog::acceptOptions() {
     if (!record_) {
         return;
     }
@@ -101,21 +101,21 @@ void OptionsDialog::BitBtn1Click() {
 
 void OptionsDialog::WriteDebugValues() {
     GameRecord& record = *record_;
-    record.StartPosition = ui_->UpDown1->Position();
-    record.Stamina = ui_->UpDown2->Position();
-    record.SlotMin = ui_->UpDown3->Position();
+    record.StartPosition = ui_->startSquareUpDown->Position();
+    record.Stamina = ui_->staminaUpDown->Position();
+    record.SlotMin = ui_->drumMinUpDown->Position();
     // The drum needs a range that is not upside down.
-    if (ui_->UpDown4->Position() < ui_->UpDown3->Position()) {
-        ui_->UpDown4->SetPosition(ui_->UpDown3->Position());
+    if (ui_->drumMaxUpDown->Position() < ui_->drumMinUpDown->Position()) {
+        ui_->drumMaxUpDown->SetPosition(ui_->drumMinUpDown->Position());
     }
-    record.SlotMax = ui_->UpDown4->Position();
-    record.ArrowPosition = ui_->UpDown5->Position();
-    record.TimerInterval = ui_->UpDown6->Position();
-    record.RotationWidth = ui_->UpDown7->Position();
-    record.WalkAnimeInterval = ui_->UpDown8->Position();
-    record.ForwardAnimeInterval = ui_->UpDown9->Position();
-    record.BackAnimeInterval = ui_->UpDown10->Position();
-    session_.EndConfirmation = ui_->CheckBox1->isChecked();
+    record.SlotMax = ui_->drumMaxUpDown->Position();
+    record.ArrowPosition = ui_->arrowRowUpDown->Position();
+    record.TimerInterval = ui_->spinIntervalUpDown->Position();
+    record.RotationWidth = ui_->rotationWidthUpDown->Position();
+    record.WalkAnimeInterval = ui_->walkSpeedUpDown->Position();
+    record.ForwardAnimeInterval = ui_->forwardSpeedUpDown->Position();
+    record.BackAnimeInterval = ui_->backSpeedUpDown->Position();
+    session_.EndConfirmation = ui_->quitConfirmationCheck->isChecked();
 }
 
 void OptionsDialog::WriteOptions() {
@@ -132,11 +132,15 @@ void OptionsDialog::WriteOptions() {
 }
 
 std::array<UpDown*, OptionsDialog::RowCount> OptionsDialog::UpDowns() const {
-    return {ui_->UpDown1, ui_->UpDown2, ui_->UpDown3, ui_->UpDown4, ui_->UpDown5,
-            ui_->UpDown6, ui_->UpDown7, ui_->UpDown8, ui_->UpDown9, ui_->UpDown10};
+    return {ui_->startSquareUpDown,   ui_->staminaUpDown,   ui_->drumMinUpDown,
+            ui_->drumMaxUpDown,       ui_->arrowRowUpDown,  ui_->spinIntervalUpDown,
+            ui_->rotationWidthUpDown, ui_->walkSpeedUpDown, ui_->forwardSpeedUpDown,
+            ui_->backSpeedUpDown};
 }
 
 std::array<QLineEdit*, OptionsDialog::RowCount> OptionsDialog::Edits() const {
-    return {ui_->Edit1, ui_->Edit2, ui_->Edit3, ui_->Edit4, ui_->Edit5,
-            ui_->Edit6, ui_->Edit7, ui_->Edit8, ui_->Edit9, ui_->Edit10};
+    return {ui_->startSquareEdit,   ui_->staminaEdit,   ui_->drumMinEdit,
+            ui_->drumMaxEdit,       ui_->arrowRowEdit,  ui_->spinIntervalEdit,
+            ui_->rotationWidthEdit, ui_->walkSpeedEdit, ui_->forwardSpeedEdit,
+            ui_->backSpeedEdit};
 }

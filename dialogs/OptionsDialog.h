@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GamePorts.h"
 #include "GameDialog.h"
+#include "GamePorts.h"
 
 #include <array>
 #include <memory>
@@ -32,12 +32,17 @@ public:
     // Opens near the cursor with the record's values in the ten rows.
     virtual void ShowDebug(GameRecord& record);
     // OK: writes back according to the mode.
-    void BitBtn1Click();
+    void acceptOptions();
 
     Mode DialogMode() const { return mode_; }
 
     // The ten parameter rows, from "スタート位置" to "戻るアニメ".
     static constexpr std::size_t RowCount = 10;
+    // Each row's object-name stem, in row order: row i holds the edit
+    // "<stem>Edit" and the up-down "<stem>UpDown".
+    static constexpr std::array<const char*, RowCount> RowNames{
+        "startSquare",  "stamina",       "drumMin",   "drumMax",      "arrowRow",
+        "spinInterval", "rotationWidth", "walkSpeed", "forwardSpeed", "backSpeed"};
 
 private:
     void WriteDebugValues();
@@ -47,7 +52,7 @@ private:
 
     SessionValues& session_;
     std::unique_ptr<Ui::OptionsDialog> ui_;
-    QButtonGroup* radioItems_;       // RadioGroup1's items, by ItemIndex
+    QButtonGroup* radioItems_;     // messageCheckGroup's items, by ItemIndex
     GameRecord* record_ = nullptr; // the record being edited; not owned
     Mode mode_ = Mode::Options;
 };

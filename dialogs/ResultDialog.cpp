@@ -60,18 +60,18 @@ ResultDialog::ResultDialog(SessionValues& session, QWidget* parent)
     : GameDialog(parent), session_(session), ui_(std::make_unique<Ui::ResultDialog>()) {
     ui_->setupUi(this);
     ApplyFormStyle(this);
-    ShowPicture(ui_->Image1, Artwork::GoalPicture());
-    ShowPicture(ui_->Image2, Artwork::GameOverPicture());
-    ShowPicture(ui_->Image3, Artwork::QuitPicture());
-    ShowPicture(ui_->Image4, Artwork::FarewellPicture());
+    ShowPicture(ui_->goalPicture, Artwork::GoalPicture());
+    ShowPicture(ui_->gameOverPicture, Artwork::GameOverPicture());
+    ShowPicture(ui_->quitPicture, Artwork::QuitPicture());
+    ShowPicture(ui_->farewellPicture, Artwork::FarewellPicture());
 
-    SetGlyph(ui_->BitBtn1, QStyle::SP_DialogOkButton);
-    SetGlyph(ui_->BitBtn2, QStyle::SP_DialogYesButton);
-    SetGlyph(ui_->BitBtn3, QStyle::SP_DialogNoButton);
-    SetModalResult(ui_->BitBtn1, mrOk);
-    SetModalResult(ui_->BitBtn2, mrYes);
-    SetModalResult(ui_->BitBtn3, mrNo);
-    SetCancelButton(ui_->BitBtn3);
+    SetGlyph(ui_->okButton, QStyle::SP_DialogOkButton);
+    SetGlyph(ui_->yesButton, QStyle::SP_DialogYesButton);
+    SetGlyph(ui_->noButton, QStyle::SP_DialogNoButton);
+    SetModalResult(ui_->okButton, mrOk);
+    SetModalResult(ui_->yesButton, mrYes);
+    SetModalResult(ui_->noButton, mrNo);
+    SetCancelButton(ui_->noButton);
     HideAllVariants();
 }
 
@@ -85,11 +85,11 @@ void ResultDialog::ShowGoalResult(GameRecord record) {
     // Both times are times of day, so a game across midnight comes out negative.
     const double elapsed =
         session_.ElapsedTime < 0 ? session_.ElapsedTime + OneDay : session_.ElapsedTime;
-    SetValue(ui_->Label2, FormatTimeOfDay(session_.StartTime));
-    SetValue(ui_->Label4, FormatTimeOfDay(session_.EndTime));
-    SetValue(ui_->Label6, FormatTimeOfDay(elapsed));
-    SetValue(ui_->Label8, std::to_string(record.Stamina));
-    ShowVariant({ui_->Panel1, GoalOuterSize, {{ui_->BitBtn1, GoalOkPlace}}});
+    SetValue(ui_->startTimeLabel, FormatTimeOfDay(session_.StartTime));
+    SetValue(ui_->endTimeLabel, FormatTimeOfDay(session_.EndTime));
+    SetValue(ui_->elapsedTimeLabel, FormatTimeOfDay(elapsed));
+    SetValue(ui_->staminaLeftLabel, std::to_string(record.Stamina));
+    ShowVariant({ui_->goalPanel, GoalOuterSize, {{ui_->okButton, GoalOkPlace}}});
 }
 
 void ResultDialog::ShowGameOver(GameRecord record) {
@@ -97,29 +97,30 @@ void ResultDialog::ShowGameOver(GameRecord record) {
         ResultDialog(session_, parentWidget()).ShowGameOver(record);
         return;
     }
-    SetValue(ui_->Label10, std::to_string(record.StartPosition));
-    ShowVariant({ui_->Panel2, GameOverOuterSize, {{ui_->BitBtn1, GameOverOkPlace}}});
+    SetValue(ui_->reachedSquareLabel, std::to_string(record.StartPosition));
+    ShowVariant({ui_->gameOverPanel, GameOverOuterSize, {{ui_->okButton, GameOverOkPlace}}});
 }
 
 int ResultDialog::ConfirmQuit() {
     if (showing_) {
         return ResultDialog(session_, parentWidget()).ConfirmQuit();
     }
-    return ShowVariant({ui_->Panel3,
+    return ShowVariant({ui_->quitPanel,
                         ConfirmOuterSize,
-                        {{ui_->BitBtn2, ConfirmYesPlace}, {ui_->BitBtn3, ConfirmNoPlace}}});
+                        {{ui_->yesButton, ConfirmYesPlace}, {ui_->noButton, ConfirmNoPlace}}});
 }
 
 int ResultDialog::ShowFarewell() {
     if (showing_) {
         return ResultDialog(session_, parentWidget()).ShowFarewell();
     }
-    return ShowVariant({ui_->Panel4, FarewellOuterSize, {{ui_->BitBtn1, FarewellOkPlace}}});
+    return ShowVariant({ui_->farewellPanel, FarewellOuterSize, {{ui_->okButton, FarewellOkPlace}}});
 }
 
 void ResultDialog::HideAllVariants() {
-    const std::array<QWidget*, 7> parts{ui_->Panel1,  ui_->Panel2,  ui_->Panel3, ui_->Panel4,
-                                        ui_->BitBtn1, ui_->BitBtn2, ui_->BitBtn3};
+    const std::array<QWidget*, 7> parts{ui_->goalPanel,     ui_->gameOverPanel, ui_->quitPanel,
+                                        ui_->farewellPanel, ui_->okButton,      ui_->yesButton,
+                                        ui_->noButton};
     for (QWidget* part : parts) {
         part->setVisible(false);
     }

@@ -1,12 +1,12 @@
 // What a screen reader is told about the game screen, and that it is told
 // when a square or a turn changes, never by an animation tick.
+#include "AnimatedCourseView.h"
 #include "CourseTable.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "AnimatedCourseView.h"
+#include "ProgramWindows.h"
 #include "RemarkBox.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
@@ -73,7 +73,7 @@ private slots:
         forms = std::make_unique<ProgramWindows>();
         form().Session().EndConfirmation = false;
         form().show();
-        form().K3Click();
+        form().startGame();
         Settle();
     }
 

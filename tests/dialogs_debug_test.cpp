@@ -1,7 +1,7 @@
 #include "Fonts.h"
+#include "OptionsDialog.h"
 #include "Placement.h"
 #include "ScreenMetrics.h"
-#include "OptionsDialog.h"
 #include "UpDown.h"
 #include "dialogs_modal_answer.h"
 
@@ -28,7 +28,7 @@ std::vector<std::int32_t> Rows(const GameRecord& r) {
 }
 
 QLineEdit* Edit(const QDialog& d, int row) {
-    return d.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(row));
+    return d.findChild<QLineEdit*>(QLatin1String(OptionsDialog::RowNames[row - 1]) + "Edit");
 }
 
 void Click(const QDialog& d, const char* button) {
@@ -81,19 +81,20 @@ private slots:
         QPoint place, ok, cancel;
         bool checked = false;
         ModalAnswer answer([&](QDialog& d) {
-            visible = VisibleParts(d, {"Panel1", "RadioGroup1", "BitBtn1", "BitBtn2"});
+            visible =
+                VisibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
             outer = OuterSizeOf(d);
             place = d.pos();
-            ok = Part(d, "BitBtn1")->pos();
-            cancel = Part(d, "BitBtn2")->pos();
+            ok = Part(d, "okButton")->pos();
+            cancel = Part(d, "cancelButton")->pos();
             for (int row = 1; row <= 10; ++row) {
                 texts << Edit(d, row)->text();
             }
-            checked = Part<QCheckBox>(d, "CheckBox1")->isChecked();
-            Click(d, "BitBtn2");
+            checked = Part<QCheckBox>(d, "quitConfirmationCheck")->isChecked();
+            Click(d, "cancelButton");
         });
         form.ShowDebug(record);
-        QCOMPARE(visible, QStringList({"Panel1", "BitBtn1", "BitBtn2"}));
+        QCOMPARE(visible, QStringList({"debugPanel", "okButton", "cancelButton"}));
         QCOMPARE(outer, QSize(378, 281));
         QCOMPARE(place, PlaceNearCursor(378, 281));
         QCOMPARE(ok, QPoint(117, 224));
@@ -110,7 +111,7 @@ private slots:
             for (int row = 1; row <= 10; ++row) {
                 Edit(d, row)->setText(typed[row - 1]);
             }
-            Click(d, "CheckBox1");
+            Click(d, "quitConfirmationCheck");
             QTest::keyClick(Edit(d, 3), Qt::Key_Return);
         });
         form.ShowDebug(record);
@@ -126,7 +127,7 @@ private slots:
         ModalAnswer answer([&](QDialog& d) {
             Edit(d, 3)->setText("5");
             Edit(d, 4)->setText("3");
-            form.BitBtn1Click();
+            form.acceptOptions();
             maxShown = Edit(d, 4)->text();
             d.close();
         });
@@ -149,7 +150,7 @@ private slots:
         const auto before = Rows(record);
         const auto leave = [&](QDialog& d) {
             if (how == "Cancel") {
-                Click(d, "BitBtn2");
+                Click(d, "cancelButton");
             } else if (how == "Esc") {
                 QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
             } else {
@@ -158,12 +159,12 @@ private slots:
         };
         ModalAnswer debug([&](QDialog& d) {
             Edit(d, 1)->setText("77");
-            Click(d, "CheckBox1");
+            Click(d, "quitConfirmationCheck");
             leave(d);
         });
         form.ShowDebug(record);
         ModalAnswer options([&](QDialog& d) {
-            Click(d, "RadioGroup1Item1");
+            Click(d, "checkNoneRadio");
             leave(d);
         });
         form.ShowOptions(record);
@@ -179,7 +180,8 @@ private slots:
         QStringList overTop, underBottom;
         ModalAnswer answer([&](QDialog& d) {
             for (int row = 1; row <= 10; ++row) {
-                auto* upDown = d.findChild<UpDown*>(QStringLiteral("UpDown%1").arg(row));
+                auto* upDown = d.findChild<UpDown*>(
+                    QLatin1String(OptionsDialog::RowNames[row - 1]) + "UpDown");
                 upDown->SetPosition(upDown->Max());
                 QTest::keyClick(Edit(d, row), Qt::Key_Up);
                 overTop << Edit(d, row)->text();
@@ -216,7 +218,7 @@ private slots:
         QString shownAfterOk;
         ModalAnswer answer([&](QDialog& d) {
             Edit(d, 6)->setText(typed);
-            form.BitBtn1Click();
+            form.acceptOptions();
             shownAfterOk = Edit(d, 6)->text();
             d.close();
         });
@@ -231,7 +233,7 @@ private slots:
         GameRecord record = DefaultRecord();
         record.StartPosition = 65536 + 50;
         record.Stamina = -3;
-        ModalAnswer answer([&](QDialog& d) { Click(d, "BitBtn1"); });
+        ModalAnswer answer([&](QDialog& d) { Click(d, "okButton"); });
         form.ShowDebug(record);
         QCOMPARE(record.StartPosition, 101);
         QCOMPARE(record.Stamina, 1);
@@ -246,17 +248,18 @@ private slots:
         bool secondItemChecked = false;
 
         ModalAnswer pickAndCancel([&](QDialog& d) {
-            visible = VisibleParts(d, {"Panel1", "RadioGroup1", "BitBtn1", "BitBtn2"});
+            visible =
+                VisibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
             outer = OuterSizeOf(d);
             place = d.pos();
-            radio = Part(d, "RadioGroup1")->pos();
-            ok = Part(d, "BitBtn1")->pos();
-            cancel = Part(d, "BitBtn2")->pos();
-            Click(d, "RadioGroup1Item1");
-            Click(d, "BitBtn2");
+            radio = Part(d, "messageCheckGroup")->pos();
+            ok = Part(d, "okButton")->pos();
+            cancel = Part(d, "cancelButton")->pos();
+            Click(d, "checkNoneRadio");
+            Click(d, "cancelButton");
         });
         form.ShowOptions(record);
-        QCOMPARE(visible, QStringList({"RadioGroup1", "BitBtn1", "BitBtn2"}));
+        QCOMPARE(visible, QStringList({"messageCheckGroup", "okButton", "cancelButton"}));
         QCOMPARE(outer, QSize(187, 164));
         QCOMPARE(place, QPoint(212, 127));
         QCOMPARE(radio, QPoint(8, 8));
@@ -265,7 +268,7 @@ private slots:
         QCOMPARE(record.MessageCheck, MessageCheckAll);
 
         ModalAnswer reopenAndOk([&](QDialog& d) {
-            secondItemChecked = Part<QRadioButton>(d, "RadioGroup1Item1")->isChecked();
+            secondItemChecked = Part<QRadioButton>(d, "checkNoneRadio")->isChecked();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
         form.ShowOptions(record);
@@ -273,8 +276,8 @@ private slots:
         QCOMPARE(record.MessageCheck, MessageCheckNone);
 
         ModalAnswer backToAll([&](QDialog& d) {
-            Click(d, "RadioGroup1Item0");
-            Click(d, "BitBtn1");
+            Click(d, "checkAllRadio");
+            Click(d, "okButton");
         });
         form.ShowOptions(record);
         QCOMPARE(record.MessageCheck, MessageCheckAll);
@@ -296,14 +299,14 @@ private slots:
         ModalAnswer options([&](QDialog& d) {
             optionsPlace = d.pos();
             optionsOuter = OuterSizeOf(d);
-            optionsVisible = VisibleParts(d, {"Panel1", "RadioGroup1"});
+            optionsVisible = VisibleParts(d, {"debugPanel", "messageCheckGroup"});
             d.close();
         });
         form.ShowOptions(record);
         QCOMPARE(debugPlace, QPoint(1024 - 378, 768 - 281));
         QCOMPARE(optionsPlace, debugPlace);
         QCOMPARE(optionsOuter, QSize(187, 164));
-        QCOMPARE(optionsVisible, QStringList({"RadioGroup1"}));
+        QCOMPARE(optionsVisible, QStringList({"messageCheckGroup"}));
     }
 };
 

@@ -1,8 +1,8 @@
 #include "Fonts.h"
 #include "ModalResult.h"
 #include "Placement.h"
-#include "ScreenMetrics.h"
 #include "ResultDialog.h"
+#include "ScreenMetrics.h"
 #include "dialogs_modal_answer.h"
 
 #include <QLabel>
@@ -11,8 +11,8 @@
 
 namespace {
 
-const QStringList VariantParts{"Panel1",  "Panel2",  "Panel3", "Panel4",
-                               "BitBtn1", "BitBtn2", "BitBtn3"};
+const QStringList VariantParts{"goalPanel", "gameOverPanel", "quitPanel", "farewellPanel",
+                               "okButton",  "yesButton",     "noButton"};
 
 constexpr double Second = 1.0 / (24 * 60 * 60);
 
@@ -28,9 +28,9 @@ Seen Look(const QDialog& dialog) {
     return {VisibleParts(dialog, VariantParts),
             OuterSizeOf(dialog),
             dialog.pos(),
-            Part(dialog, "BitBtn1")->pos(),
-            Part(dialog, "BitBtn2")->pos(),
-            Part(dialog, "BitBtn3")->pos()};
+            Part(dialog, "okButton")->pos(),
+            Part(dialog, "yesButton")->pos(),
+            Part(dialog, "noButton")->pos()};
 }
 
 QString LabelText(const QDialog& dialog, const char* name) {
@@ -64,34 +64,34 @@ private slots:
         };
 
         {
-            ModalAnswer answer(closeWith("BitBtn1"));
+            ModalAnswer answer(closeWith("okButton"));
             form.ShowGoalResult(record);
         }
-        QCOMPARE(seen.visible, QStringList({"Panel1", "BitBtn1"}));
+        QCOMPARE(seen.visible, QStringList({"goalPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(257, 345));
         QCOMPARE(form.size(), QSize(249, 318));
         QCOMPARE(seen.okPlace, QPoint(87, 288));
         {
-            ModalAnswer answer(closeWith("BitBtn1"));
+            ModalAnswer answer(closeWith("okButton"));
             form.ShowGameOver(record);
         }
-        QCOMPARE(seen.visible, QStringList({"Panel2", "BitBtn1"}));
+        QCOMPARE(seen.visible, QStringList({"gameOverPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(178, 248));
         QCOMPARE(seen.okPlace, QPoint(47, 194));
         {
-            ModalAnswer answer(closeWith("BitBtn2"));
+            ModalAnswer answer(closeWith("yesButton"));
             result = form.ConfirmQuit();
         }
-        QCOMPARE(seen.visible, QStringList({"Panel3", "BitBtn2", "BitBtn3"}));
+        QCOMPARE(seen.visible, QStringList({"quitPanel", "yesButton", "noButton"}));
         QCOMPARE(seen.outer, QSize(178, 248));
         QCOMPARE(seen.yesPlace, QPoint(8, 188));
         QCOMPARE(seen.noPlace, QPoint(88, 188));
         QCOMPARE(result, mrYes);
         {
-            ModalAnswer answer(closeWith("BitBtn1"));
+            ModalAnswer answer(closeWith("okButton"));
             result = form.ShowFarewell();
         }
-        QCOMPARE(seen.visible, QStringList({"Panel4", "BitBtn1"}));
+        QCOMPARE(seen.visible, QStringList({"farewellPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(179, 248));
         QCOMPARE(seen.okPlace, QPoint(48, 188));
         QCOMPARE(result, mrOk);
@@ -146,7 +146,7 @@ private slots:
         record.StartPosition = 57;
         QString square;
         ModalAnswer answer([&](QDialog& d) {
-            square = LabelText(d, "Label10");
+            square = LabelText(d, "reachedSquareLabel");
             d.close();
         });
         form.ShowGameOver(record);
@@ -176,7 +176,8 @@ private slots:
         record.Stamina = 7;
         QStringList shown;
         ModalAnswer answer([&](QDialog& d) {
-            for (const char* name : {"Label2", "Label4", "Label6", "Label8"}) {
+            for (const char* name :
+                 {"startTimeLabel", "endTimeLabel", "elapsedTimeLabel", "staminaLeftLabel"}) {
                 shown << LabelText(d, name);
             }
             d.close();
@@ -189,8 +190,8 @@ private slots:
     void confirmQuitAnswers_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("expected");
-        QTest::newRow("Yes") << "BitBtn2" << mrYes;
-        QTest::newRow("No") << "BitBtn3" << mrNo;
+        QTest::newRow("Yes") << "yesButton" << mrYes;
+        QTest::newRow("No") << "noButton" << mrNo;
         QTest::newRow("close box") << "close" << mrCancel;
         QTest::newRow("Enter") << "Enter" << mrYes;
         QTest::newRow("Esc") << "Esc" << mrNo;
@@ -234,17 +235,17 @@ private slots:
         ModalAnswer outer([&](QDialog& d) {
             ModalAnswer inner(
                 [&](QDialog& nested) {
-                    nestedSquare = LabelText(nested, "Label10");
+                    nestedSquare = LabelText(nested, "reachedSquareLabel");
                     nested.close();
                 },
                 &d);
             form.ShowGameOver(record);
             outerAfterwards = VisibleParts(d, VariantParts);
-            QTest::mouseClick(Part<QPushButton>(d, "BitBtn3"), Qt::LeftButton);
+            QTest::mouseClick(Part<QPushButton>(d, "noButton"), Qt::LeftButton);
         });
         QCOMPARE(form.ConfirmQuit(), mrNo);
         QCOMPARE(nestedSquare, QStringLiteral("42"));
-        QCOMPARE(outerAfterwards, QStringList({"Panel3", "BitBtn2", "BitBtn3"}));
+        QCOMPARE(outerAfterwards, QStringList({"quitPanel", "yesButton", "noButton"}));
     }
 };
 

@@ -11,8 +11,8 @@ namespace {
 
 const QString Phrase = QStringLiteral("あおいそらのしたでうたうこねこのゆめをみた");
 
-QLineEdit* Edit1(const QDialog& d) {
-    return Part<QLineEdit>(d, "Edit1");
+QLineEdit* nameEdit(const QDialog& d) {
+    return Part<QLineEdit>(d, "nameEdit");
 }
 
 } // namespace
@@ -39,7 +39,7 @@ private slots:
         for (const char* name : {"zad", "<b>x</b>"}) {
             record_.PlayerName = name;
             ModalAnswer answer([&](QDialog& d) {
-                shown << Edit1(d)->text();
+                shown << nameEdit(d)->text();
                 d.close();
             });
             form->ShowNameInput(record_);
@@ -78,8 +78,8 @@ private slots:
         QFETCH(QString, expected);
         std::unique_ptr<NameDialog> form(MakeForm());
         ModalAnswer answer([&](QDialog& d) {
-            Edit1(d)->setText(typed);
-            QTest::mouseClick(Part<QPushButton>(d, "BitBtn1"), Qt::LeftButton);
+            nameEdit(d)->setText(typed);
+            QTest::mouseClick(Part<QPushButton>(d, "okButton"), Qt::LeftButton);
         });
         form->ShowNameInput(record_);
         QCOMPARE(QString::fromStdString(record_.PlayerName), expected);
@@ -91,8 +91,8 @@ private slots:
         record_.PlayerName = "みけ";
         for (int time = 0; time < 2; ++time) {
             ModalAnswer answer([&](QDialog& d) {
-                Edit1(d)->setText(Phrase);
-                QTest::keyClick(Edit1(d), Qt::Key_Return);
+                nameEdit(d)->setText(Phrase);
+                QTest::keyClick(nameEdit(d), Qt::Key_Return);
             });
             form->ShowNameInput(record_);
         }
@@ -111,11 +111,11 @@ private slots:
         std::unique_ptr<NameDialog> form(MakeForm());
         for (const QString& typed : {Phrase, QStringLiteral("たま")}) {
             ModalAnswer answer([&](QDialog& d) {
-                Edit1(d)->setText(typed);
+                nameEdit(d)->setText(typed);
                 if (how == "Cancel") {
-                    QTest::mouseClick(Part<QPushButton>(d, "BitBtn2"), Qt::LeftButton);
+                    QTest::mouseClick(Part<QPushButton>(d, "cancelButton"), Qt::LeftButton);
                 } else if (how == "Esc") {
-                    QTest::keyClick(Edit1(d), Qt::Key_Escape);
+                    QTest::keyClick(nameEdit(d), Qt::Key_Escape);
                 } else {
                     d.close();
                 }

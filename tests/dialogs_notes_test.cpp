@@ -1,11 +1,11 @@
+#include "AboutDialog.h"
 #include "Fonts.h"
 #include "ModalResult.h"
-#include "Placement.h"
-#include "ScreenMetrics.h"
-#include "OptionsDialog.h"
-#include "AboutDialog.h"
-#include "ResultDialog.h"
 #include "NameDialog.h"
+#include "OptionsDialog.h"
+#include "Placement.h"
+#include "ResultDialog.h"
+#include "ScreenMetrics.h"
 #include "dialogs_modal_answer.h"
 
 #include <QLabel>
@@ -19,7 +19,7 @@
 namespace {
 
 QString Notes(const QDialog& d) {
-    return Part<QPlainTextEdit>(d, "Memo1")->toPlainText();
+    return Part<QPlainTextEdit>(d, "notesText")->toPlainText();
 }
 
 } // namespace
@@ -40,10 +40,10 @@ private slots:
         QList<QPoint> places;
         QSize outer;
         const auto look = [&](QDialog& d) {
-            visible << VisibleParts(d, {"Panel1", "Panel2", "BitBtn1"});
+            visible << VisibleParts(d, {"notesPanel", "versionPanel", "okButton"});
             places << d.pos();
             outer = OuterSizeOf(d);
-            QTest::mouseClick(Part<QPushButton>(d, "BitBtn1"), Qt::LeftButton);
+            QTest::mouseClick(Part<QPushButton>(d, "okButton"), Qt::LeftButton);
         };
         {
             ModalAnswer answer(look);
@@ -59,9 +59,9 @@ private slots:
             ModalAnswer answer(look);
             form.ShowNotes();
         }
-        QCOMPARE(visible,
-                 (QList<QStringList>{
-                     {"Panel1", "BitBtn1"}, {"Panel2", "BitBtn1"}, {"Panel1", "BitBtn1"}}));
+        QCOMPARE(visible, (QList<QStringList>{{"notesPanel", "okButton"},
+                                              {"versionPanel", "okButton"},
+                                              {"notesPanel", "okButton"}}));
         QCOMPARE(outer, QSize(337, 288));
         QCOMPARE(places, (QList<QPoint>{{435, 304}, {1024 - 337, 768 - 288}, {0, 0}}));
     }
@@ -71,7 +71,7 @@ private slots:
         QString second;
         {
             ModalAnswer answer([&](QDialog& d) {
-                auto* memo = Part<QPlainTextEdit>(d, "Memo1");
+                auto* memo = Part<QPlainTextEdit>(d, "notesText");
                 memo->moveCursor(QTextCursor::End);
                 QTest::keyClicks(memo, "memo");
                 d.close();
@@ -96,7 +96,7 @@ private slots:
         QList<int> wrappedLines;
         ModalAnswer answer([&](QDialog& d) {
             lines = Notes(d).split('\n');
-            auto* memo = Part<QPlainTextEdit>(d, "Memo1");
+            auto* memo = Part<QPlainTextEdit>(d, "notesText");
             for (QTextBlock block = memo->document()->begin(); block.isValid();
                  block = block.next()) {
                 if (block.layout()->lineCount() > 1) {
@@ -124,10 +124,11 @@ private slots:
         QStringList texts;
         QSize face;
         ModalAnswer answer([&](QDialog& d) {
-            for (const char* name : {"Label1", "Label2", "Label4", "Label5", "Label6", "Label7"}) {
+            for (const char* name : {"titleLabel", "versionLabel", "emailLabel", "homePageCaption",
+                                     "homePageLabel", "fileNameLabel"}) {
                 texts << Part<QLabel>(d, name)->text();
             }
-            face = Part<QLabel>(d, "Image1")->pixmap().size();
+            face = Part<QLabel>(d, "iconPicture")->pixmap().size();
             d.close();
         });
         form.ShowVersion();
@@ -154,7 +155,7 @@ private slots:
             QVERIFY(!answer.LeftOpen());
         }
         QVERIFY(openAfterEsc);
-        ModalAnswer answer([&](QDialog& d) { Part<QPushButton>(d, "BitBtn1")->click(); });
+        ModalAnswer answer([&](QDialog& d) { Part<QPushButton>(d, "okButton")->click(); });
         form.ShowVersion();
         QCOMPARE(form.result(), mrOk);
     }

@@ -1,18 +1,18 @@
 // A whole game played from the keyboard alone: the drum's button holds the
 // focus from the first turn to the result, Space and Enter press it, and the
 // focus comes back to it after every dialog.
+#include "AnimatedCourseView.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "AnimatedCourseView.h"
-#include "RemarkBox.h"
 #include "ModalAnswerer.h"
+#include "ProgramWindows.h"
+#include "RemarkBox.h"
+#include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
 #include "SlotDrum.h"
-#include "ResultDialog.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -52,7 +52,7 @@ private:
     }
 
     void StartGameFromTheMenu() {
-        form().K3Click();
+        form().startGame();
         Settle();
         QCOMPARE(button()->text(), QStringLiteral("スタート"));
     }
@@ -82,7 +82,7 @@ private slots:
 
     void onlyTheDrumsButtonOnTheGameScreenTakesTheFocus() {
         StartGameFromTheMenu();
-        for (QWidget* widget : form().ClientArea()->findChildren<QWidget*>()) {
+        for (QWidget* widget : form().clientArea()->findChildren<QWidget*>()) {
             if (widget != button()) {
                 QVERIFY2(widget->focusPolicy() == Qt::NoFocus,
                          qPrintable(widget->metaObject()->className() + QStringLiteral(" ") +
@@ -133,7 +133,7 @@ private slots:
 
         // The result was answered with Enter, and the focus is back on the button.
         QCOMPARE(answers.Seen().size(), std::size_t(1));
-        QCOMPARE(answers.Seen().front(), QStringLiteral("MessageForm"));
+        QCOMPARE(answers.Seen().front(), QStringLiteral("ResultDialog"));
         QVERIFY(answers.AllAnswered());
         QVERIFY(!forms->MessageForm().isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
@@ -147,14 +147,14 @@ private slots:
         StartGameFromTheMenu();
         ModalAnswerer answers;
         answers.Then(PressKey(Qt::Key_Escape)); // "いいえ": the game goes on
-        form().K4Click();
+        form().restartGame();
         QVERIFY(answers.AllAnswered());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
         Press(Qt::Key_Space);
         QVERIFY(form().Slot().Spinning());
 
         answers.Then(PressKey(Qt::Key_Return)); // "はい": a new game
-        form().K4Click();
+        form().restartGame();
         QVERIFY(answers.AllAnswered());
         SpinUntilItHalts(); // the abandoned spin halts without a result
         Settle();

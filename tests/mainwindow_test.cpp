@@ -1,15 +1,15 @@
+#include "AnimatedCourseView.h"
 #include "Fonts.h"
-#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "AnimatedCourseView.h"
-#include "RemarkBox.h"
 #include "MessageBox.h"
 #include "ModalAnswerer.h"
+#include "ProgramWindows.h"
+#include "RemarkBox.h"
+#include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
 #include "SlotDrum.h"
-#include "ResultDialog.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -26,9 +26,9 @@ void Click(QWidget* dialog, const char* button) {
     b->click();
 }
 
-const auto AnswerYes = [](QWidget* w) { Click(w, "BitBtn2"); };
-const auto AnswerNo = [](QWidget* w) { Click(w, "BitBtn3"); };
-const auto AnswerOk = [](QWidget* w) { Click(w, "BitBtn1"); };
+const auto AnswerYes = [](QWidget* w) { Click(w, "yesButton"); };
+const auto AnswerNo = [](QWidget* w) { Click(w, "noButton"); };
+const auto AnswerOk = [](QWidget* w) { Click(w, "okButton"); };
 const auto CloseBox = [](QWidget* w) { w->close(); };
 
 } // namespace
@@ -52,7 +52,7 @@ private:
     }
 
     void StartGame() {
-        form().K3Click();
+        form().startGame();
         Settle();
     }
 
@@ -80,29 +80,33 @@ private slots:
 
     void titleScreenShowsThePictureAndTheMenuInOrder() {
         QCOMPARE(form().windowTitle(), QStringLiteral("ぽてりん 一本道"));
-        QCOMPARE(form().ClientArea()->size(), QSize(252, 304));
-        QVERIFY(form().Image1()->isVisible());
-        QCOMPARE(form().Image1()->geometry(), QRect(61, 0, 138, 300));
+        QCOMPARE(form().clientArea()->size(), QSize(252, 304));
+        QVERIFY(form().titlePicture()->isVisible());
+        QCOMPARE(form().titlePicture()->geometry(), QRect(61, 0, 138, 300));
 
         QStringList bar;
         for (QAction* a : form().menuBar()->actions())
             bar << a->text();
         QCOMPARE(bar, (QStringList{"ファイル", "オプション", "ヘルプ"}));
         QStringList file;
-        for (QAction* a : form().Menu("K1")->actions())
+        for (QAction* a : form().Menu("fileMenu")->actions())
             file << (a->isSeparator() ? "-" + a->objectName() : a->objectName() + ":" + a->text());
-        QCOMPARE(file, (QStringList{"K2:名前の入力", "-N1", "K3:ゲームスタート", "K4:やり直し",
-                                    "-N2", "K5:タイトルへ戻る", "-N3", "Close1:閉じる"}));
-        QCOMPARE(form().MenuItem("K11")->text(), QStringLiteral("オプション"));
-        QCOMPARE(form().MenuItem("K10")->text(), QStringLiteral("デバグ"));
-        QVERIFY(!form().MenuItem("K10")->isVisible());
-        QCOMPARE(form().MenuItem("K7")->text(), QStringLiteral("注意事項"));
-        QCOMPARE(form().MenuItem("K8")->text(), QStringLiteral("バージョン情報"));
+        QCOMPARE(file,
+                 (QStringList{"enterNameAction:名前の入力", "-N1", "startGameAction:ゲームスタート",
+                              "restartGameAction:やり直し", "-N2",
+                              "returnToTitleAction:タイトルへ戻る", "-N3", "closeAction:閉じる"}));
+        QCOMPARE(form().MenuItem("optionsAction")->text(), QStringLiteral("オプション"));
+        QCOMPARE(form().MenuItem("debugAction")->text(), QStringLiteral("デバグ"));
+        QVERIFY(!form().MenuItem("debugAction")->isVisible());
+        QCOMPARE(form().MenuItem("notesAction")->text(), QStringLiteral("注意事項"));
+        QCOMPARE(form().MenuItem("versionAction")->text(), QStringLiteral("バージョン情報"));
         for (QAction* a : form().findChildren<QAction*>())
             QVERIFY(a->shortcut().isEmpty());
 
-        QVERIFY(Enabled("K2") && Enabled("K3") && !Enabled("K4") && !Enabled("K5"));
-        QVERIFY(MenuEnabled("K9") && Enabled("K7") && Enabled("K8") && Enabled("Close1"));
+        QVERIFY(Enabled("enterNameAction") && Enabled("startGameAction") &&
+                !Enabled("restartGameAction") && !Enabled("returnToTitleAction"));
+        QVERIFY(MenuEnabled("optionsMenu") && Enabled("notesAction") && Enabled("versionAction") &&
+                Enabled("closeAction"));
         QVERIFY(!form().Status().Panel()->isVisible());
         QVERIFY(!form().MessBox().Memo()->isVisible());
     }
@@ -112,14 +116,16 @@ private slots:
         SetFullScreenSizeOverride(QSize(1024, 201));
         MainWindow small;
         QCOMPARE(small.pos().y(), -74);
-        QCOMPARE(small.Image1()->pos(), QPoint(61, 0));
+        QCOMPARE(small.titlePicture()->pos(), QPoint(61, 0));
     }
 
     void gameStartShowsTheFourViewsAndLocksTheMenu() {
-        form().K3Click();
-        QVERIFY(!form().Image1()->isVisible());
-        QVERIFY(!Enabled("K2") && !Enabled("K3") && Enabled("K4") && Enabled("K5"));
-        QVERIFY(!MenuEnabled("K9") && Enabled("K7") && Enabled("K8") && Enabled("Close1"));
+        form().startGame();
+        QVERIFY(!form().titlePicture()->isVisible());
+        QVERIFY(!Enabled("enterNameAction") && !Enabled("startGameAction") &&
+                Enabled("restartGameAction") && Enabled("returnToTitleAction"));
+        QVERIFY(!MenuEnabled("optionsMenu") && Enabled("notesAction") && Enabled("versionAction") &&
+                Enabled("closeAction"));
         QCOMPARE(form().Status().Panel()->geometry(), QRect(10, 0, 105, 120));
         QVERIFY(form().Status().Panel()->isVisible());
         QCOMPARE(form().MessBox().Memo()->geometry(), QRect(0, 242, 251, 60));
@@ -173,15 +179,15 @@ private slots:
         DrumStopsOn(2); // square 3, waiting for its OK
         ModalAnswerer answers;
         answers.Then(AnswerNo);
-        form().K4Click();
+        form().restartGame();
         QCOMPARE(form().Controller().LiveRecord().StartPosition, 3); // No keeps the game
         answers.Then(CloseBox);
-        form().K4Click();
+        form().restartGame();
         Settle();
         QCOMPARE(form().Controller().LiveRecord().StartPosition, 1); // the close box goes on
         answers.Then(AnswerYes);
-        form().K5Click();
-        QVERIFY(form().Image1()->isVisible());
+        form().returnToTitle();
+        QVERIFY(form().titlePicture()->isVisible());
         QVERIFY(answers.AllAnswered());
         QCOMPARE(answers.Seen().size(), std::size_t(3));
     }
@@ -190,9 +196,9 @@ private slots:
         form().Session().EndConfirmation = false;
         StartGame();
         ModalAnswerer answers;
-        form().K4Click();
-        form().K5Click();
-        QVERIFY(form().Image1()->isVisible());
+        form().restartGame();
+        form().returnToTitle();
+        QVERIFY(form().titlePicture()->isVisible());
         QVERIFY(answers.Seen().empty());
     }
 
@@ -201,14 +207,14 @@ private slots:
         StartGame();
         ModalAnswerer answers;
         answers.Then(AnswerYes); // "やめちゃうの？" on the way to the title
-        form().K5Click();
+        form().returnToTitle();
         QVERIFY(form().Controller().IsGameInProgress());
         answers.Then(AnswerNo); // "閉じる" asks again
-        form().Close1Click();
+        form().closeGame();
         QVERIFY(form().isVisible());
         answers.Then(AnswerYes);
         answers.Then(AnswerOk); // the farewell
-        form().Close1Click();
+        form().closeGame();
         QVERIFY(!form().isVisible());
         QCOMPARE(answers.Seen().size(), std::size_t(4));
     }
@@ -217,10 +223,10 @@ private slots:
         form().Session().EndConfirmation = true;
         ModalAnswerer answers;
         answers.Then([](QWidget* w) {
-            QVERIFY(w->findChild<QWidget*>("Panel4")->isVisible());
-            Click(w, "BitBtn1");
+            QVERIFY(w->findChild<QWidget*>("farewellPanel")->isVisible());
+            Click(w, "okButton");
         });
-        form().Close1Click();
+        form().closeGame();
         QVERIFY(!form().isVisible());
         QCOMPARE(answers.Seen().size(), std::size_t(1));
     }
@@ -234,8 +240,9 @@ private slots:
         answers.Then(AnswerOk); // the goal result
         DrumStopsOn(3);
         QCOMPARE(form().Controller().LiveRecord().State, StateGoal);
-        QVERIFY(Enabled("K4") && Enabled("K5")); // the menu stays as it was
-        form().K4Click();
+        QVERIFY(Enabled("restartGameAction") &&
+                Enabled("returnToTitleAction")); // the menu stays as it was
+        form().restartGame();
         Settle();
         QCOMPARE(answers.Seen().size(), std::size_t(1));
     }
@@ -245,12 +252,12 @@ private slots:
         QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, SlotStop, 6));
         QCoreApplication::sendPostedEvents();
         QVERIFY(form().Display().AnimeInterval() != 0);
-        form().K5Click();
+        form().returnToTitle();
         QCOMPARE(form().Display().AnimeInterval(), 0);
         QVERIFY(!form().Status().Panel()->isVisible());
         QVERIFY(!form().Slot().OuterPanel()->isVisible());
         QVERIFY(!form().MessBox().Memo()->isVisible());
-        form().K3Click(); // a fresh game with the same objects
+        form().startGame(); // a fresh game with the same objects
         Settle();
         QCOMPARE(form().Controller().LiveRecord().StartPosition, 1);
         QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
@@ -269,7 +276,7 @@ private slots:
         StartGame();
         DrumStopsOn(2);
         queueWalkEnd();
-        form().K4Click(); // "やり直し"
+        form().restartGame(); // "やり直し"
         QCoreApplication::sendPostedEvents();
         const GameRecord& live = form().Controller().LiveRecord();
         QCOMPARE(live.StartPosition, 1);
@@ -280,12 +287,12 @@ private slots:
         QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
 
         queueWalkEnd();
-        form().K5Click(); // "タイトルへ戻る"
+        form().returnToTitle(); // "タイトルへ戻る"
         QCoreApplication::sendPostedEvents();
         QCOMPARE(live.StartPosition, 1);
         QCOMPARE(live.Stamina, 30);
         queueWalkEnd();
-        form().K3Click(); // "ゲームスタート"
+        form().startGame(); // "ゲームスタート"
         Settle();
         QCOMPARE(live.StartPosition, 1);
         QCOMPARE(live.Stamina, 30);

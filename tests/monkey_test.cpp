@@ -13,23 +13,23 @@
 // blocks them and they land on whatever widget is at that place, as with a mouse.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "AboutDialog.h"
+#include "AnimatedCourseView.h"
 #include "BadInput.h"
-#include "GameController.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "ProgramWindows.h"
 #include "GameApplication.h"
+#include "GameController.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "AnimatedCourseView.h"
-#include "RemarkBox.h"
 #include "MessageBox.h"
+#include "NameDialog.h"
+#include "OptionsDialog.h"
+#include "ProgramWindows.h"
+#include "RemarkBox.h"
+#include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SlotDrum.h"
-#include "OptionsDialog.h"
-#include "AboutDialog.h"
-#include "ResultDialog.h"
-#include "NameDialog.h"
 #include "UpDown.h"
 
 #include <QCheckBox>
@@ -154,15 +154,15 @@ struct RowRange {
     int Max;
 };
 constexpr std::array<RowRange, OptionsDialog::RowCount> DebugRows{{{1, 101},
-                                                                {1, 100},
-                                                                {1, 6},
-                                                                {1, 6},
-                                                                {0, 2},
-                                                                {10, 1000},
-                                                                {1, 30},
-                                                                {10, 300},
-                                                                {10, 300},
-                                                                {10, 300}}};
+                                                                   {1, 100},
+                                                                   {1, 6},
+                                                                   {1, 6},
+                                                                   {0, 2},
+                                                                   {10, 1000},
+                                                                   {1, 30},
+                                                                   {10, 300},
+                                                                   {10, 300},
+                                                                   {10, 300}}};
 
 std::array<std::int32_t, OptionsDialog::RowCount> DebugFields(const GameRecord& r) {
     return {r.StartPosition,        r.Stamina,          r.SlotMin,       r.SlotMax,
@@ -437,7 +437,7 @@ private:
     // A click anywhere in the client area: the title picture, hidden views,
     // the course view, the status panel, the remark window.
     void ClickSomewhere() {
-        QWidget* client = Form().ClientArea();
+        QWidget* client = Form().clientArea();
         const QPoint local(Below(client->width()), Below(client->height()));
         const QPoint inWindow = client->mapTo(&Form(), local);
         Did(QStringLiteral("mouse click at client (%1, %2)").arg(local.x()).arg(local.y()));
@@ -474,9 +474,12 @@ private:
             const char* menu;
             int weight;
         };
-        static constexpr Item items[] = {{"K3", "K1", 30}, {"K4", "K1", 30}, {"K5", "K1", 20},
-                                         {"K2", "K1", 20}, {"K11", "K9", 8}, {"K10", "K9", 25},
-                                         {"K7", "K6", 4},  {"K8", "K6", 4},  {"Close1", "K1", 1}};
+        static constexpr Item items[] = {
+            {"startGameAction", "fileMenu", 30},     {"restartGameAction", "fileMenu", 30},
+            {"returnToTitleAction", "fileMenu", 20}, {"enterNameAction", "fileMenu", 20},
+            {"optionsAction", "optionsMenu", 8},     {"debugAction", "optionsMenu", 25},
+            {"notesAction", "helpMenu", 4},          {"versionAction", "helpMenu", 4},
+            {"closeAction", "fileMenu", 1}};
         std::vector<int> weights;
         for (const Item& item : items) {
             weights.push_back(Reachable(item.name, item.menu) ? item.weight : 0);
@@ -501,8 +504,10 @@ private:
 
         // A marker in a field the game never reads tells whether a game was
         // set up from the template (the quit confirmation may say No).
-        const bool starts = qstrcmp(item.name, "K3") == 0 || qstrcmp(item.name, "K4") == 0;
-        const bool leaves = qstrcmp(item.name, "K4") == 0 || qstrcmp(item.name, "K5") == 0;
+        const bool starts = qstrcmp(item.name, "startGameAction") == 0 ||
+                            qstrcmp(item.name, "restartGameAction") == 0;
+        const bool leaves = qstrcmp(item.name, "restartGameAction") == 0 ||
+                            qstrcmp(item.name, "returnToTitleAction") == 0;
         if (leaves && Form().Display().AnimeInterval() != 0) {
             Tally("やり直し or タイトルへ戻る during a walk or the entry");
         }
@@ -634,7 +639,7 @@ private:
         MainWindow& form = Form();
         const long presses = drumPresses_;
         QMenuBar* bar = form.menuBar();
-        const QRect file = bar->actionGeometry(form.Menu("K1")->menuAction());
+        const QRect file = bar->actionGeometry(form.Menu("fileMenu")->menuAction());
         QPushButton* button = form.Slot().SlotButton();
         if (Chance(50)) {
             Did(QStringLiteral("dialog open: click the menu bar"));
@@ -676,7 +681,7 @@ private:
     // Types into a field, flips a choice, steps an arrow.
     void EditDialog(QWidget* modal) {
         if (auto* name = qobject_cast<NameDialog*>(modal)) {
-            auto* edit = name->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+            auto* edit = name->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
             const QString text = input_.Name();
             Did(QStringLiteral("name entry: type %1 characters").arg(text.size()));
             Tally(text == NameDialog::RevealPhrase ? "reveal phrases typed" : "names typed");
@@ -686,13 +691,13 @@ private:
                 const int item = Below(2);
                 Did(QStringLiteral("options: pick item %1").arg(item));
                 QTest::mouseClick(
-                    debug->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item%1").arg(item)),
+                    debug->findChild<QRadioButton*>(item == 0 ? "checkAllRadio" : "checkNoneRadio"),
                     Qt::LeftButton);
             } else {
                 EditDebug(debug);
             }
         } else if (auto* notes = qobject_cast<AboutDialog*>(modal)) {
-            auto* memo = notes->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+            auto* memo = notes->findChild<QPlainTextEdit*>(QStringLiteral("notesText"));
             if (memo->isVisible()) {
                 Did(QStringLiteral("notes: type"));
                 const QString text = input_.Name().left(200);
@@ -731,13 +736,15 @@ private:
         const std::size_t row = static_cast<std::size_t>(Below(OptionsDialog::RowCount + 1));
         if (row == OptionsDialog::RowCount) {
             Did(QStringLiteral("debug: toggle 終了確認画面"));
-            QTest::mouseClick(debug->findChild<QCheckBox*>(QStringLiteral("CheckBox1")),
+            QTest::mouseClick(debug->findChild<QCheckBox*>(QStringLiteral("quitConfirmationCheck")),
                               Qt::LeftButton);
             return;
         }
         const int number = static_cast<int>(row) + 1;
-        auto* edit = debug->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number));
-        auto* upDown = debug->findChild<UpDown*>(QStringLiteral("UpDown%1").arg(number));
+        auto* edit = debug->findChild<QLineEdit*>(
+            QLatin1String(OptionsDialog::RowNames[number - 1]) + "Edit");
+        auto* upDown = debug->findChild<UpDown*>(
+            QLatin1String(OptionsDialog::RowNames[number - 1]) + "UpDown");
         if (Chance(70)) {
             const QString text = input_.Number(DebugRows[row].Min, DebugRows[row].Max);
             Did(QStringLiteral("debug: row %1 type \"%2\"").arg(number).arg(text));
@@ -755,14 +762,14 @@ private:
     void FinishDialog(QWidget* modal) {
         QList<QPushButton*> buttons;
         for (QPushButton* b : modal->findChildren<QPushButton*>()) {
-            if (b->isVisible() && b->objectName().startsWith(QLatin1String("BitBtn"))) {
+            if (b->isVisible() && b->objectName().endsWith(QLatin1String("Button"))) {
                 buttons << b;
             }
         }
         const int way = Pick({buttons.isEmpty() ? 0 : 60, 15, 15, 10});
         if (way == 0) {
             QPushButton* button = buttons[Below(static_cast<int>(buttons.size()))];
-            ExpectResult(modal, button->objectName() == QLatin1String("BitBtn1"));
+            ExpectResult(modal, button->objectName() == QLatin1String("okButton"));
             Did(QStringLiteral("dialog: click ") + button->text());
             if (Chance(50)) {
                 QTest::mouseClick(button, Qt::LeftButton);
@@ -776,7 +783,7 @@ private:
         } else {
             const bool enter = way == 2;
             // Enter presses the default button, unless the focus is in the notes.
-            auto* memo = modal->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+            auto* memo = modal->findChild<QPlainTextEdit*>(QStringLiteral("notesText"));
             const bool enterIsOk = enter && !(memo && memo->hasFocus());
             ExpectResult(modal, enterIsOk);
             Did(enter ? QStringLiteral("dialog: Enter") : QStringLiteral("dialog: Esc"));
@@ -797,10 +804,10 @@ private:
     // Before a dialog is ended: what OK (or its absence) must leave behind.
     void ExpectResult(QWidget* modal, bool ok) {
         if (auto* name = qobject_cast<NameDialog*>(modal)) {
-            const QString text = name->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text();
+            const QString text = name->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text();
             if (ok && text != NameDialog::RevealPhrase) {
-                expectedName_ = text.isEmpty() ? NameDialog::FallbackName.toStdString()
-                                               : text.toStdString();
+                expectedName_ =
+                    text.isEmpty() ? NameDialog::FallbackName.toStdString() : text.toStdString();
             } else {
                 expectedName_.reset();
             }
@@ -811,8 +818,8 @@ private:
                 return;
             }
             if (debug->DialogMode() == OptionsDialog::Mode::Options) {
-                auto* first = debug->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item0"));
-                auto* second = debug->findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item1"));
+                auto* first = debug->findChild<QRadioButton*>(QStringLiteral("checkAllRadio"));
+                auto* second = debug->findChild<QRadioButton*>(QStringLiteral("checkNoneRadio"));
                 if (first->isChecked()) {
                     expectedMessageCheck_ = MessageCheckAll;
                 } else if (second->isChecked()) {
@@ -822,8 +829,10 @@ private:
             }
             DebugExpectation typed;
             for (std::size_t row = 0; row < OptionsDialog::RowCount; ++row) {
-                const QString text =
-                    debug->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(row + 1))->text();
+                const QString text = debug
+                                         ->findChild<QLineEdit*>(
+                                             QLatin1String(OptionsDialog::RowNames[row]) + "Edit")
+                                         ->text();
                 std::int64_t value = 0;
                 if (BadInput::PlainDecimal(text, value) && value >= DebugRows[row].Min &&
                     value <= DebugRows[row].Max) {
@@ -832,7 +841,7 @@ private:
             }
             expectedDebug_ = typed;
             expectedConfirmation_ =
-                debug->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked();
+                debug->findChild<QCheckBox*>(QStringLiteral("quitConfirmationCheck"))->isChecked();
         }
     }
 
@@ -955,18 +964,18 @@ private:
                               .arg(shown ? "shown" : "hidden", game ? "game" : "title"));
                 }
             }
-            if (form.Image1()->isVisible() == game) {
+            if (form.titlePicture()->isVisible() == game) {
                 fault(QStringLiteral("the title picture does not match the screen"));
             }
         }
-        const bool menu[] = {form.MenuItem("K2")->isEnabled() == !game,
-                             form.MenuItem("K3")->isEnabled() == !game,
-                             form.MenuItem("K4")->isEnabled() == game,
-                             form.MenuItem("K5")->isEnabled() == game,
-                             form.Menu("K9")->menuAction()->isEnabled() == !game,
-                             form.MenuItem("K7")->isEnabled(),
-                             form.MenuItem("K8")->isEnabled(),
-                             form.MenuItem("Close1")->isEnabled()};
+        const bool menu[] = {form.MenuItem("enterNameAction")->isEnabled() == !game,
+                             form.MenuItem("startGameAction")->isEnabled() == !game,
+                             form.MenuItem("restartGameAction")->isEnabled() == game,
+                             form.MenuItem("returnToTitleAction")->isEnabled() == game,
+                             form.Menu("optionsMenu")->menuAction()->isEnabled() == !game,
+                             form.MenuItem("notesAction")->isEnabled(),
+                             form.MenuItem("versionAction")->isEnabled(),
+                             form.MenuItem("closeAction")->isEnabled()};
         for (bool right : menu) {
             if (!right) {
                 fault(QStringLiteral("the menu does not match the %1 screen")

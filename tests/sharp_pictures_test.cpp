@@ -1,13 +1,13 @@
 // Run with QT_SCALE_FACTOR=2 (set by ctest): on a screen that doubles every
 // pixel, each picture, the drum and the course view must show each of their
 // own pixels as a solid 2 x 2 block, never a blend of its neighbours.
-#include "ProgramWindows.h"
-#include "GameMessageEvent.h"
+#include "AboutDialog.h"
 #include "AnimatedCourseView.h"
+#include "GameMessageEvent.h"
+#include "ProgramWindows.h"
+#include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SlotDrum.h"
-#include "AboutDialog.h"
-#include "ResultDialog.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -77,12 +77,14 @@ private:
     // The picture labels of every form, by the form's and the label's name.
     std::vector<std::pair<QString, QLabel*>> PictureLabels() {
         std::vector<std::pair<QString, QLabel*>> labels;
-        labels.emplace_back("MainWindow/Image1", forms->Form1().Image1());
-        for (const char* name : {"Image1", "Image2", "Image3", "Image4"}) {
+        labels.emplace_back("MainWindow/titlePicture", forms->Form1().titlePicture());
+        for (const char* name :
+             {"goalPicture", "gameOverPicture", "quitPicture", "farewellPicture"}) {
             labels.emplace_back(QStringLiteral("ResultDialog/") + name,
                                 forms->MessageForm().findChild<QLabel*>(name));
         }
-        labels.emplace_back("AboutDialog/Image1", forms->Form3().findChild<QLabel*>("Image1"));
+        labels.emplace_back("AboutDialog/iconPicture",
+                            forms->Form3().findChild<QLabel*>("iconPicture"));
         return labels;
     }
 
@@ -120,7 +122,7 @@ private slots:
 
     void theDrumAndTheCourseViewAreDrawnPixelForPixel() {
         MainWindow& form = forms->Form1();
-        form.K3Click();
+        form.startGame();
         for (int tick = 0; tick < 100 && form.Display().AnimeInterval() != 0; ++tick) {
             QCoreApplication::sendPostedEvents();
             form.Display().AnimeTick();

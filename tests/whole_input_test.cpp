@@ -7,17 +7,18 @@
 // they land on whatever widget is at that place.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "AnimatedCourseView.h"
 #include "Fonts.h"
-#include "ProgramWindows.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
-#include "AnimatedCourseView.h"
 #include "MessageBox.h"
 #include "ModalAnswerer.h"
+#include "NameDialog.h"
+#include "OptionsDialog.h"
+#include "ProgramWindows.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
 #include "SlotDrum.h"
-#include "NameDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -50,10 +51,10 @@ class WholeInputTest : public QObject {
     void TypeName(const QString& name) {
         ModalAnswerer answers;
         answers.Then([&](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(name);
-            Click(dialog, "BitBtn1");
+            dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(name);
+            Click(dialog, "okButton");
         });
-        form().MenuItem("K2")->trigger();
+        form().MenuItem("enterNameAction")->trigger();
         QVERIFY(answers.AllAnswered());
     }
 
@@ -117,18 +118,18 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         TypeName(typed);
-        form().MenuItem("K3")->trigger();
+        form().MenuItem("startGameAction")->trigger();
         Settle();
         QCOMPARE(form().Status().NameValue()->text(), shown);
         QCOMPARE(form().Status().NameValue()->size(), QSize(80, 12)); // cut, never grown
-        QVERIFY(!form().MenuItem("K10")->isVisible());
+        QVERIFY(!form().MenuItem("debugAction")->isVisible());
         PlayATurn();
         QVERIFY(live().StartPosition > 1);
     }
 
     void theRevealPhraseKeepsTheNameAndShowsTheDebugItem() {
         TypeName(NameDialog::RevealPhrase);
-        QVERIFY(form().MenuItem("K10")->isVisible());
+        QVERIFY(form().MenuItem("debugAction")->isVisible());
         QCOMPARE(form().Template().PlayerName, std::string("zad"));
     }
 
@@ -144,12 +145,14 @@ private slots:
         ModalAnswerer answers;
         answers.Then([&](QWidget* dialog) {
             for (int row = 1; row <= garbage.size(); ++row) {
-                dialog->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(row))
+                dialog
+                    ->findChild<QLineEdit*>(QLatin1String(OptionsDialog::RowNames[row - 1]) +
+                                            "Edit")
                     ->setText(garbage[row - 1]);
             }
-            Click(dialog, "BitBtn1");
+            Click(dialog, "okButton");
         });
-        form().MenuItem("K10")->trigger();
+        form().MenuItem("debugAction")->trigger();
         QVERIFY(answers.AllAnswered());
 
         GameRecord defaults;
@@ -168,14 +171,14 @@ private slots:
         QCOMPARE(t.ForwardAnimeInterval, defaults.ForwardAnimeInterval);
         QCOMPARE(t.BackAnimeInterval, defaults.BackAnimeInterval);
 
-        form().MenuItem("K3")->trigger();
+        form().MenuItem("startGameAction")->trigger();
         Settle();
         PlayATurn();
         QVERIFY(live().StartPosition > 1);
     }
 
     void clicksDuringTheEntryAndOnHiddenViewsDoNothing() {
-        form().MenuItem("K3")->trigger();
+        form().MenuItem("startGameAction")->trigger();
         QPushButton* button = form().Slot().SlotButton();
         QCOMPARE(form().Display().DisplayState(), DisplayEntry);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -188,8 +191,8 @@ private slots:
 
         // Back at the title, clicks where the drum and the view were hit the
         // title screen only.
-        form().MenuItem("K5")->trigger();
-        QWidget* client = form().ClientArea();
+        form().MenuItem("returnToTitleAction")->trigger();
+        QWidget* client = form().clientArea();
         for (const QPoint at : {QPoint(213, 53), QPoint(120, 180), QPoint(60, 270)}) {
             QTest::mouseDClick(form().windowHandle(), Qt::LeftButton, {},
                                client->mapTo(&form(), at));
@@ -204,12 +207,12 @@ private slots:
     // While a dialog is open, a click on the main window's menu bar opens no
     // menu and a click on the drum does not reach it.
     void theMainWindowTakesNoClickWhileADialogIsOpen() {
-        form().MenuItem("K3")->trigger();
+        form().MenuItem("startGameAction")->trigger();
         Settle();
         QPushButton* button = form().Slot().SlotButton();
         QMenuBar* bar = form().menuBar();
-        const QPoint file =
-            bar->mapTo(&form(), bar->actionGeometry(form().Menu("K1")->menuAction()).center());
+        const QPoint file = bar->mapTo(
+            &form(), bar->actionGeometry(form().Menu("fileMenu")->menuAction()).center());
         const QPoint drum = button->mapTo(&form(), button->rect().center());
         bool menuOpened = true;
         ModalAnswerer answers;
@@ -217,9 +220,9 @@ private slots:
             QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, file);
             QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, drum);
             menuOpened = QApplication::activePopupWidget() != nullptr;
-            Click(dialog, "BitBtn1");
+            Click(dialog, "okButton");
         });
-        form().MenuItem("K8")->trigger(); // "バージョン情報"
+        form().MenuItem("versionAction")->trigger(); // "バージョン情報"
         QVERIFY(answers.AllAnswered());
         QVERIFY(!menuOpened);
         QVERIFY(!form().Slot().Spinning());
