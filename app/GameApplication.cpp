@@ -11,7 +11,7 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void OnTerminationSignal(int) {
+void onTerminationSignal(int) {
     const char byte = 1;
     // Only async-signal-safe work here; the event loop does the rest.
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
@@ -21,7 +21,7 @@ void OnTerminationSignal(int) {
 
 GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("ぽてりん 一本道"));
-    WatchTerminationSignals();
+    watchTerminationSignals();
 }
 
 GameApplication::~GameApplication() {
@@ -29,7 +29,7 @@ GameApplication::~GameApplication() {
     std::signal(SIGINT, SIG_DFL);
 }
 
-void GameApplication::WatchTerminationSignals() {
+void GameApplication::watchTerminationSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
         return;
     }
@@ -39,21 +39,21 @@ void GameApplication::WatchTerminationSignals() {
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
         QCoreApplication::exit(0); // no farewell: the session is going away
     });
-    std::signal(SIGTERM, OnTerminationSignal);
-    std::signal(SIGINT, OnTerminationSignal);
+    std::signal(SIGTERM, onTerminationSignal);
+    std::signal(SIGINT, onTerminationSignal);
 }
 
 bool GameApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowException(QString::fromUtf8(error.what()));
+        showException(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowException(QStringLiteral("Unknown error"));
+        showException(QStringLiteral("Unknown error"));
     }
     return false;
 }
 
-void GameApplication::ShowException(const QString& message) {
+void GameApplication::showException(const QString& message) {
     QMessageBox::critical(nullptr, QApplication::applicationName(), message);
 }

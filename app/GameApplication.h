@@ -14,8 +14,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     // The standard exception display.
-    static void ShowException(const QString& message);
+    static void showException(const QString& message);
 
 private:
-    void WatchTerminationSignals();
+    void watchTerminationSignals();
 };

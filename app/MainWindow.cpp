@@ -42,157 +42,158 @@ const QPoint MessBoxPlace(0, 242);
 
 } // namespace
 
-void ResultDialogsRelay::ShowGameOver(GameRecord record) {
-    if (target_) {
-        target_->ShowGameOver(std::move(record));
-        afterShowing_();
+void ResultDialogsRelay::showGameOver(GameRecord record) {
+    if (m_target) {
+        m_target->showGameOver(std::move(record));
+        m_afterShowing();
     }
 }
 
-void ResultDialogsRelay::ShowGoalResult(GameRecord record) {
-    if (target_) {
-        target_->ShowGoalResult(std::move(record));
-        afterShowing_();
+void ResultDialogsRelay::showGoalResult(GameRecord record) {
+    if (m_target) {
+        m_target->showGoalResult(std::move(record));
+        m_afterShowing();
     }
 }
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::MainWindow>()), imageList1_(22, 30),
-      imageList2_(28, 30), imageList3_(50, 70), poster_(this),
-      results_([this] { ReturnFocusToGame(); }) {
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_arrowImages(22, 30),
+      m_digitImages(28, 30), m_heroineImages(50, 70), m_poster(this),
+      m_results([this] { returnFocusToGame(); }) {
     // 1. The window from its layout.
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(GameFont(12));
-    ui->clientArea->setFixedSize(ClientWidth, ClientHeight);
+    setFont(gameFont(12));
+    m_ui->clientArea->setFixedSize(ClientWidth, ClientHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The layout format has no named separators; they are added here.
     const char* separatorNames[] = {"N1", "N2", "N3"};
-    QAction* before[] = {ui->startGameAction, ui->returnToTitleAction, ui->closeAction};
+    QAction* before[] = {m_ui->startGameAction, m_ui->returnToTitleAction, m_ui->closeAction};
     for (int i = 0; i < 3; ++i) {
-        QAction* separator = ui->fileMenu->insertSeparator(before[i]);
+        QAction* separator = m_ui->fileMenu->insertSeparator(before[i]);
         separator->setObjectName(QString::fromLatin1(separatorNames[i]));
     }
-    Artwork::LoadArrowImages(imageList1_);
-    Artwork::LoadDigitImages(imageList2_);
-    Artwork::LoadHeroineImages(imageList3_);
-    const QImage title = Artwork::TitlePicture();
-    ui->titlePicture->setPixmap(QPixmap::fromImage(title));
-    ui->titlePicture->resize(title.size());
-    template_.PlayerName.clear();
+    Artwork::loadArrowImages(m_arrowImages);
+    Artwork::loadDigitImages(m_digitImages);
+    Artwork::loadHeroineImages(m_heroineImages);
+    const QImage title = Artwork::titlePicture();
+    m_ui->titlePicture->setPixmap(QPixmap::fromImage(title));
+    m_ui->titlePicture->resize(title.size());
+    m_recordTemplate.playerName.clear();
 
     // 2 to 5. Size and place.
-    PlaceWindow();
-    ui->titlePicture->move((OuterWidth - ui->titlePicture->width()) / 2, 0);
+    placeWindow();
+    m_ui->titlePicture->move((OuterWidth - m_ui->titlePicture->width()) / 2, 0);
 
     // 6 to 9. The game objects, hidden. The controller's status panel comes
     // first, as the controller builds it; the controller object itself is
     // wired to the views once they exist.
-    status_ = std::make_unique<StatusPanelWidget>(ui->clientArea);
-    slot_ = std::make_unique<SlotDrum>(ui->clientArea, poster_, imageList1_, imageList2_);
-    display_ = std::make_unique<AnimatedCourseView>(ui->clientArea, poster_, course_, ViewWidth,
-                                                    ViewHeight);
-    messBox_ = std::make_unique<RemarkBox>(ui->clientArea, MessBoxWidth, MessBoxHeight);
-    controller_ = std::make_unique<GameController>(ControllerPorts{
-        poster_, *slot_, *display_, *messBox_, *status_, results_, clock_, session_, course_});
+    m_statusPanel = std::make_unique<StatusPanelWidget>(m_ui->clientArea);
+    m_drum = std::make_unique<SlotDrum>(m_ui->clientArea, m_poster, m_arrowImages, m_digitImages);
+    m_courseView = std::make_unique<AnimatedCourseView>(m_ui->clientArea, m_poster, m_course,
+                                                        ViewWidth, ViewHeight);
+    m_remarkBox = std::make_unique<RemarkBox>(m_ui->clientArea, MessBoxWidth, MessBoxHeight);
+    m_controller = std::make_unique<GameController>(
+        ControllerPorts{m_poster, *m_drum, *m_courseView, *m_remarkBox, *m_statusPanel, m_results,
+                        m_clock, m_session, m_course});
 
     // 10 to 12.
-    course_.BuildCourse();
-    session_.EndConfirmation = true;
-    FillDefaultRecord(template_, &imageList3_);
+    m_course.buildCourse();
+    m_session.askBeforeQuit = true;
+    fillDefaultRecord(m_recordTemplate, &m_heroineImages);
 
-    connect(ui->enterNameAction, &QAction::triggered, this, &MainWindow::enterName);
-    connect(ui->startGameAction, &QAction::triggered, this, &MainWindow::startGame);
-    connect(ui->restartGameAction, &QAction::triggered, this, &MainWindow::restartGame);
-    connect(ui->returnToTitleAction, &QAction::triggered, this, &MainWindow::returnToTitle);
-    connect(ui->closeAction, &QAction::triggered, this, &MainWindow::closeGame);
-    connect(ui->optionsAction, &QAction::triggered, this, &MainWindow::showOptions);
-    connect(ui->debugAction, &QAction::triggered, this, &MainWindow::showDebug);
-    connect(ui->notesAction, &QAction::triggered, this, &MainWindow::showNotes);
-    connect(ui->versionAction, &QAction::triggered, this, &MainWindow::showVersion);
+    connect(m_ui->enterNameAction, &QAction::triggered, this, &MainWindow::enterName);
+    connect(m_ui->startGameAction, &QAction::triggered, this, &MainWindow::startGame);
+    connect(m_ui->restartGameAction, &QAction::triggered, this, &MainWindow::restartGame);
+    connect(m_ui->returnToTitleAction, &QAction::triggered, this, &MainWindow::returnToTitle);
+    connect(m_ui->closeAction, &QAction::triggered, this, &MainWindow::closeGame);
+    connect(m_ui->optionsAction, &QAction::triggered, this, &MainWindow::showOptions);
+    connect(m_ui->debugAction, &QAction::triggered, this, &MainWindow::showDebug);
+    connect(m_ui->notesAction, &QAction::triggered, this, &MainWindow::showNotes);
+    connect(m_ui->versionAction, &QAction::triggered, this, &MainWindow::showVersion);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::PlaceWindow() {
-    const QSize workArea = FullScreenSize();
+void MainWindow::placeWindow() {
+    const QSize workArea = fullScreenSize();
     // Integer division truncates toward zero, as the placement rule wants.
     move((workArea.width() - OuterWidth) / 2, (workArea.height() - OuterHeight) / 2);
 }
 
-void MainWindow::SetDialogs(OptionsDialog* debugForm, NameDialog* nameInputForm, AboutDialog* form3,
+void MainWindow::setDialogs(OptionsDialog* debugForm, NameDialog* nameInputForm, AboutDialog* form3,
                             ResultDialog* messageForm) {
-    debugForm_ = debugForm;
-    nameInputForm_ = nameInputForm;
-    form3_ = form3;
-    messageForm_ = messageForm;
-    results_.SetTarget(messageForm);
+    m_optionsDialog = debugForm;
+    m_nameDialog = nameInputForm;
+    m_aboutDialog = form3;
+    m_resultDialog = messageForm;
+    m_results.setTarget(messageForm);
 }
 
-QAction* MainWindow::MenuItem(const char* name) const {
+QAction* MainWindow::menuItem(const char* name) const {
     return findChild<QAction*>(QString::fromLatin1(name));
 }
 
-QMenu* MainWindow::Menu(const char* name) const {
+QMenu* MainWindow::menu(const char* name) const {
     return findChild<QMenu*>(QString::fromLatin1(name));
 }
 
 QLabel* MainWindow::titlePicture() const {
-    return ui->titlePicture;
+    return m_ui->titlePicture;
 }
 
 QWidget* MainWindow::clientArea() const {
-    return ui->clientArea;
+    return m_ui->clientArea;
 }
 
 bool MainWindow::event(QEvent* event) {
     const int type = static_cast<int>(event->type());
     if (type == WM_GAME_EVENT || type == WM_GAME_STEP || type == WM_GAME_NEXT) {
         const auto* message = static_cast<GameMessageEvent*>(event);
-        DispatchGameMessage(*controller_, type, message->WParam, message->LParam);
+        dispatchGameMessage(*m_controller, type, message->wParam, message->lParam);
         // A message is where a square or a turn changes; the screen reader's
         // texts follow here rather than in the animations' ticks.
-        display_->UpdateAccessibleText();
-        slot_->UpdateAccessibleText();
+        m_courseView->updateAccessibleText();
+        m_drum->updateAccessibleText();
         return true;
     }
     return QMainWindow::event(event);
 }
 
-bool MainWindow::AskFirst() {
-    if (!session_.EndConfirmation || !controller_->IsGameInProgress() || !messageForm_) {
+bool MainWindow::mayQuit() {
+    if (!m_session.askBeforeQuit || !m_controller->isGameInProgress() || !m_resultDialog) {
         return true;
     }
-    const bool yes = messageForm_->ConfirmQuit() != mrNo;
-    ReturnFocusToGame();
+    const bool yes = m_resultDialog->confirmQuit() != mrNo;
+    returnFocusToGame();
     return yes;
 }
 
-void MainWindow::ReturnFocusToGame() {
+void MainWindow::returnFocusToGame() {
     activateWindow();
-    if (onGameScreen_) {
-        slot_->SlotButton()->setFocus();
+    if (m_onGameScreen) {
+        m_drum->slotButton()->setFocus();
     }
 }
 
-void MainWindow::ShowGameScreen() {
-    onGameScreen_ = true;
-    ui->titlePicture->setVisible(false);
-    ui->enterNameAction->setEnabled(false);
-    ui->startGameAction->setEnabled(false);
-    ui->restartGameAction->setEnabled(true);
-    ui->returnToTitleAction->setEnabled(true);
-    ui->optionsMenu->menuAction()->setEnabled(false);
+void MainWindow::showGameScreen() {
+    m_onGameScreen = true;
+    m_ui->titlePicture->setVisible(false);
+    m_ui->enterNameAction->setEnabled(false);
+    m_ui->startGameAction->setEnabled(false);
+    m_ui->restartGameAction->setEnabled(true);
+    m_ui->returnToTitleAction->setEnabled(true);
+    m_ui->optionsMenu->menuAction()->setEnabled(false);
 }
 
-void MainWindow::ShowTitleScreen() {
-    onGameScreen_ = false;
-    ui->enterNameAction->setEnabled(true);
-    ui->startGameAction->setEnabled(true);
-    ui->restartGameAction->setEnabled(false);
-    ui->returnToTitleAction->setEnabled(false);
-    ui->optionsMenu->menuAction()->setEnabled(true);
+void MainWindow::showTitleScreen() {
+    m_onGameScreen = false;
+    m_ui->enterNameAction->setEnabled(true);
+    m_ui->startGameAction->setEnabled(true);
+    m_ui->restartGameAction->setEnabled(false);
+    m_ui->returnToTitleAction->setEnabled(false);
+    m_ui->optionsMenu->menuAction()->setEnabled(true);
 }
 
 // A tick of the drum or the view can land in the same turn of the event loop
@@ -200,115 +201,115 @@ void MainWindow::ShowTitleScreen() {
 // end can still be queued when the command runs. None of it may reach the next
 // game: a stale end would offer "スタート" during the entry animation, a stale
 // step would move the new heroine.
-void MainWindow::DropGameMessages() {
+void MainWindow::dropGameMessages() {
     for (int message : {WM_GAME_EVENT, WM_GAME_STEP, WM_GAME_NEXT}) {
         QCoreApplication::removePostedEvents(this, message);
     }
 }
 
 void MainWindow::startGame() {
-    if (onGameScreen_) {
+    if (m_onGameScreen) {
         return; // a queued trigger after the item was disabled
     }
-    DropGameMessages();
-    ShowGameScreen();
-    controller_->SetUpGame(template_);
-    controller_->ShowStatusPanel(StatusPanelPlace.x(), StatusPanelPlace.y());
-    slot_->ResetSlot();
-    slot_->ShowSlot(SlotPlace.x(), SlotPlace.y());
-    display_->InitDisplay();
-    display_->ShowDisplay(DisplayPlace.x(), DisplayPlace.y());
-    messBox_->ClearMessBox();
-    messBox_->ShowMessBox(MessBoxPlace.x(), MessBoxPlace.y());
-    session_.StartTime = clock_.Now();
-    controller_->BeginGame();
-    slot_->SlotButton()->setFocus();
+    dropGameMessages();
+    showGameScreen();
+    m_controller->setUpGame(m_recordTemplate);
+    m_controller->showStatusPanel(StatusPanelPlace.x(), StatusPanelPlace.y());
+    m_drum->reset();
+    m_drum->showDrum(SlotPlace.x(), SlotPlace.y());
+    m_courseView->initialise();
+    m_courseView->showView(DisplayPlace.x(), DisplayPlace.y());
+    m_remarkBox->clear();
+    m_remarkBox->showBox(MessBoxPlace.x(), MessBoxPlace.y());
+    m_session.startTime = m_clock.now();
+    m_controller->beginGame();
+    m_drum->slotButton()->setFocus();
 }
 
 void MainWindow::restartGame() {
-    if (!onGameScreen_ || !AskFirst()) {
+    if (!m_onGameScreen || !mayQuit()) {
         return;
     }
-    DropGameMessages();
-    controller_->SetUpGame(template_);
-    display_->InitDisplay();
-    messBox_->ClearMessBox();
-    slot_->ResetSlot();
-    session_.StartTime = clock_.Now();
-    controller_->BeginGame();
-    slot_->SlotButton()->setFocus();
+    dropGameMessages();
+    m_controller->setUpGame(m_recordTemplate);
+    m_courseView->initialise();
+    m_remarkBox->clear();
+    m_drum->reset();
+    m_session.startTime = m_clock.now();
+    m_controller->beginGame();
+    m_drum->slotButton()->setFocus();
 }
 
 void MainWindow::returnToTitle() {
-    if (!onGameScreen_ || !AskFirst()) {
+    if (!m_onGameScreen || !mayQuit()) {
         return;
     }
     // Nothing of the abandoned game goes on out of sight: its spin and its walk
     // stop here and report nothing.
-    slot_->StopSpin();
-    display_->StopAnime();
-    DropGameMessages();
-    ShowTitleScreen();
-    controller_->HideStatusPanel();
-    slot_->HideSlot();
-    display_->HideDisplay();
-    messBox_->HideMessBox();
-    ui->titlePicture->setVisible(true);
+    m_drum->stopSpin();
+    m_courseView->stopAnimation();
+    dropGameMessages();
+    showTitleScreen();
+    m_controller->hideStatusPanel();
+    m_drum->hideDrum();
+    m_courseView->hideView();
+    m_remarkBox->hideBox();
+    m_ui->titlePicture->setVisible(true);
 }
 
 void MainWindow::closeGame() {
-    if (!AskFirst()) {
+    if (!mayQuit()) {
         return;
     }
     close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    FormClose();
+    confirmAndClose();
     event->accept();
 }
 
-void MainWindow::FormClose() {
-    if (session_.EndConfirmation && messageForm_) {
-        messageForm_->ShowFarewell();
+void MainWindow::confirmAndClose() {
+    if (m_session.askBeforeQuit && m_resultDialog) {
+        m_resultDialog->showFarewell();
     }
 }
 
 void MainWindow::enterName() {
-    if (nameInputForm_ && !onGameScreen_) {
-        nameInputForm_->ShowNameInput(template_);
-        ReturnFocusToGame();
+    if (m_nameDialog && !m_onGameScreen) {
+        m_nameDialog->showNameEntry(m_recordTemplate);
+        returnFocusToGame();
     }
 }
 
 void MainWindow::showOptions() {
-    if (debugForm_ && !onGameScreen_) {
-        debugForm_->ShowOptions(template_);
-        ReturnFocusToGame();
+    if (m_optionsDialog && !m_onGameScreen) {
+        m_optionsDialog->showOptions(m_recordTemplate);
+        returnFocusToGame();
     }
 }
 
 void MainWindow::showDebug() {
-    if (debugForm_ && !onGameScreen_ && ui->debugAction->isVisible()) {
-        debugForm_->ShowDebug(template_);
-        ReturnFocusToGame();
+    if (m_optionsDialog && !m_onGameScreen && m_ui->debugAction->isVisible()) {
+        m_optionsDialog->showDebug(m_recordTemplate);
+        returnFocusToGame();
     }
 }
 
 void MainWindow::showNotes() {
-    if (form3_) {
-        form3_->ShowNotes();
-        ReturnFocusToGame();
+    if (m_aboutDialog) {
+        m_aboutDialog->showNotes();
+        returnFocusToGame();
     }
 }
 
 void MainWindow::showVersion() {
-    if (form3_) {
-        form3_->ShowVersion();
-        ReturnFocusToGame();
+    if (m_aboutDialog) {
+        m_aboutDialog->showVersion();
+        returnFocusToGame();
     }
 }
 
-void MainWindow::RevealDebugItem() {
-    ui->debugAction->setVisible(true);
+void MainWindow::revealDebugItem() {
+    m_ui->debugAction->setVisible(true);
 }

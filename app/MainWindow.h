@@ -32,14 +32,14 @@ class ResultDialog;
 class ResultDialogsRelay : public ResultDialogs {
 public:
     explicit ResultDialogsRelay(std::function<void()> afterShowing)
-        : afterShowing_(std::move(afterShowing)) {}
-    void SetTarget(ResultDialogs* target) { target_ = target; }
-    void ShowGameOver(GameRecord record) override;
-    void ShowGoalResult(GameRecord record) override;
+        : m_afterShowing(std::move(afterShowing)) {}
+    void setTarget(ResultDialogs* target) { m_target = target; }
+    void showGameOver(GameRecord record) override;
+    void showGoalResult(GameRecord record) override;
 
 private:
-    ResultDialogs* target_ = nullptr;
-    std::function<void()> afterShowing_;
+    ResultDialogs* m_target = nullptr;
+    std::function<void()> m_afterShowing;
 };
 
 // The main window: the title screen and the game screen, the menu commands, and
@@ -51,7 +51,7 @@ public:
     ~MainWindow() override;
 
     // The dialogs are created after the main window; the start-up wires them here.
-    void SetDialogs(OptionsDialog* debugForm, NameDialog* nameInputForm, AboutDialog* form3,
+    void setDialogs(OptionsDialog* debugForm, NameDialog* nameInputForm, AboutDialog* form3,
                     ResultDialog* messageForm);
 
     // Menu commands.
@@ -66,66 +66,66 @@ public:
     void showVersion();
 
     // Makes the hidden "デバグ" item visible for the rest of the run.
-    void RevealDebugItem();
+    void revealDebugItem();
 
-    GameRecord& Template() { return template_; }
-    SessionValues& Session() { return session_; }
-    GameController& Controller() { return *controller_; }
-    SlotDrum& Slot() { return *slot_; }
-    AnimatedCourseView& Display() { return *display_; }
-    RemarkBox& MessBox() { return *messBox_; }
-    StatusPanelWidget& Status() { return *status_; }
-    const CourseTable& Course() const { return course_; }
-    bool OnGameScreen() const { return onGameScreen_; }
+    GameRecord& recordTemplate() { return m_recordTemplate; }
+    SessionValues& session() { return m_session; }
+    GameController& controller() { return *m_controller; }
+    SlotDrum& drum() { return *m_drum; }
+    AnimatedCourseView& courseView() { return *m_courseView; }
+    RemarkBox& remarkBox() { return *m_remarkBox; }
+    StatusPanelWidget& statusPanel() { return *m_statusPanel; }
+    const CourseTable& course() const { return m_course; }
+    bool onGameScreen() const { return m_onGameScreen; }
 
-    QAction* MenuItem(const char* name) const;
-    QMenu* Menu(const char* name) const;
+    QAction* menuItem(const char* name) const;
+    QMenu* menu(const char* name) const;
     QLabel* titlePicture() const;
     QWidget* clientArea() const;
 
-    const ImageList& ImageList1() const { return imageList1_; }
-    const ImageList& ImageList2() const { return imageList2_; }
-    const ImageList& ImageList3() const { return imageList3_; }
+    const ImageList& arrowImages() const { return m_arrowImages; }
+    const ImageList& digitImages() const { return m_digitImages; }
+    const ImageList& heroineImages() const { return m_heroineImages; }
 
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormClose();
+    void confirmAndClose();
     // "Ask first": false when the player answered No to the quit confirmation.
-    bool AskFirst();
+    bool mayQuit();
     // Removes the game messages still queued for this window.
-    void DropGameMessages();
+    void dropGameMessages();
     // After every dialog: the main window is active again (the dialogs have no
     // parent for the window manager to return to) and, during a game, the
     // drum's button has the keyboard, so Space or Enter plays on.
-    void ReturnFocusToGame();
-    void ShowTitleScreen();
-    void ShowGameScreen();
-    void PlaceWindow();
+    void returnFocusToGame();
+    void showTitleScreen();
+    void showGameScreen();
+    void placeWindow();
 
-    std::unique_ptr<Ui::MainWindow> ui;
-    ImageList imageList1_;
-    ImageList imageList2_;
-    ImageList imageList3_;
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    ImageList m_arrowImages;
+    ImageList m_digitImages;
+    ImageList m_heroineImages;
 
-    GameRecord template_;
-    SessionValues session_;
-    CourseTable course_;
-    LocalTimeOfDay clock_;
-    QtMessagePoster poster_;
-    ResultDialogsRelay results_;
+    GameRecord m_recordTemplate;
+    SessionValues m_session;
+    CourseTable m_course;
+    LocalTimeOfDay m_clock;
+    QtMessagePoster m_poster;
+    ResultDialogsRelay m_results;
 
-    std::unique_ptr<StatusPanelWidget> status_;
-    std::unique_ptr<GameController> controller_;
-    std::unique_ptr<SlotDrum> slot_;
-    std::unique_ptr<AnimatedCourseView> display_;
-    std::unique_ptr<RemarkBox> messBox_;
+    std::unique_ptr<StatusPanelWidget> m_statusPanel;
+    std::unique_ptr<GameController> m_controller;
+    std::unique_ptr<SlotDrum> m_drum;
+    std::unique_ptr<AnimatedCourseView> m_courseView;
+    std::unique_ptr<RemarkBox> m_remarkBox;
 
-    OptionsDialog* debugForm_ = nullptr;
-    NameDialog* nameInputForm_ = nullptr;
-    AboutDialog* form3_ = nullptr;
-    ResultDialog* messageForm_ = nullptr;
-    bool onGameScreen_ = false;
+    OptionsDialog* m_optionsDialog = nullptr;
+    NameDialog* m_nameDialog = nullptr;
+    AboutDialog* m_aboutDialog = nullptr;
+    ResultDialog* m_resultDialog = nullptr;
+    bool m_onGameScreen = false;
 };

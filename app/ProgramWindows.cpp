@@ -1,26 +1,27 @@
 #include "ProgramWindows.h"
 
-#include "OptionsDialog.h"
 #include "AboutDialog.h"
-#include "ResultDialog.h"
 #include "NameDialog.h"
+#include "OptionsDialog.h"
+#include "ResultDialog.h"
 
 ProgramWindows::ProgramWindows() {
-    form1_ = std::make_unique<MainWindow>();
-    debugForm_ = std::make_unique<OptionsDialog>(form1_->Session());
-    MainWindow* form1 = form1_.get();
-    nameInputForm_ = std::make_unique<NameDialog>([form1] { form1->RevealDebugItem(); });
-    form3_ = std::make_unique<AboutDialog>();
-    messageForm_ = std::make_unique<ResultDialog>(form1_->Session());
-    form1_->SetDialogs(debugForm_.get(), nameInputForm_.get(), form3_.get(), messageForm_.get());
+    m_mainWindow = std::make_unique<MainWindow>();
+    m_optionsDialog = std::make_unique<OptionsDialog>(m_mainWindow->session());
+    MainWindow* form1 = m_mainWindow.get();
+    m_nameDialog = std::make_unique<NameDialog>([form1] { form1->revealDebugItem(); });
+    m_aboutDialog = std::make_unique<AboutDialog>();
+    m_resultDialog = std::make_unique<ResultDialog>(m_mainWindow->session());
+    m_mainWindow->setDialogs(m_optionsDialog.get(), m_nameDialog.get(), m_aboutDialog.get(),
+                             m_resultDialog.get());
 }
 
 // The dialogs go before the main window that refers to them.
 ProgramWindows::~ProgramWindows() {
-    form1_->SetDialogs(nullptr, nullptr, nullptr, nullptr);
-    messageForm_.reset();
-    form3_.reset();
-    nameInputForm_.reset();
-    debugForm_.reset();
-    form1_.reset();
+    m_mainWindow->setDialogs(nullptr, nullptr, nullptr, nullptr);
+    m_resultDialog.reset();
+    m_aboutDialog.reset();
+    m_nameDialog.reset();
+    m_optionsDialog.reset();
+    m_mainWindow.reset();
 }

@@ -17,16 +17,16 @@ public:
     ProgramWindows();
     ~ProgramWindows();
 
-    MainWindow& Form1() { return *form1_; }
-    OptionsDialog& DebugForm() { return *debugForm_; }
-    NameDialog& NameInputForm() { return *nameInputForm_; }
-    AboutDialog& Form3() { return *form3_; }
-    ResultDialog& MessageForm() { return *messageForm_; }
+    MainWindow& mainWindow() { return *m_mainWindow; }
+    OptionsDialog& optionsDialog() { return *m_optionsDialog; }
+    NameDialog& nameDialog() { return *m_nameDialog; }
+    AboutDialog& aboutDialog() { return *m_aboutDialog; }
+    ResultDialog& resultDialog() { return *m_resultDialog; }
 
 private:
-    std::unique_ptr<MainWindow> form1_;
-    std::unique_ptr<OptionsDialog> debugForm_;
-    std::unique_ptr<NameDialog> nameInputForm_;
-    std::unique_ptr<AboutDialog> form3_;
-    std::unique_ptr<ResultDialog> messageForm_;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<OptionsDialog> m_optionsDialog;
+    std::unique_ptr<NameDialog> m_nameDialog;
+    std::unique_ptr<AboutDialog> m_aboutDialog;
+    std::unique_ptr<ResultDialog> m_resultDialog;
 };

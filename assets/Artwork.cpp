@@ -11,7 +11,7 @@ constexpr int kHeroineFrames = 5;
 
 // Pictures come from the resource system as 32-bit images without alpha,
 // the form the drawing code composes with.
-QImage Load(const char* name) {
+QImage load(const char* name) {
     return QImage(QStringLiteral(":/images/") + QLatin1String(name))
         .convertToFormat(QImage::Format_RGB32);
 }
@@ -20,50 +20,50 @@ QImage Load(const char* name) {
 
 namespace Artwork {
 
-QImage TitlePicture() {
-    return Load("title.bmp");
+QImage titlePicture() {
+    return load("title.bmp");
 }
-QImage GoalPicture() {
-    return Load("goal.bmp");
+QImage goalPicture() {
+    return load("goal.bmp");
 }
-QImage GameOverPicture() {
-    return Load("gameover.bmp");
+QImage gameOverPicture() {
+    return load("gameover.bmp");
 }
 QImage QuitPicture() {
-    return Load("quit.bmp");
+    return load("quit.bmp");
 }
-QImage FarewellPicture() {
-    return Load("farewell.bmp");
+QImage farewellPicture() {
+    return load("farewell.bmp");
 }
-QImage FacePicture() {
-    return Load("face.bmp");
-}
-
-QImage ArrowSheet() {
-    return Load("arrows.bmp");
-}
-QImage DigitSheet() {
-    return Load("digits.bmp");
-}
-QImage HeroineSheet() {
-    return Load("heroine.bmp");
+QImage facePicture() {
+    return load("face.bmp");
 }
 
-QIcon AppIcon() {
+QImage arrowSheet() {
+    return load("arrows.bmp");
+}
+QImage digitSheet() {
+    return load("digits.bmp");
+}
+QImage heroineSheet() {
+    return load("heroine.bmp");
+}
+
+QIcon appIcon() {
     QIcon icon;
     icon.addFile(QStringLiteral(":/images/icon16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/images/icon32.png"), QSize(32, 32));
     return icon;
 }
 
-void LoadArrowImages(ImageList& list) {
-    list.LoadSheet(ArrowSheet(), kArrowFrames, ImageMask::None);
+void loadArrowImages(ImageList& list) {
+    list.loadSheet(arrowSheet(), kArrowFrames, ImageMask::None);
 }
-void LoadDigitImages(ImageList& list) {
-    list.LoadSheet(DigitSheet(), kDigitFrames, ImageMask::None);
+void loadDigitImages(ImageList& list) {
+    list.loadSheet(digitSheet(), kDigitFrames, ImageMask::None);
 }
-void LoadHeroineImages(ImageList& list) {
-    list.LoadSheet(HeroineSheet(), kHeroineFrames, ImageMask::BlackKey);
+void loadHeroineImages(ImageList& list) {
+    list.loadSheet(heroineSheet(), kHeroineFrames, ImageMask::BlackKey);
 }
 
 } // namespace Artwork

@@ -10,9 +10,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    RegisterFontSubstitutes();
+    registerFontSubstitutes();
     QLabel label(QStringLiteral("ぽてりん 一本道"));
-    label.setFont(GameFont(12));
+    label.setFont(gameFont(12));
     QuitWhenShownForBenchmark(label);
     label.show();
     return QApplication::exec();

@@ -14,12 +14,12 @@
 //    CPU share of a drum spinning at 10 ms for 10 seconds.
 //
 // Each figure is printed with its limit; the exit code is 1 if any is missed.
+#include "AnimatedCourseView.h"
 #include "Artwork.h"
 #include "DrumRandom.h"
 #include "GameMessages.h"
 #include "GameRecord.h"
 #include "ImageList.h"
-#include "AnimatedCourseView.h"
 #include "SlotDrum.h"
 
 #include <QApplication>
@@ -55,7 +55,7 @@ extern char** environ;
 namespace {
 std::atomic<long long> allocations{0};
 
-void* CountedAlloc(std::size_t size) {
+void* countedAlloc(std::size_t size) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size == 0 ? 1 : size)) {
         return p;
@@ -63,7 +63,7 @@ void* CountedAlloc(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void* CountedAlignedAlloc(std::size_t size, std::align_val_t align) {
+void* countedAlignedAlloc(std::size_t size, std::align_val_t align) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     const auto a = static_cast<std::size_t>(align);
     if (void* p = std::aligned_alloc(a, (size + a - 1) / a * a)) {
@@ -74,10 +74,10 @@ void* CountedAlignedAlloc(std::size_t size, std::align_val_t align) {
 } // namespace
 
 void* operator new(std::size_t size) {
-    return CountedAlloc(size);
+    return countedAlloc(size);
 }
 void* operator new[](std::size_t size) {
-    return CountedAlloc(size);
+    return countedAlloc(size);
 }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     allocations.fetch_add(1, std::memory_order_relaxed);
@@ -88,10 +88,10 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
     return std::malloc(size == 0 ? 1 : size);
 }
 void* operator new(std::size_t size, std::align_val_t align) {
-    return CountedAlignedAlloc(size, align);
+    return countedAlignedAlloc(size, align);
 }
 void* operator new[](std::size_t size, std::align_val_t align) {
-    return CountedAlignedAlloc(size, align);
+    return countedAlignedAlloc(size, align);
 }
 void operator delete(void* p) noexcept {
     std::free(p);
@@ -120,7 +120,7 @@ void operator delete[](void* p, std::size_t, std::align_val_t) noexcept {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using clock = std::chrono::steady_clock;
 
 // The limits the figures are held to.
 constexpr double StartupTimeLimit = 2.0;
@@ -139,11 +139,11 @@ constexpr int ViewHeight = 110;
 constexpr int QuarterTicksPerSquare = 3;
 constexpr int TicksPerSquare = 4;
 
-double Nanoseconds(Clock::duration d) {
+double nanoseconds(clock::duration d) {
     return std::chrono::duration<double, std::nano>(d).count();
 }
 
-double Median(std::vector<double> values) {
+double median(std::vector<double> values) {
     if (values.empty()) {
         return 0;
     }
@@ -161,7 +161,7 @@ struct Verdict {
 };
 std::vector<Verdict> verdicts;
 
-void Check(const std::string& what, double value, double limit, bool passed) {
+void check(const std::string& what, double value, double limit, bool passed) {
     verdicts.push_back({what, value, limit, passed});
 }
 
@@ -175,7 +175,7 @@ struct StartupRun {
 };
 
 // Spawns `program`, waits for its "shown" line and for its exit.
-StartupRun RunOnce(const char* program) {
+StartupRun runOnce(const char* program) {
     StartupRun run;
     int out[2];
     if (::pipe(out) != 0) {
@@ -203,7 +203,7 @@ StartupRun RunOnce(const char* program) {
     char* argv[] = {const_cast<char*>(program), nullptr};
 
     pid_t pid = 0;
-    const auto start = Clock::now();
+    const auto start = clock::now();
     const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, env.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
@@ -229,7 +229,7 @@ StartupRun RunOnce(const char* program) {
         seen.append(buffer, static_cast<std::size_t>(got));
         shown = seen.find("shown\n") != std::string::npos;
     }
-    const auto shownAt = Clock::now();
+    const auto shownAt = clock::now();
     ::close(out[0]);
 
     int status = 0;
@@ -250,7 +250,7 @@ struct StartupFigures {
     double megabytes = 0;
 };
 
-void MeasureStartup(int runs) {
+void measureStartup(int runs) {
     std::printf("\n== Start-up: spawn until the first frame is painted, then quit "
                 "(QT_QPA_PLATFORM=%s), median of %d runs each\n",
                 qgetenv("QT_QPA_PLATFORM").constData(), runs);
@@ -259,12 +259,12 @@ void MeasureStartup(int runs) {
     bool allOk = true;
     // One unmeasured run each first, so both start with warm file caches.
     for (const char* program : programs) {
-        allOk = RunOnce(program).ok && allOk;
+        allOk = runOnce(program).ok && allOk;
     }
     for (int i = 0; i < runs; ++i) {
         for (int k = 0; k < 2; ++k) {
             const int which = (i + k) % 2; // alternate which one goes first
-            const StartupRun run = RunOnce(programs[which]);
+            const StartupRun run = runOnce(programs[which]);
             allOk = run.ok && allOk;
             times[which].push_back(run.milliseconds);
             pairTimes[which].push_back(run.milliseconds);
@@ -274,13 +274,13 @@ void MeasureStartup(int runs) {
     }
     StartupFigures figures[2];
     for (int which = 0; which < 2; ++which) {
-        figures[which] = {Median(times[which]), Median(memories[which]) / 1024.0};
+        figures[which] = {median(times[which]), median(memories[which]) / 1024.0};
         std::sort(times[which].begin(), times[which].end());
         std::printf("  %-16s %7.1f ms (fastest %.1f, slowest %.1f)   peak RSS %6.1f MB   "
                     "CPU %.1f ms\n",
                     which == 0 ? "ipponmichi" : "minimal_window", figures[which].milliseconds,
                     times[which].front(), times[which].back(), figures[which].megabytes,
-                    Median(cpus[which]));
+                    median(cpus[which]));
     }
     const double timeRatio = figures[0].milliseconds / figures[1].milliseconds;
     const double memoryRatio = figures[0].megabytes / figures[1].megabytes;
@@ -293,10 +293,10 @@ void MeasureStartup(int runs) {
     for (std::size_t i = 0; i < pairTimes[0].size(); ++i) {
         pairRatios.push_back(pairTimes[0][i] / pairTimes[1][i]);
     }
-    std::printf("  time ratio of the back-to-back pairs, median x%.2f\n", Median(pairRatios));
-    Check("start-up time, ipponmichi / minimal", timeRatio, StartupTimeLimit,
+    std::printf("  time ratio of the back-to-back pairs, median x%.2f\n", median(pairRatios));
+    check("start-up time, ipponmichi / minimal", timeRatio, StartupTimeLimit,
           allOk && timeRatio <= StartupTimeLimit);
-    Check("start-up peak RSS, ipponmichi / minimal", memoryRatio, StartupMemoryLimit,
+    check("start-up peak RSS, ipponmichi / minimal", memoryRatio, StartupMemoryLimit,
           allOk && memoryRatio <= StartupMemoryLimit);
     if (!allOk) {
         std::printf("  some run did not report its first frame or did not exit with 0\n");
@@ -308,13 +308,13 @@ void MeasureStartup(int runs) {
 // Counts the game messages; optionally ends an event loop at a walk's end.
 class CountingPoster : public MessagePoster {
 public:
-    void PostGameMessage(int message, std::int32_t wParam, std::int32_t) override {
+    void postGameMessage(int message, std::int32_t wParam, std::int32_t) override {
         ++posted;
         if (message == WM_GAME_STEP) {
             ++steps;
         }
         if (message == WM_GAME_EVENT && wParam == AnimeEnd) {
-            endedAt = Clock::now();
+            endedAt = clock::now();
             if (onEnd) {
                 onEnd();
             }
@@ -322,7 +322,7 @@ public:
     }
     long long posted = 0;
     long long steps = 0;
-    Clock::time_point endedAt{};
+    clock::time_point endedAt{};
     std::function<void()> onEnd;
 };
 
@@ -332,21 +332,21 @@ struct WalkingView {
     static constexpr int SquaresPerLap = 100;
 
     WalkingView() {
-        course.BuildCourse();
-        Artwork::LoadHeroineImages(heroines);
-        FillDefaultRecord(record, &heroines);
-        view.InitDisplay();
-        Restart();
+        course.buildCourse();
+        Artwork::loadHeroineImages(heroines);
+        fillDefaultRecord(record, &heroines);
+        view.initialise();
+        restart();
     }
-    void Restart() {
-        view.SetMainDisplay(record);
-        view.StartWalk(std::numeric_limits<std::int32_t>::max());
+    void restart() {
+        view.setUp(record);
+        view.startWalk(std::numeric_limits<std::int32_t>::max());
         squares = 0;
     }
     // After each whole square, outside the measured time.
-    void SquareDone() {
+    void squareDone() {
         if (++squares == SquaresPerLap) {
-            Restart();
+            restart();
         }
     }
 
@@ -367,13 +367,13 @@ struct WalkFloor {
           frame(ViewWidth, ViewHeight, QImage::Format_RGB32) {
         field.fill(qRgb(0xFF, 0xEE, 0xEE));
         frame.fill(Qt::white);
-        Artwork::LoadHeroineImages(heroines);
+        Artwork::loadHeroineImages(heroines);
         painter.begin(&frame);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
     }
-    void Draw() {
+    void draw() {
         painter.drawImage(QPoint(0, 0), field, QRect(135, 80, ViewWidth, ViewHeight));
-        heroines.Draw(painter, 15, 6, 1);
+        heroines.draw(painter, 15, 6, 1);
     }
     QImage field;
     QImage frame;
@@ -389,7 +389,7 @@ struct DrumFloor {
         from = strip.constBits();
         into = picture.bits();
     }
-    void Draw() {
+    void draw() {
         top = (top + 1) % 30;
         for (int y = 0; y < 90; ++y) {
             std::memcpy(into + y * picture.bytesPerLine() + 22 * 4,
@@ -407,19 +407,19 @@ struct DrumFloor {
 class BenchDrum : public SlotDrum {
 public:
     using SlotDrum::SlotDrum;
-    void BackToRest() { ScrollOffset_ = RestOffset; }
+    void backToRest() { m_scrollOffset = RestOffset; }
 };
 
 struct SpinningDrum {
     explicit SpinningDrum(std::int32_t rotationWidth) {
-        SeedRandom(1);
-        Artwork::LoadArrowImages(arrows);
-        Artwork::LoadDigitImages(digits);
-        FillDefaultRecord(record, nullptr);
-        record.RotationWidth = rotationWidth;
-        drum.ResetSlot();
-        drum.SetSlot(record);
-        drum.ButtonClick(); // start; no stop is ever asked for
+        seedRandom(1);
+        Artwork::loadArrowImages(arrows);
+        Artwork::loadDigitImages(digits);
+        fillDefaultRecord(record, nullptr);
+        record.rotationWidth = rotationWidth;
+        drum.reset();
+        drum.setUp(record);
+        drum.buttonClicked(); // start; no stop is ever asked for
     }
     QWidget window;
     ImageList arrows{22, 30};
@@ -430,10 +430,10 @@ struct SpinningDrum {
 };
 
 // Times one call, clock reads included (the floors are timed the same way).
-template <typename F> double TimeOne(F&& f) {
-    const auto t0 = Clock::now();
+template <typename F> double timeOne(F&& f) {
+    const auto t0 = clock::now();
     f();
-    return Nanoseconds(Clock::now() - t0);
+    return nanoseconds(clock::now() - t0);
 }
 
 constexpr int Rounds = 31;
@@ -441,7 +441,7 @@ constexpr int SquaresPerRound = 100;
 constexpr int DrumTicksPerRound = 400;
 constexpr int WarmUpSquares = 50;
 
-void MeasureWalkingTicks() {
+void measureWalkingTicks() {
     std::printf("\n== Course view: walking ticks against the floor (one %dx%d window copy + one "
                 "50x70 masked sprite),\n   %d rounds of %d squares, each square's 4 ticks after "
                 "4 floor frames; medians of the rounds\n",
@@ -449,11 +449,11 @@ void MeasureWalkingTicks() {
     WalkingView walk;
     WalkFloor floor;
     for (int i = 0; i < WarmUpSquares * TicksPerSquare; ++i) {
-        walk.view.AnimeTick();
-        if (walk.view.SubStep() == 0) {
-            walk.SquareDone();
+        walk.view.animationTick();
+        if (walk.view.subStep() == 0) {
+            walk.squareDone();
         }
-        floor.Draw();
+        floor.draw();
     }
     std::vector<double> floorNs, quarterNs, completingNs, squareNs;
     std::vector<double> quarterRatio, completingRatio, squareRatio;
@@ -465,16 +465,16 @@ void MeasureWalkingTicks() {
         for (int square = 0; square < SquaresPerRound; ++square) {
             long long before = allocations.load();
             for (int i = 0; i < TicksPerSquare; ++i) {
-                floorTotal += TimeOne([&] { floor.Draw(); });
+                floorTotal += timeOne([&] { floor.draw(); });
             }
             floorAllocs += allocations.load() - before;
             before = allocations.load();
             for (int q = 0; q < QuarterTicksPerSquare; ++q) {
-                quarterTotal += TimeOne([&] { walk.view.AnimeTick(); });
+                quarterTotal += timeOne([&] { walk.view.animationTick(); });
             }
-            completingTotal += TimeOne([&] { walk.view.AnimeTick(); });
+            completingTotal += timeOne([&] { walk.view.animationTick(); });
             tickAllocs += allocations.load() - before;
-            walk.SquareDone(); // a new lap now and then: not a tick, not counted
+            walk.squareDone(); // a new lap now and then: not a tick, not counted
         }
         ticks += SquaresPerRound * TicksPerSquare;
         const double f = floorTotal / (SquaresPerRound * TicksPerSquare);
@@ -491,78 +491,78 @@ void MeasureWalkingTicks() {
     }
     const double allocsPerTick = static_cast<double>(tickAllocs) / static_cast<double>(ticks);
     std::printf("  floor                         %7.0f ns                allocs/draw %.2f\n",
-                Median(floorNs), static_cast<double>(floorAllocs) / static_cast<double>(ticks));
+                median(floorNs), static_cast<double>(floorAllocs) / static_cast<double>(ticks));
     std::printf("  quarter-square tick           %7.0f ns   x%.2f of the floor\n",
-                Median(quarterNs), Median(quarterRatio));
+                median(quarterNs), median(quarterRatio));
     std::printf("  square-completing tick        %7.0f ns   x%.2f of the floor\n",
-                Median(completingNs), Median(completingRatio));
+                median(completingNs), median(completingRatio));
     std::printf("  walking tick (3 + 1 averaged) %7.0f ns   x%.2f of the floor (limit %.1f)\n",
-                Median(squareNs), Median(squareRatio), WalkingTickLimit);
+                median(squareNs), median(squareRatio), WalkingTickLimit);
     std::printf("  heap allocations per tick     %.3f over %lld ticks\n", allocsPerTick, ticks);
-    Check("walking tick / floor (a square's 4 ticks averaged)", Median(squareRatio),
-          WalkingTickLimit, Median(squareRatio) <= WalkingTickLimit);
-    Check("course view heap allocations per tick", allocsPerTick, 0, tickAllocs == 0);
+    check("walking tick / floor (a square's 4 ticks averaged)", median(squareRatio),
+          WalkingTickLimit, median(squareRatio) <= WalkingTickLimit);
+    check("course view heap allocations per tick", allocsPerTick, 0, tickAllocs == 0);
 
     // The same walk on a shown window, the event loop painting each frame
     // between ticks as in the game. What the tick adds there is Qt's
     // scheduling of the repaint that update() asks for.
     walk.window.resize(260, 320);
     walk.window.show();
-    walk.view.ShowDisplay(0, 125);
+    walk.view.showView(0, 125);
     QApplication::processEvents();
     std::vector<double> shownNs;
     long long shownTickAllocs = 0, paintAllocs = 0, shownTicks = 0;
     for (int i = 0; i < WarmUpSquares * TicksPerSquare; ++i) {
-        walk.view.AnimeTick();
+        walk.view.animationTick();
         QApplication::processEvents();
-        if (walk.view.SubStep() == 0) {
-            walk.SquareDone();
+        if (walk.view.subStep() == 0) {
+            walk.squareDone();
         }
     }
     for (int i = 0; i < Rounds * SquaresPerRound; ++i) {
         long long before = allocations.load();
-        shownNs.push_back(TimeOne([&] { walk.view.AnimeTick(); }));
+        shownNs.push_back(timeOne([&] { walk.view.animationTick(); }));
         shownTickAllocs += allocations.load() - before;
         before = allocations.load();
         QApplication::processEvents();
         paintAllocs += allocations.load() - before;
         ++shownTicks;
-        if (walk.view.SubStep() == 0) {
-            walk.SquareDone();
+        if (walk.view.subStep() == 0) {
+            walk.squareDone();
         }
     }
     walk.window.hide();
     std::printf("  on a shown window: tick %.0f ns, allocs/tick %.2f (Qt's update() "
                 "scheduling the repaint), the repaint itself %.2f allocs/frame\n",
-                Median(shownNs), static_cast<double>(shownTickAllocs) / shownTicks,
+                median(shownNs), static_cast<double>(shownTickAllocs) / shownTicks,
                 static_cast<double>(paintAllocs) / shownTicks);
 }
 
-void MeasureDrumTicks() {
+void measureDrumTicks() {
     std::printf("\n== Slot drum: ticks against the floor (one plain 28x90 copy), %d alternating "
                 "rounds of %d ticks; medians\n",
                 Rounds, DrumTicksPerRound);
     SpinningDrum boundary(SlotDrum::CellHeight); // every tick passes a boundary
-    SpinningDrum plain(1);                            // no tick reaches one
+    SpinningDrum plain(1);                       // no tick reaches one
     DrumFloor floor;
     for (int i = 0; i < 1000; ++i) {
-        boundary.drum.SpinTick();
-        plain.drum.BackToRest();
-        plain.drum.SpinTick();
-        floor.Draw();
+        boundary.drum.spinTick();
+        plain.drum.backToRest();
+        plain.drum.spinTick();
+        floor.draw();
     }
     std::vector<double> floorNs, boundaryNs, plainNs, boundaryRatio, plainRatio;
     long long tickAllocs = 0;
     for (int round = 0; round < Rounds; ++round) {
         double f = 0, b = 0, p = 0;
         for (int i = 0; i < DrumTicksPerRound; ++i) {
-            f += TimeOne([&] { floor.Draw(); });
+            f += timeOne([&] { floor.draw(); });
         }
         const long long before = allocations.load();
         for (int i = 0; i < DrumTicksPerRound; ++i) {
-            b += TimeOne([&] { boundary.drum.SpinTick(); });
-            plain.drum.BackToRest();
-            p += TimeOne([&] { plain.drum.SpinTick(); });
+            b += timeOne([&] { boundary.drum.spinTick(); });
+            plain.drum.backToRest();
+            p += timeOne([&] { plain.drum.spinTick(); });
         }
         tickAllocs += allocations.load() - before;
         floorNs.push_back(f / DrumTicksPerRound);
@@ -572,14 +572,14 @@ void MeasureDrumTicks() {
         plainRatio.push_back(p / f);
     }
     const long long ticks = 2LL * Rounds * DrumTicksPerRound;
-    std::printf("  floor                         %7.0f ns\n", Median(floorNs));
+    std::printf("  floor                         %7.0f ns\n", median(floorNs));
     std::printf("  tick passing a boundary       %7.0f ns   x%.2f of the floor\n",
-                Median(boundaryNs), Median(boundaryRatio));
-    std::printf("  tick within a cell            %7.0f ns   x%.2f of the floor\n", Median(plainNs),
-                Median(plainRatio));
+                median(boundaryNs), median(boundaryRatio));
+    std::printf("  tick within a cell            %7.0f ns   x%.2f of the floor\n", median(plainNs),
+                median(plainRatio));
     std::printf("  heap allocations per tick     %.3f over %lld ticks\n",
                 static_cast<double>(tickAllocs) / static_cast<double>(ticks), ticks);
-    Check("slot drum heap allocations per tick", static_cast<double>(tickAllocs) / ticks, 0,
+    check("slot drum heap allocations per tick", static_cast<double>(tickAllocs) / ticks, 0,
           tickAllocs == 0);
 }
 
@@ -600,14 +600,14 @@ protected:
     }
 };
 
-double CpuSeconds() {
+double cpuSeconds() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-void MeasureWalkTiming() {
+void measureWalkTiming() {
     constexpr int Squares = 10;
     std::printf("\n== Timing: a %d-square walk with the shipped record, real timer and event "
                 "loop\n",
@@ -615,14 +615,14 @@ void MeasureWalkTiming() {
     WalkingView walk;
     walk.window.resize(260, 320);
     walk.window.show();
-    walk.view.ShowDisplay(0, 125);
-    walk.view.StopAnime();
-    walk.view.SetMainDisplay(walk.record);
-    walk.view.PaintView();
+    walk.view.showView(0, 125);
+    walk.view.stopAnimation();
+    walk.view.setUp(walk.record);
+    walk.view.paintView();
     QApplication::processEvents();
     QApplication::processEvents();
 
-    PaintCounter frames(walk.view.ViewBox());
+    PaintCounter frames(walk.view.viewBox());
     QEventLoop loop;
     bool ended = false;
     walk.poster.steps = 0;
@@ -632,48 +632,48 @@ void MeasureWalkTiming() {
     };
     QTimer::singleShot(static_cast<int>(WalkSeconds * 1000 * 2), Qt::PreciseTimer, &loop,
                        &QEventLoop::quit);
-    const auto start = Clock::now();
-    walk.view.StartWalk(Squares);
+    const auto start = clock::now();
+    walk.view.startWalk(Squares);
     loop.exec();
     QApplication::processEvents(); // the last frame's paint
     const double seconds = std::chrono::duration<double>(walk.poster.endedAt - start).count();
     const double deviation = ended ? std::abs(seconds - WalkSeconds) / WalkSeconds : 1.0;
     std::printf("  interval %d ms: %lld frames painted (ticks), %lld steps, %.3f s "
                 "(expected %.1f s, off by %.2f %%, limit %.0f %%)\n",
-                walk.record.WalkAnimeInterval, frames.paints, walk.poster.steps, seconds,
-                WalkSeconds, deviation * 100, WalkTolerance * 100);
-    Check("10-square walk: 40 ticks", static_cast<double>(frames.paints), Squares * TicksPerSquare,
+                walk.record.walkInterval, frames.paints, walk.poster.steps, seconds, WalkSeconds,
+                deviation * 100, WalkTolerance * 100);
+    check("10-square walk: 40 ticks", static_cast<double>(frames.paints), Squares * TicksPerSquare,
           ended && frames.paints == Squares * TicksPerSquare && walk.poster.steps == Squares);
-    Check("10-square walk: wall time off 6.0 s (fraction)", deviation, WalkTolerance,
+    check("10-square walk: wall time off 6.0 s (fraction)", deviation, WalkTolerance,
           ended && deviation <= WalkTolerance);
 }
 
-void MeasureSpinCpu() {
+void measureSpinCpu() {
     constexpr int SpinMilliseconds = 10000;
     SpinningDrum spin(SlotDrum::CellHeight);
-    spin.drum.StopSpin();
-    spin.drum.SetSlot(spin.record); // "スタート" again
+    spin.drum.stopSpin();
+    spin.drum.setUp(spin.record); // "スタート" again
     spin.window.resize(260, 320);
     spin.window.show();
-    spin.drum.ShowSlot(120, 0);
+    spin.drum.showDrum(120, 0);
     QApplication::processEvents();
-    PaintCounter frames(spin.drum.PaintBox());
+    PaintCounter frames(spin.drum.paintBox());
 
     QEventLoop loop;
     QTimer::singleShot(SpinMilliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    const double cpu0 = CpuSeconds();
-    const auto start = Clock::now();
-    spin.drum.ButtonClick(); // start, at the record's interval
+    const double cpu0 = cpuSeconds();
+    const auto start = clock::now();
+    spin.drum.buttonClicked(); // start, at the record's interval
     loop.exec();
-    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    const double cpu = CpuSeconds() - cpu0;
-    spin.drum.StopSpin();
+    const double wall = std::chrono::duration<double>(clock::now() - start).count();
+    const double cpu = cpuSeconds() - cpu0;
+    spin.drum.stopSpin();
     const double share = cpu / wall;
     std::printf("  drum spinning at %d ms for %.1f s: %lld frames painted, CPU %.3f s = %.2f %% "
                 "of one core (limit %.0f %%)\n",
-                spin.record.TimerInterval, wall, frames.paints, cpu, share * 100,
+                spin.record.spinInterval, wall, frames.paints, cpu, share * 100,
                 SpinCpuShareLimit * 100);
-    Check("drum spin CPU share of one core", share, SpinCpuShareLimit, share < SpinCpuShareLimit);
+    check("drum spin CPU share of one core", share, SpinCpuShareLimit, share < SpinCpuShareLimit);
 }
 
 // A yardstick for the spin: a bare widget of the drum's size, in the same
@@ -681,8 +681,8 @@ void MeasureSpinCpu() {
 // picture. Whatever the spin costs beyond this is the game's own.
 class BareBox : public QWidget {
 public:
-    explicit BareBox(QWidget* parent) : QWidget(parent), picture_(50, 90, QImage::Format_RGB32) {
-        picture_.fill(Qt::white);
+    explicit BareBox(QWidget* parent) : QWidget(parent), m_picture(50, 90, QImage::Format_RGB32) {
+        m_picture.fill(Qt::white);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -690,14 +690,14 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(event->rect(), picture_, event->rect());
+        painter.drawImage(event->rect(), m_picture, event->rect());
     }
 
 private:
-    QImage picture_;
+    QImage m_picture;
 };
 
-void MeasureBareRepaintCpu() {
+void measureBareRepaintCpu() {
     constexpr int Milliseconds = 5000;
     constexpr int Interval = 10;
     QWidget window;
@@ -711,12 +711,12 @@ void MeasureBareRepaintCpu() {
     QObject::connect(&ticks, &QTimer::timeout, &box, [&box] { box.update(22, 0, 28, 90); });
     QEventLoop loop;
     QTimer::singleShot(Milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    const double cpu0 = CpuSeconds();
-    const auto start = Clock::now();
+    const double cpu0 = cpuSeconds();
+    const auto start = clock::now();
     ticks.start(Interval);
     loop.exec();
-    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    const double cpu = CpuSeconds() - cpu0;
+    const double wall = std::chrono::duration<double>(clock::now() - start).count();
+    const double cpu = cpuSeconds() - cpu0;
     std::printf("  for comparison, a bare widget repainting the same 28x90 area every %d ms: "
                 "%.2f %% of one core\n",
                 Interval, cpu / wall * 100);
@@ -750,16 +750,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     if (startup) {
-        MeasureStartup(runs);
+        measureStartup(runs);
     }
     if (ticks) {
-        MeasureWalkingTicks();
-        MeasureDrumTicks();
+        measureWalkingTicks();
+        measureDrumTicks();
     }
     if (timing) {
-        MeasureWalkTiming();
-        MeasureSpinCpu();
-        MeasureBareRepaintCpu();
+        measureWalkTiming();
+        measureSpinCpu();
+        measureBareRepaintCpu();
     }
 
     bool allPassed = true;

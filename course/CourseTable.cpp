@@ -118,53 +118,53 @@ const CourseSquare OutsideEntry{};
 
 } // namespace
 
-bool CourseTable::Contains(int square, int row) {
+bool CourseTable::contains(int square, int row) {
     return square >= 0 && square < SquareCount && row >= 0 && row < RowCount;
 }
 
-const CourseSquare& CourseTable::At(int square, int row) const {
-    if (!Contains(square, row)) {
+const CourseSquare& CourseTable::at(int square, int row) const {
+    if (!contains(square, row)) {
         return OutsideEntry;
     }
-    return entries_[square][row];
+    return m_entries[square][row];
 }
 
-void CourseTable::SetSquare(int square, int row, SquareKind kind, std::int32_t param,
+void CourseTable::setSquare(int square, int row, SquareKind kind, std::int32_t param,
                             std::string remark) {
-    if (!Contains(square, row)) {
+    if (!contains(square, row)) {
         return;
     }
-    CourseSquare& entry = entries_[square][row];
+    CourseSquare& entry = m_entries[square][row];
     entry.kind = kind;
     entry.param = param;
     entry.remark = std::move(remark);
 }
 
-void CourseTable::BuildCourse() {
+void CourseTable::buildCourse() {
     for (int square = 0; square < SquareCount; ++square) {
-        SetSquare(square, 0, SquareKind::Empty, 0, "");
-        SetSquare(square, 2, SquareKind::Empty, 0, "");
+        setSquare(square, 0, SquareKind::Empty, 0, "");
+        setSquare(square, 2, SquareKind::Empty, 0, "");
     }
 
     // Start block: the middle and right columns of a framed 3 x 3 area.
-    SetSquare(0, 0, SquareKind::Start, 2, "");
-    SetSquare(0, 1, SquareKind::Start, 5, "");
-    SetSquare(0, 2, SquareKind::Start, 8, "");
-    SetSquare(1, 0, SquareKind::Start, 3, "");
-    SetSquare(1, 1, SquareKind::Start, 6, "さぁっ！いくぞぉっ！！");
-    SetSquare(1, 2, SquareKind::Start, 9, "");
+    setSquare(0, 0, SquareKind::Start, 2, "");
+    setSquare(0, 1, SquareKind::Start, 5, "");
+    setSquare(0, 2, SquareKind::Start, 8, "");
+    setSquare(1, 0, SquareKind::Start, 3, "");
+    setSquare(1, 1, SquareKind::Start, 6, "さぁっ！いくぞぉっ！！");
+    setSquare(1, 2, SquareKind::Start, 9, "");
 
     for (const WalkEntry& entry : WalkingRow) {
-        SetSquare(entry.square, WalkRow, entry.kind, entry.param, entry.remark);
+        setSquare(entry.square, WalkRow, entry.kind, entry.param, entry.remark);
     }
 
     // Goal block: its left column on square 101, middle columns to the end.
-    SetSquare(101, 0, SquareKind::Goal, 1, "");
-    SetSquare(101, 1, SquareKind::Goal, 4, "やったー！！");
-    SetSquare(101, 2, SquareKind::Goal, 7, "");
+    setSquare(101, 0, SquareKind::Goal, 1, "");
+    setSquare(101, 1, SquareKind::Goal, 4, "やったー！！");
+    setSquare(101, 2, SquareKind::Goal, 7, "");
     for (int square = 102; square < SquareCount; ++square) {
-        SetSquare(square, 0, SquareKind::Goal, 2, "");
-        SetSquare(square, 1, SquareKind::Goal, 5, "");
-        SetSquare(square, 2, SquareKind::Goal, 8, "");
+        setSquare(square, 0, SquareKind::Goal, 2, "");
+        setSquare(square, 1, SquareKind::Goal, 5, "");
+        setSquare(square, 2, SquareKind::Goal, 8, "");
     }
 }

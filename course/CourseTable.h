@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-// The fixed board: 107 squares, three rows each. Filled once by BuildCourse and
+// The fixed board: 107 squares, three rows each. Filled once by buildCourse and
 // read-only afterwards. Uses no Qt so the rules can be read and tested alone.
 
 // Event kinds of a square. The numbers double as controller event codes and as
@@ -39,18 +39,18 @@ class CourseTable {
 public:
     // Fills every entry: rows 0 and 2 empty, then the start block, the walking
     // row of squares 2..100 and the goal block, later writes replacing earlier ones.
-    void BuildCourse();
+    void buildCourse();
 
-    void SetSquare(int square, int row, SquareKind kind, std::int32_t param, std::string remark);
+    void setSquare(int square, int row, SquareKind kind, std::int32_t param, std::string remark);
 
     // Any square outside 0..106 or row outside 0..2 reads as an empty entry.
-    const CourseSquare& At(int square, int row) const;
-    SquareKind KindAt(int square, int row) const { return At(square, row).kind; }
-    std::int32_t ParamAt(int square, int row) const { return At(square, row).param; }
-    const std::string& RemarkAt(int square, int row) const { return At(square, row).remark; }
+    const CourseSquare& at(int square, int row) const;
+    SquareKind kindAt(int square, int row) const { return at(square, row).kind; }
+    std::int32_t paramAt(int square, int row) const { return at(square, row).param; }
+    const std::string& remarkAt(int square, int row) const { return at(square, row).remark; }
 
-    static bool Contains(int square, int row);
+    static bool contains(int square, int row);
 
 private:
-    std::array<std::array<CourseSquare, RowCount>, SquareCount> entries_{};
+    std::array<std::array<CourseSquare, RowCount>, SquareCount> m_entries{};
 };

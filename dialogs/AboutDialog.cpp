@@ -18,38 +18,38 @@ constexpr int PictureFrameBevelWidth = 2;
 } // namespace
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : GameDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()) {
-    ui_->setupUi(this);
-    ApplyFormStyle(this);
+    : GameDialog(parent), m_ui(std::make_unique<Ui::AboutDialog>()) {
+    m_ui->setupUi(this);
+    applyFormStyle(this);
     setFixedSize(size());
-    ui_->notesPanel->move(PanelPlace);
-    ui_->versionPanel->move(PanelPlace);
+    m_ui->notesPanel->move(PanelPlace);
+    m_ui->versionPanel->move(PanelPlace);
 
-    ui_->iconFrame->SetBevelOuter(BevelPanel::Bevel::Lowered);
-    ui_->iconFrame->SetBevelWidth(PictureFrameBevelWidth);
-    const QImage face = Artwork::FacePicture();
-    ui_->iconPicture->setPixmap(QPixmap::fromImage(face));
-    ui_->iconPicture->resize(face.size());
+    m_ui->iconFrame->setBevelOuter(BevelPanel::Bevel::Lowered);
+    m_ui->iconFrame->setBevelWidth(PictureFrameBevelWidth);
+    const QImage face = Artwork::facePicture();
+    m_ui->iconPicture->setPixmap(QPixmap::fromImage(face));
+    m_ui->iconPicture->resize(face.size());
 
-    SetGlyph(ui_->okButton, QStyle::SP_DialogOkButton);
-    ui_->okButton->setDefault(true);
-    SetModalResult(ui_->okButton, mrOk);
+    setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
+    m_ui->okButton->setDefault(true);
+    setModalResult(m_ui->okButton, mrOk);
 }
 
 AboutDialog::~AboutDialog() = default;
 
 // The first control in tab order takes the focus: the notes themselves, or OK.
-void AboutDialog::ShowNotes() {
-    ShowPanel(ui_->notesPanel, ui_->versionPanel, ui_->notesText);
+void AboutDialog::showNotes() {
+    showPanel(m_ui->notesPanel, m_ui->versionPanel, m_ui->notesText);
 }
 
-void AboutDialog::ShowVersion() {
-    ShowPanel(ui_->versionPanel, ui_->notesPanel, ui_->okButton);
+void AboutDialog::showVersion() {
+    showPanel(m_ui->versionPanel, m_ui->notesPanel, m_ui->okButton);
 }
 
-void AboutDialog::ShowPanel(QWidget* shown, QWidget* hidden, QWidget* focus) {
-    const QSize outer = OuterSizeOf(*this);
-    move(PlaceNearCursor(outer.width(), outer.height()));
+void AboutDialog::showPanel(QWidget* shown, QWidget* hidden, QWidget* focus) {
+    const QSize outer = outerSizeOf(*this);
+    move(placeNearCursor(outer.width(), outer.height()));
     shown->setVisible(true);
     hidden->setVisible(false);
     focus->setFocus();

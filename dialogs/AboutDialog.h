@@ -17,11 +17,11 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
     ~AboutDialog() override;
 
-    void ShowNotes();
-    void ShowVersion();
+    void showNotes();
+    void showVersion();
 
 private:
-    void ShowPanel(QWidget* shown, QWidget* hidden, QWidget* focus);
+    void showPanel(QWidget* shown, QWidget* hidden, QWidget* focus);
 
-    std::unique_ptr<Ui::AboutDialog> ui_;
+    std::unique_ptr<Ui::AboutDialog> m_ui;
 };

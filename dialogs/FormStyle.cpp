@@ -14,10 +14,10 @@ const char* const BlackTextProperty = "blackText";
 // Remembered on a label the first time it is fitted.
 const char* const DesignedGeometryProperty = "designedGeometry";
 
-void ApplyWidgetStyle(QWidget* widget) {
+void applyWidgetStyle(QWidget* widget) {
     const QVariant pixelHeight = widget->property(FontPixelHeightProperty);
     if (pixelHeight.isValid()) {
-        widget->setFont(GameFont(pixelHeight.toInt(), widget->property(FontBoldProperty).toBool()));
+        widget->setFont(gameFont(pixelHeight.toInt(), widget->property(FontBoldProperty).toBool()));
     }
     if (widget->property(BlackTextProperty).toBool()) {
         QPalette colours = widget->palette();
@@ -29,20 +29,20 @@ void ApplyWidgetStyle(QWidget* widget) {
 
 } // namespace
 
-void ApplyFormStyle(QWidget* form) {
-    ApplyWidgetStyle(form);
+void applyFormStyle(QWidget* form) {
+    applyWidgetStyle(form);
     for (QWidget* child : form->findChildren<QWidget*>()) {
-        ApplyWidgetStyle(child);
+        applyWidgetStyle(child);
     }
     for (QLabel* label : form->findChildren<QLabel*>()) {
         label->setTextFormat(Qt::PlainText);
         if (!label->text().isEmpty()) {
-            FitLabelToText(label);
+            fitLabelToText(label);
         }
     }
 }
 
-void FitLabelToText(QLabel* label) {
+void fitLabelToText(QLabel* label) {
     QVariant designed = label->property(DesignedGeometryProperty);
     if (!designed.isValid()) {
         designed = label->geometry();

@@ -8,12 +8,12 @@ class QWidget;
 //   fontPixelHeight (int)  the game font at that pixel height
 //   fontBold (bool)        ... in bold
 //   blackText (bool)       text drawn in black, whatever the desktop's colours
-// ApplyFormStyle honours them on the form and all its children, makes every
+// applyFormStyle honours them on the form and all its children, makes every
 // label show its text literally (no rich text), and fits every label to its text.
-void ApplyFormStyle(QWidget* form);
+void applyFormStyle(QWidget* form);
 
 // Widens a label whose text is wider than its designed width, as auto-sizing
 // labels do: a right-aligned label keeps its right edge, any other its left
 // edge. It never becomes smaller than designed, so a later short text fits the
 // designed place again. Call it after changing the text.
-void FitLabelToText(QLabel* label);
+void fitLabelToText(QLabel* label);

@@ -25,52 +25,52 @@ GameDialog::GameDialog(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, BevelPanel::ButtonFace);
+    colours.setColor(QPalette::Window, BevelPanel::buttonFace);
     setPalette(colours);
     setAutoFillBackground(true);
-    setFont(GameFont(FormFontPixels));
+    setFont(gameFont(FormFontPixels));
 }
 
 void GameDialog::reject() {
     done(mrCancel);
 }
 
-void GameDialog::SetOuterSize(int outerWidth, int outerHeight) {
-    setFixedSize(ClientSizeForOuter(outerWidth, outerHeight));
+void GameDialog::setOuterSize(int outerWidth, int outerHeight) {
+    setFixedSize(clientSizeForOuter(outerWidth, outerHeight));
 }
 
-void GameDialog::SetModalResult(QAbstractButton* button, int result) {
+void GameDialog::setModalResult(QAbstractButton* button, int result) {
     connect(button, &QAbstractButton::clicked, this, [this, result] { done(result); });
 }
 
-void GameDialog::SetUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk) {
-    SetGlyph(ok, QStyle::SP_DialogOkButton);
-    SetGlyph(cancel, QStyle::SP_DialogCancelButton);
+void GameDialog::setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk) {
+    setGlyph(ok, QStyle::SP_DialogOkButton);
+    setGlyph(cancel, QStyle::SP_DialogCancelButton);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this, onOk = std::move(onOk)] {
         onOk();
         done(mrOk);
     });
-    SetModalResult(cancel, mrCancel);
-    SetCancelButton(cancel);
+    setModalResult(cancel, mrCancel);
+    setCancelButton(cancel);
 }
 
-void GameDialog::SetGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph) {
-    pendingGlyphs_.emplace_back(button, glyph);
+void GameDialog::setGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph) {
+    m_pendingGlyphs.emplace_back(button, glyph);
 }
 
 void GameDialog::showEvent(QShowEvent* event) {
-    for (const auto& [button, glyph] : pendingGlyphs_) {
+    for (const auto& [button, glyph] : m_pendingGlyphs) {
         button->setIcon(style()->standardIcon(glyph));
     }
-    pendingGlyphs_.clear();
+    m_pendingGlyphs.clear();
     QDialog::showEvent(event);
 }
 
 void GameDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (cancelButton_ && cancelButton_->isVisible() && cancelButton_->isEnabled()) {
-            cancelButton_->click();
+        if (m_cancelButton && m_cancelButton->isVisible() && m_cancelButton->isEnabled()) {
+            m_cancelButton->click();
         }
         event->accept();
         return;

@@ -24,23 +24,23 @@ public:
 
 protected:
     // Fixes the window at the client size that belongs to this outer size.
-    void SetOuterSize(int outerWidth, int outerHeight);
+    void setOuterSize(int outerWidth, int outerHeight);
     // The button that Esc presses while it is visible; none by default.
-    void SetCancelButton(QAbstractButton* button) { cancelButton_ = button; }
+    void setCancelButton(QAbstractButton* button) { m_cancelButton = button; }
     // A click on `button` ends the modal showing with `result`.
-    void SetModalResult(QAbstractButton* button, int result);
+    void setModalResult(QAbstractButton* button, int result);
     // The usual pair: OK is the default button and runs `onOk` before ending
     // the showing with mrOk; Cancel is the cancel button and ends it with mrCancel.
-    void SetUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk);
+    void setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk);
     // The button's glyph, one of the style's standard icons. The style reads
     // those from image files, which the title screen has no need of, so the
     // glyphs are put on when the form is first shown.
-    void SetGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph);
+    void setGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph);
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    QAbstractButton* cancelButton_ = nullptr;
-    std::vector<std::pair<QAbstractButton*, QStyle::StandardPixmap>> pendingGlyphs_;
+    QAbstractButton* m_cancelButton = nullptr;
+    std::vector<std::pair<QAbstractButton*, QStyle::StandardPixmap>> m_pendingGlyphs;
 };

@@ -17,35 +17,35 @@ const QString NameDialog::RevealPhrase =
 const QString NameDialog::FallbackName = QStringLiteral("名無しの権兵衛");
 
 NameDialog::NameDialog(std::function<void()> revealDebugItem, QWidget* parent)
-    : GameDialog(parent), ui_(std::make_unique<Ui::NameDialog>()),
-      revealDebugItem_(std::move(revealDebugItem)) {
-    ui_->setupUi(this);
-    ApplyFormStyle(this);
+    : GameDialog(parent), m_ui(std::make_unique<Ui::NameDialog>()),
+      m_revealDebugItem(std::move(revealDebugItem)) {
+    m_ui->setupUi(this);
+    applyFormStyle(this);
     setFixedSize(size());
-    SetUpOkCancel(ui_->okButton, ui_->cancelButton, [this] { acceptName(); });
+    setUpOkCancel(m_ui->okButton, m_ui->cancelButton, [this] { acceptName(); });
     move(DesignedPlace);
 }
 
 NameDialog::~NameDialog() = default;
 
-void NameDialog::ShowNameInput(GameRecord& record) {
-    record_ = &record;
-    ui_->nameEdit->setText(QString::fromStdString(record.PlayerName));
-    ui_->nameEdit->setFocus();
+void NameDialog::showNameEntry(GameRecord& record) {
+    m_record = &record;
+    m_ui->nameEdit->setText(QString::fromStdString(record.playerName));
+    m_ui->nameEdit->setFocus();
     exec();
 }
 
 void NameDialog::acceptName() {
-    if (!record_) {
+    if (!m_record) {
         return;
     }
     // Compared exactly as typed: no trimming, no change of case or width.
-    const QString text = ui_->nameEdit->text();
+    const QString text = m_ui->nameEdit->text();
     if (text == RevealPhrase) {
-        if (revealDebugItem_) {
-            revealDebugItem_();
+        if (m_revealDebugItem) {
+            m_revealDebugItem();
         }
         return;
     }
-    record_->PlayerName = text.isEmpty() ? FallbackName.toStdString() : text.toStdString();
+    m_record->playerName = text.isEmpty() ? FallbackName.toStdString() : text.toStdString();
 }

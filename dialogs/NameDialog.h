@@ -21,8 +21,8 @@ public:
     explicit NameDialog(std::function<void()> revealDebugItem, QWidget* parent = nullptr);
     ~NameDialog() override;
 
-    // Shows the record's PlayerName for editing; OK stores it back.
-    virtual void ShowNameInput(GameRecord& record);
+    // Shows the record's playerName for editing; OK stores it back.
+    virtual void showNameEntry(GameRecord& record);
     // OK: the name rule.
     void acceptName();
 
@@ -30,7 +30,7 @@ public:
     static const QString FallbackName;
 
 private:
-    std::unique_ptr<Ui::NameDialog> ui_;
-    std::function<void()> revealDebugItem_;
-    GameRecord* record_ = nullptr; // not owned
+    std::unique_ptr<Ui::NameDialog> m_ui;
+    std::function<void()> m_revealDebugItem;
+    GameRecord* m_record = nullptr; // not owned
 };

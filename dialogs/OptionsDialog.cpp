@@ -22,125 +22,124 @@ constexpr QSize DebugOuterSize(378, 281);
 constexpr QPoint DebugOkPlace(117, 224);
 constexpr QPoint DebugCancelPlace(189, 224);
 
-// Radio items: 0 stands for MessageCheck 2 (every message waits), 1 for 0.
+// Radio items: 0 stands for messageCheck 2 (every message waits), 1 for 0.
 constexpr int CheckAllItem = 0;
 constexpr int CheckNoneItem = 1;
 
 } // namespace
 
 OptionsDialog::OptionsDialog(SessionValues& session, QWidget* parent)
-    : GameDialog(parent), session_(session), ui_(std::make_unique<Ui::OptionsDialog>()),
-      radioItems_(new QButtonGroup(this)) {
-    ui_->setupUi(this);
-    ApplyFormStyle(this);
-    const auto edits = Edits();
-    const auto upDowns = UpDowns();
+    : GameDialog(parent), m_session(session), m_ui(std::make_unique<Ui::OptionsDialog>()),
+      m_radioItems(new QButtonGroup(this)) {
+    m_ui->setupUi(this);
+    applyFormStyle(this);
+    const auto edits = rowEdits();
+    const auto upDowns = rowUpDowns();
     for (std::size_t row = 0; row < RowCount; ++row) {
-        upDowns[row]->SetAssociate(edits[row]);
+        upDowns[row]->setAssociate(edits[row]);
     }
 
-    radioItems_->addButton(ui_->checkAllRadio, CheckAllItem);
-    radioItems_->addButton(ui_->checkNoneRadio, CheckNoneItem);
+    m_radioItems->addButton(m_ui->checkAllRadio, CheckAllItem);
+    m_radioItems->addButton(m_ui->checkNoneRadio, CheckNoneItem);
 
-    SetUpOkCancel(ui_->okButton, ui_->cancelButton, [this] { acceptOptions(); });
+    setUpOkCancel(m_ui->okButton, m_ui->cancelButton, [this] { acceptOptions(); });
     move(DesignedPlace);
 }
 
 OptionsDialog::~OptionsDialog() = default;
 
-void OptionsDialog::ShowOptions(GameRecord& record) {
-    record_ = &record;
-    ui_->debugPanel->setVisible(false);
-    ui_->messageCheckGroup->setVisible(true);
-    mode_ = Mode::Options;
-    SetOuterSize(OptionsOuterSize.width(), OptionsOuterSize.height());
-    ui_->messageCheckGroup->move(OptionsRadioPlace);
-    ui_->okButton->move(OptionsOkPlace);
-    ui_->cancelButton->move(OptionsCancelPlace);
-    if (QAbstractButton* selected = radioItems_->checkedButton()) {
+void OptionsDialog::showOptions(GameRecord& record) {
+    m_record = &record;
+    m_ui->debugPanel->setVisible(false);
+    m_ui->messageCheckGroup->setVisible(true);
+    m_mode = Mode::Options;
+    setOuterSize(OptionsOuterSize.width(), OptionsOuterSize.height());
+    m_ui->messageCheckGroup->move(OptionsRadioPlace);
+    m_ui->okButton->move(OptionsOkPlace);
+    m_ui->cancelButton->move(OptionsCancelPlace);
+    if (QAbstractButton* selected = m_radioItems->checkedButton()) {
         selected->setFocus();
     }
     exec();
 }
 
-void OptionsDialog::ShowDebug(GameRecord& record) {
-    ui_->debugPanel->move(0, 0);
-    ui_->debugPanel->setVisible(true);
-    ui_->messageCheckGroup->setVisible(false);
-    mode_ = Mode::Debug;
-    SetOuterSize(DebugOuterSize.width(), DebugOuterSize.height());
-    move(PlaceNearCursor(DebugOuterSize.width(), DebugOuterSize.height()));
-    ui_->okButton->move(DebugOkPlace);
-    ui_->cancelButton->move(DebugCancelPlace);
-    record_ = &record;
+void OptionsDialog::showDebug(GameRecord& record) {
+    m_ui->debugPanel->move(0, 0);
+    m_ui->debugPanel->setVisible(true);
+    m_ui->messageCheckGroup->setVisible(false);
+    m_mode = Mode::Debug;
+    setOuterSize(DebugOuterSize.width(), DebugOuterSize.height());
+    move(placeNearCursor(DebugOuterSize.width(), DebugOuterSize.height()));
+    m_ui->okButton->move(DebugOkPlace);
+    m_ui->cancelButton->move(DebugCancelPlace);
+    m_record = &record;
 
     const std::array<std::int32_t, RowCount> fields{
-        record.StartPosition,    record.Stamina,           record.SlotMin,
-        record.SlotMax,          record.ArrowPosition,     record.TimerInterval,
-        record.RotationWidth,    record.WalkAnimeInterval, record.ForwardAnimeInterval,
-        record.BackAnimeInterval};
-    const auto upDowns = UpDowns();
+        record.currentSquare,   record.stamina,      record.drumMin,       record.drumMax,
+        record.arrowRow,        record.spinInterval, record.rotationWidth, record.walkInterval,
+        record.forwardInterval, record.backInterval};
+    const auto upDowns = rowUpDowns();
     for (std::size_t row = 0; row < RowCount; ++row) {
-        upDowns[row]->SetPosition(fields[row]);
+        upDowns[row]->setPosition(fields[row]);
     }
-    ui_->quitConfirmationCheck->setChecked(session_.EndConfirmation);
-    ui_->startSquareEdit->setFocus();
+    m_ui->quitConfirmationCheck->setChecked(m_session.askBeforeQuit);
+    m_ui->startSquareEdit->setFocus();
     exec();
 }
 
 void OptionsDialog::acceptOptions() {
-    if (!record_) {
+    if (!m_record) {
         return;
     }
-    if (mode_ == Mode::Debug) {
-        WriteDebugValues();
+    if (m_mode == Mode::Debug) {
+        writeDebugValues();
     } else {
-        WriteOptions();
+        writeOptions();
     }
 }
 
-void OptionsDialog::WriteDebugValues() {
-    GameRecord& record = *record_;
-    record.StartPosition = ui_->startSquareUpDown->Position();
-    record.Stamina = ui_->staminaUpDown->Position();
-    record.SlotMin = ui_->drumMinUpDown->Position();
+void OptionsDialog::writeDebugValues() {
+    GameRecord& record = *m_record;
+    record.currentSquare = m_ui->startSquareUpDown->position();
+    record.stamina = m_ui->staminaUpDown->position();
+    record.drumMin = m_ui->drumMinUpDown->position();
     // The drum needs a range that is not upside down.
-    if (ui_->drumMaxUpDown->Position() < ui_->drumMinUpDown->Position()) {
-        ui_->drumMaxUpDown->SetPosition(ui_->drumMinUpDown->Position());
+    if (m_ui->drumMaxUpDown->position() < m_ui->drumMinUpDown->position()) {
+        m_ui->drumMaxUpDown->setPosition(m_ui->drumMinUpDown->position());
     }
-    record.SlotMax = ui_->drumMaxUpDown->Position();
-    record.ArrowPosition = ui_->arrowRowUpDown->Position();
-    record.TimerInterval = ui_->spinIntervalUpDown->Position();
-    record.RotationWidth = ui_->rotationWidthUpDown->Position();
-    record.WalkAnimeInterval = ui_->walkSpeedUpDown->Position();
-    record.ForwardAnimeInterval = ui_->forwardSpeedUpDown->Position();
-    record.BackAnimeInterval = ui_->backSpeedUpDown->Position();
-    session_.EndConfirmation = ui_->quitConfirmationCheck->isChecked();
+    record.drumMax = m_ui->drumMaxUpDown->position();
+    record.arrowRow = m_ui->arrowRowUpDown->position();
+    record.spinInterval = m_ui->spinIntervalUpDown->position();
+    record.rotationWidth = m_ui->rotationWidthUpDown->position();
+    record.walkInterval = m_ui->walkSpeedUpDown->position();
+    record.forwardInterval = m_ui->forwardSpeedUpDown->position();
+    record.backInterval = m_ui->backSpeedUpDown->position();
+    m_session.askBeforeQuit = m_ui->quitConfirmationCheck->isChecked();
 }
 
-void OptionsDialog::WriteOptions() {
-    switch (radioItems_->checkedId()) {
+void OptionsDialog::writeOptions() {
+    switch (m_radioItems->checkedId()) {
     case CheckAllItem:
-        record_->MessageCheck = MessageCheckAll;
+        m_record->messageCheck = MessageCheckAll;
         break;
     case CheckNoneItem:
-        record_->MessageCheck = MessageCheckNone;
+        m_record->messageCheck = MessageCheckNone;
         break;
     default: // no item selected: nothing to write
         break;
     }
 }
 
-std::array<UpDown*, OptionsDialog::RowCount> OptionsDialog::UpDowns() const {
-    return {ui_->startSquareUpDown,   ui_->staminaUpDown,   ui_->drumMinUpDown,
-            ui_->drumMaxUpDown,       ui_->arrowRowUpDown,  ui_->spinIntervalUpDown,
-            ui_->rotationWidthUpDown, ui_->walkSpeedUpDown, ui_->forwardSpeedUpDown,
-            ui_->backSpeedUpDown};
+std::array<UpDown*, OptionsDialog::RowCount> OptionsDialog::rowUpDowns() const {
+    return {m_ui->startSquareUpDown,   m_ui->staminaUpDown,   m_ui->drumMinUpDown,
+            m_ui->drumMaxUpDown,       m_ui->arrowRowUpDown,  m_ui->spinIntervalUpDown,
+            m_ui->rotationWidthUpDown, m_ui->walkSpeedUpDown, m_ui->forwardSpeedUpDown,
+            m_ui->backSpeedUpDown};
 }
 
-std::array<QLineEdit*, OptionsDialog::RowCount> OptionsDialog::Edits() const {
-    return {ui_->startSquareEdit,   ui_->staminaEdit,   ui_->drumMinEdit,
-            ui_->drumMaxEdit,       ui_->arrowRowEdit,  ui_->spinIntervalEdit,
-            ui_->rotationWidthEdit, ui_->walkSpeedEdit, ui_->forwardSpeedEdit,
-            ui_->backSpeedEdit};
+std::array<QLineEdit*, OptionsDialog::RowCount> OptionsDialog::rowEdits() const {
+    return {m_ui->startSquareEdit,   m_ui->staminaEdit,   m_ui->drumMinEdit,
+            m_ui->drumMaxEdit,       m_ui->arrowRowEdit,  m_ui->spinIntervalEdit,
+            m_ui->rotationWidthEdit, m_ui->walkSpeedEdit, m_ui->forwardSpeedEdit,
+            m_ui->backSpeedEdit};
 }

@@ -15,7 +15,7 @@ class OptionsDialog;
 }
 
 // Options mode: only the radio group "メッセージのチェック", which decides
-// MessageCheck. Debug mode: ten game parameters of the record and the quit
+// messageCheck. Debug mode: ten game parameters of the record and the quit
 // confirmation switch. OK writes back what the mode shows; Cancel, Esc and the
 // close box write nothing.
 class OptionsDialog : public GameDialog {
@@ -28,13 +28,13 @@ public:
 
     // The radio group keeps its own selection between showings; it is not
     // loaded from the record. The window stays where it was last shown.
-    void ShowOptions(GameRecord& record);
+    void showOptions(GameRecord& record);
     // Opens near the cursor with the record's values in the ten rows.
-    virtual void ShowDebug(GameRecord& record);
+    virtual void showDebug(GameRecord& record);
     // OK: writes back according to the mode.
     void acceptOptions();
 
-    Mode DialogMode() const { return mode_; }
+    Mode dialogMode() const { return m_mode; }
 
     // The ten parameter rows, from "スタート位置" to "戻るアニメ".
     static constexpr std::size_t RowCount = 10;
@@ -45,14 +45,14 @@ public:
         "spinInterval", "rotationWidth", "walkSpeed", "forwardSpeed", "backSpeed"};
 
 private:
-    void WriteDebugValues();
-    void WriteOptions();
-    std::array<UpDown*, RowCount> UpDowns() const;
-    std::array<QLineEdit*, RowCount> Edits() const;
+    void writeDebugValues();
+    void writeOptions();
+    std::array<UpDown*, RowCount> rowUpDowns() const;
+    std::array<QLineEdit*, RowCount> rowEdits() const;
 
-    SessionValues& session_;
-    std::unique_ptr<Ui::OptionsDialog> ui_;
-    QButtonGroup* radioItems_;     // messageCheckGroup's items, by ItemIndex
-    GameRecord* record_ = nullptr; // the record being edited; not owned
-    Mode mode_ = Mode::Options;
+    SessionValues& m_session;
+    std::unique_ptr<Ui::OptionsDialog> m_ui;
+    QButtonGroup* m_radioItems;     // messageCheckGroup's items, by ItemIndex
+    GameRecord* m_record = nullptr; // the record being edited; not owned
+    Mode m_mode = Mode::Options;
 };

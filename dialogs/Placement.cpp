@@ -4,17 +4,17 @@
 
 #include <QWidget>
 
-QSize ClientSizeForOuter(int outerWidth, int outerHeight) {
+QSize clientSizeForOuter(int outerWidth, int outerHeight) {
     return QSize(outerWidth - FrameExtraWidth, outerHeight - FrameExtraHeight);
 }
 
-QSize OuterSizeOf(const QWidget& window) {
+QSize outerSizeOf(const QWidget& window) {
     return window.size() + QSize(FrameExtraWidth, FrameExtraHeight);
 }
 
-QPoint PlaceWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeight) {
-    const QSize workArea = FullScreenSize();
-    const QPoint cursor = CursorPos();
+QPoint placeWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeight) {
+    const QSize workArea = fullScreenSize();
+    const QPoint cursor = cursorPos();
     int left = cursor.x() > offsetX ? cursor.x() - offsetX : 0;
     int top = cursor.y() > offsetY ? cursor.y() - offsetY : 0;
     if (workArea.width() - outerWidth < left) {
@@ -26,6 +26,6 @@ QPoint PlaceWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeig
     return QPoint(left, top);
 }
 
-QPoint PlaceNearCursor(int outerWidth, int outerHeight) {
-    return PlaceWithCursorAt(NearCursorOffsetX, NearCursorOffsetY, outerWidth, outerHeight);
+QPoint placeNearCursor(int outerWidth, int outerHeight) {
+    return placeWithCursorAt(NearCursorOffsetX, NearCursorOffsetY, outerWidth, outerHeight);
 }

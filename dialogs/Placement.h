@@ -12,19 +12,19 @@ class QWidget;
 inline constexpr int FrameExtraWidth = 8;
 inline constexpr int FrameExtraHeight = 27;
 
-QSize ClientSizeForOuter(int outerWidth, int outerHeight);
-QSize OuterSizeOf(const QWidget& window);
+QSize clientSizeForOuter(int outerWidth, int outerHeight);
+QSize outerSizeOf(const QWidget& window);
 
 // The outer top-left corner that puts the point (offsetX, offsetY) of the window
 // under the mouse cursor, moved no further left or up than the work area's
 // corner, then pulled back so that the window ends at the work area's right and
 // bottom edges. There is deliberately no lower bound after that pull: a window
 // larger than the work area gets a negative coordinate.
-QPoint PlaceWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeight);
+QPoint placeWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeight);
 
 // The options, debug, notes and version dialogs open with their top-left corner
 // a little above and left of the cursor.
 inline constexpr int NearCursorOffsetX = 77;
 inline constexpr int NearCursorOffsetY = 80;
 
-QPoint PlaceNearCursor(int outerWidth, int outerHeight);
+QPoint placeNearCursor(int outerWidth, int outerHeight);

@@ -25,7 +25,7 @@ constexpr QPoint ConfirmNoPlace(88, 188);
 constexpr QSize FarewellOuterSize(179, 248);
 constexpr QPoint FarewellOkPlace(48, 188);
 
-// PlaceAtCursor: the cursor lands this far left of the window's right edge and
+// placeAtCursor: the cursor lands this far left of the window's right edge and
 // above its bottom edge; windows narrower than NarrowWidth keep it at the left.
 constexpr int CursorInsetFromRight = 100;
 constexpr int NarrowWidth = 80;
@@ -33,14 +33,14 @@ constexpr int CursorInsetFromBottom = 30;
 
 constexpr double OneDay = 1.0;
 
-void ShowPicture(QLabel* image, const QImage& picture) {
+void showPicture(QLabel* image, const QImage& picture) {
     image->setPixmap(QPixmap::fromImage(picture));
     image->resize(picture.size());
 }
 
-void SetValue(QLabel* label, const std::string& text) {
+void setValue(QLabel* label, const std::string& text) {
     label->setText(QString::fromStdString(text));
-    FitLabelToText(label);
+    fitLabelToText(label);
 }
 
 } // namespace
@@ -57,99 +57,100 @@ struct ResultDialog::Variant {
 };
 
 ResultDialog::ResultDialog(SessionValues& session, QWidget* parent)
-    : GameDialog(parent), session_(session), ui_(std::make_unique<Ui::ResultDialog>()) {
-    ui_->setupUi(this);
-    ApplyFormStyle(this);
-    ShowPicture(ui_->goalPicture, Artwork::GoalPicture());
-    ShowPicture(ui_->gameOverPicture, Artwork::GameOverPicture());
-    ShowPicture(ui_->quitPicture, Artwork::QuitPicture());
-    ShowPicture(ui_->farewellPicture, Artwork::FarewellPicture());
+    : GameDialog(parent), m_session(session), m_ui(std::make_unique<Ui::ResultDialog>()) {
+    m_ui->setupUi(this);
+    applyFormStyle(this);
+    showPicture(m_ui->goalPicture, Artwork::goalPicture());
+    showPicture(m_ui->gameOverPicture, Artwork::gameOverPicture());
+    showPicture(m_ui->quitPicture, Artwork::QuitPicture());
+    showPicture(m_ui->farewellPicture, Artwork::farewellPicture());
 
-    SetGlyph(ui_->okButton, QStyle::SP_DialogOkButton);
-    SetGlyph(ui_->yesButton, QStyle::SP_DialogYesButton);
-    SetGlyph(ui_->noButton, QStyle::SP_DialogNoButton);
-    SetModalResult(ui_->okButton, mrOk);
-    SetModalResult(ui_->yesButton, mrYes);
-    SetModalResult(ui_->noButton, mrNo);
-    SetCancelButton(ui_->noButton);
-    HideAllVariants();
+    setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
+    setGlyph(m_ui->yesButton, QStyle::SP_DialogYesButton);
+    setGlyph(m_ui->noButton, QStyle::SP_DialogNoButton);
+    setModalResult(m_ui->okButton, mrOk);
+    setModalResult(m_ui->yesButton, mrYes);
+    setModalResult(m_ui->noButton, mrNo);
+    setCancelButton(m_ui->noButton);
+    hideAllVariants();
 }
 
 ResultDialog::~ResultDialog() = default;
 
-void ResultDialog::ShowGoalResult(GameRecord record) {
-    if (showing_) {
-        ResultDialog(session_, parentWidget()).ShowGoalResult(record);
+void ResultDialog::showGoalResult(GameRecord record) {
+    if (m_showing) {
+        ResultDialog(m_session, parentWidget()).showGoalResult(record);
         return;
     }
     // Both times are times of day, so a game across midnight comes out negative.
     const double elapsed =
-        session_.ElapsedTime < 0 ? session_.ElapsedTime + OneDay : session_.ElapsedTime;
-    SetValue(ui_->startTimeLabel, FormatTimeOfDay(session_.StartTime));
-    SetValue(ui_->endTimeLabel, FormatTimeOfDay(session_.EndTime));
-    SetValue(ui_->elapsedTimeLabel, FormatTimeOfDay(elapsed));
-    SetValue(ui_->staminaLeftLabel, std::to_string(record.Stamina));
-    ShowVariant({ui_->goalPanel, GoalOuterSize, {{ui_->okButton, GoalOkPlace}}});
+        m_session.elapsedTime < 0 ? m_session.elapsedTime + OneDay : m_session.elapsedTime;
+    setValue(m_ui->startTimeLabel, formatTimeOfDay(m_session.startTime));
+    setValue(m_ui->endTimeLabel, formatTimeOfDay(m_session.endTime));
+    setValue(m_ui->elapsedTimeLabel, formatTimeOfDay(elapsed));
+    setValue(m_ui->staminaLeftLabel, std::to_string(record.stamina));
+    showVariant({m_ui->goalPanel, GoalOuterSize, {{m_ui->okButton, GoalOkPlace}}});
 }
 
-void ResultDialog::ShowGameOver(GameRecord record) {
-    if (showing_) {
-        ResultDialog(session_, parentWidget()).ShowGameOver(record);
+void ResultDialog::showGameOver(GameRecord record) {
+    if (m_showing) {
+        ResultDialog(m_session, parentWidget()).showGameOver(record);
         return;
     }
-    SetValue(ui_->reachedSquareLabel, std::to_string(record.StartPosition));
-    ShowVariant({ui_->gameOverPanel, GameOverOuterSize, {{ui_->okButton, GameOverOkPlace}}});
+    setValue(m_ui->reachedSquareLabel, std::to_string(record.currentSquare));
+    showVariant({m_ui->gameOverPanel, GameOverOuterSize, {{m_ui->okButton, GameOverOkPlace}}});
 }
 
-int ResultDialog::ConfirmQuit() {
-    if (showing_) {
-        return ResultDialog(session_, parentWidget()).ConfirmQuit();
+int ResultDialog::confirmQuit() {
+    if (m_showing) {
+        return ResultDialog(m_session, parentWidget()).confirmQuit();
     }
-    return ShowVariant({ui_->quitPanel,
+    return showVariant({m_ui->quitPanel,
                         ConfirmOuterSize,
-                        {{ui_->yesButton, ConfirmYesPlace}, {ui_->noButton, ConfirmNoPlace}}});
+                        {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}}});
 }
 
-int ResultDialog::ShowFarewell() {
-    if (showing_) {
-        return ResultDialog(session_, parentWidget()).ShowFarewell();
+int ResultDialog::showFarewell() {
+    if (m_showing) {
+        return ResultDialog(m_session, parentWidget()).showFarewell();
     }
-    return ShowVariant({ui_->farewellPanel, FarewellOuterSize, {{ui_->okButton, FarewellOkPlace}}});
+    return showVariant(
+        {m_ui->farewellPanel, FarewellOuterSize, {{m_ui->okButton, FarewellOkPlace}}});
 }
 
-void ResultDialog::HideAllVariants() {
-    const std::array<QWidget*, 7> parts{ui_->goalPanel,     ui_->gameOverPanel, ui_->quitPanel,
-                                        ui_->farewellPanel, ui_->okButton,      ui_->yesButton,
-                                        ui_->noButton};
+void ResultDialog::hideAllVariants() {
+    const std::array<QWidget*, 7> parts{m_ui->goalPanel,     m_ui->gameOverPanel, m_ui->quitPanel,
+                                        m_ui->farewellPanel, m_ui->okButton,      m_ui->yesButton,
+                                        m_ui->noButton};
     for (QWidget* part : parts) {
         part->setVisible(false);
     }
 }
 
-QPoint ResultDialog::PlaceAtCursor(int outerWidth, int outerHeight) {
+QPoint ResultDialog::placeAtCursor(int outerWidth, int outerHeight) {
     const int offsetX = outerWidth - NarrowWidth >= 0 ? outerWidth - CursorInsetFromRight : 0;
     const int offsetY = outerHeight - CursorInsetFromBottom;
-    return PlaceWithCursorAt(offsetX, offsetY, outerWidth, outerHeight);
+    return placeWithCursorAt(offsetX, offsetY, outerWidth, outerHeight);
 }
 
-int ResultDialog::ShowVariant(const Variant& variant) {
-    HideAllVariants();
+int ResultDialog::showVariant(const Variant& variant) {
+    hideAllVariants();
     variant.panel->setVisible(true);
     for (const auto& [button, place] : variant.buttons) {
         button->setVisible(true);
     }
-    SetOuterSize(variant.outerSize.width(), variant.outerSize.height());
+    setOuterSize(variant.outerSize.width(), variant.outerSize.height());
     variant.panel->move(0, 0);
     for (const auto& [button, place] : variant.buttons) {
         button->move(place);
     }
-    move(PlaceAtCursor(variant.outerSize.width(), variant.outerSize.height()));
+    move(placeAtCursor(variant.outerSize.width(), variant.outerSize.height()));
 
     QPushButton* first = variant.buttons.front().button;
     first->setDefault(true);
     first->setFocus();
-    showing_ = true;
+    m_showing = true;
     const int result = exec();
-    showing_ = false;
+    m_showing = false;
     return result;
 }

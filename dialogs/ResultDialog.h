@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GamePorts.h"
 #include "GameDialog.h"
+#include "GamePorts.h"
 
 #include <memory>
 
@@ -20,26 +20,26 @@ public:
     ~ResultDialog() override;
 
     // Start, end and elapsed time from the session, stamina left from the record.
-    void ShowGoalResult(GameRecord record) override;
+    void showGoalResult(GameRecord record) override;
     // The square the heroine reached.
-    void ShowGameOver(GameRecord record) override;
+    void showGameOver(GameRecord record) override;
     // mrYes (also Enter), mrNo (also Esc), or mrCancel for the close box.
-    int ConfirmQuit();
-    int ShowFarewell();
+    int confirmQuit();
+    int showFarewell();
 
-    void HideAllVariants();
+    void hideAllVariants();
     // The outer top-left corner that puts the point near the buttons, 30 pixels
     // above the window's bottom edge, under the cursor, kept in the work area.
-    QPoint PlaceAtCursor(int outerWidth, int outerHeight);
+    QPoint placeAtCursor(int outerWidth, int outerHeight);
 
 private:
     struct Variant;
-    int ShowVariant(const Variant& variant);
+    int showVariant(const Variant& variant);
 
-    SessionValues& session_;
-    std::unique_ptr<Ui::ResultDialog> ui_;
+    SessionValues& m_session;
+    std::unique_ptr<Ui::ResultDialog> m_ui;
     // A showing asked for while another is open (a walk can end in game over
     // while the quit confirmation waits) gets a window of its own, so the open
     // one keeps its panel and its answer.
-    bool showing_ = false;
+    bool m_showing = false;
 };

@@ -30,144 +30,144 @@ constexpr int FastestInterval = 1;
 } // namespace
 
 AnimatedCourseView::AnimatedCourseView(QWidget* mainWindow, MessagePoster& poster,
-                                   const CourseTable& course, int viewWidth, int viewHeight)
-    : CourseView(mainWindow, course, viewWidth, viewHeight), poster_(poster),
-      AnimeTimer_([this] { AnimeTick(); }) {}
+                                       const CourseTable& course, int viewWidth, int viewHeight)
+    : CourseView(mainWindow, course, viewWidth, viewHeight), m_poster(poster),
+      m_animeTimer([this] { animationTick(); }) {}
 
-void AnimatedCourseView::SetMainDisplay(const GameRecord& record) {
-    CourseView::SetMainDisplay(record);
+void AnimatedCourseView::setUp(const GameRecord& record) {
+    CourseView::setUp(record);
 }
 
-void AnimatedCourseView::ShowPose(std::int32_t image) {
-    CourseView::ShowPose(image);
+void AnimatedCourseView::showPose(std::int32_t image) {
+    CourseView::showPose(image);
 }
 
-bool AnimatedCourseView::MayStart(const char* busyText, const char* noRecordText) {
-    if (DisplayState_ != DisplayIdle) {
-        ShowMessageBox(QString::fromUtf8(busyText));
+bool AnimatedCourseView::mayStart(const char* busyText, const char* noRecordText) {
+    if (m_displayState != DisplayIdle) {
+        showMessageBox(QString::fromUtf8(busyText));
         return false;
     }
-    if (!SetDone_) {
-        ShowMessageBox(QString::fromUtf8(noRecordText));
+    if (!m_hasRecord) {
+        showMessageBox(QString::fromUtf8(noRecordText));
         return false;
     }
     return true;
 }
 
-void AnimatedCourseView::StartEntry() {
-    if (!MayStart("内部でエラーが発生しました。from EntryAnime",
+void AnimatedCourseView::startEntry() {
+    if (!mayStart("内部でエラーが発生しました。from EntryAnime",
                   "Don't execute SetMainDisplay from MainDisplay::StartEntry")) {
         return;
     }
-    DisplayState_ = DisplayEntry;
-    EntryX_ = 0;
-    EntryY_ = -HeroineHeight();
-    EntryDX_ = CharX_ / EntryTicks;
-    EntryDY_ = (HeroineHeight() + CharY_) / EntryTicks;
-    AnimeTimer_.SetInterval(EntryInterval);
+    m_displayState = DisplayEntry;
+    m_entryX = 0;
+    m_entryY = -heroineHeight();
+    m_entryDX = m_heroineX / EntryTicks;
+    m_entryDY = (heroineHeight() + m_heroineY) / EntryTicks;
+    m_animeTimer.setInterval(EntryInterval);
 }
 
-void AnimatedCourseView::StartWalk(std::int32_t squares) {
-    if (MayStart("内部でエラーが発生しました。from WalkAnime",
+void AnimatedCourseView::startWalk(std::int32_t squares) {
+    if (mayStart("内部でエラーが発生しました。from WalkAnime",
                  "Don't execute SetMainDisplay from StartWalk")) {
-        StartWalking(DisplayWalk, Data_.WalkAnimeInterval, squares);
+        startWalking(DisplayWalk, m_record.walkInterval, squares);
     }
 }
 
-void AnimatedCourseView::ForwardWalk(std::int32_t squares) {
-    if (MayStart("内部でエラーが発生しました。from ForwardAnime",
+void AnimatedCourseView::forwardWalk(std::int32_t squares) {
+    if (mayStart("内部でエラーが発生しました。from ForwardAnime",
                  "Don't execute SetMainDisplay from ForwardWalk")) {
-        StartWalking(DisplayForward, Data_.ForwardAnimeInterval, squares);
+        startWalking(DisplayForward, m_record.forwardInterval, squares);
     }
 }
 
-void AnimatedCourseView::BackWalk(std::int32_t squares) {
-    if (MayStart("内部でエラーが発生しました。from BackAnime",
+void AnimatedCourseView::backWalk(std::int32_t squares) {
+    if (mayStart("内部でエラーが発生しました。from BackAnime",
                  "Don't execute SetMainDisplay from BackWalk")) {
-        StartWalking(DisplayBack, Data_.BackAnimeInterval, squares);
+        startWalking(DisplayBack, m_record.backInterval, squares);
     }
 }
 
-void AnimatedCourseView::StartWalking(std::int32_t state, std::int32_t interval,
-                                    std::int32_t squares) {
-    DisplayState_ = state;
-    AnimeTimer_.SetInterval(std::max(interval, FastestInterval));
-    FrameIndex_ = 0;
-    StepsLeft_ = squares;
-    SubStep_ = 0;
+void AnimatedCourseView::startWalking(std::int32_t state, std::int32_t interval,
+                                      std::int32_t squares) {
+    m_displayState = state;
+    m_animeTimer.setInterval(std::max(interval, FastestInterval));
+    m_frameIndex = 0;
+    m_stepsLeft = squares;
+    m_subStep = 0;
 }
 
-void AnimatedCourseView::SetDisplayState(std::int32_t state) {
-    AnimeTimer_.SetInterval(0);
-    DisplayState_ = state;
+void AnimatedCourseView::setDisplayState(std::int32_t state) {
+    m_animeTimer.setInterval(0);
+    m_displayState = state;
 }
 
-void AnimatedCourseView::StopAnime() {
-    AnimeTimer_.SetInterval(0);
+void AnimatedCourseView::stopAnimation() {
+    m_animeTimer.setInterval(0);
 }
 
-void AnimatedCourseView::AnimeTick() {
-    switch (DisplayState_) {
+void AnimatedCourseView::animationTick() {
+    switch (m_displayState) {
     case DisplayEntry:
-        EntryAnime();
+        entryTick();
         break;
     case DisplayWalk:
-        WalkingTick(Data_.WalkAnimeFrames, Direction::Forward, StepForward);
+        walkingTick(m_record.walkFrames, Direction::Forward, StepForward);
         break;
     case DisplayForward:
-        WalkingTick(Data_.ForwardAnimeFrames, Direction::Forward, StepForward);
+        walkingTick(m_record.forwardFrames, Direction::Forward, StepForward);
         break;
     case DisplayBack:
-        WalkingTick(Data_.BackAnimeFrames, Direction::Backward, StepBack);
+        walkingTick(m_record.backFrames, Direction::Backward, StepBack);
         break;
     default:
         break;
     }
 }
 
-void AnimatedCourseView::EntryAnime() {
-    EntryX_ += EntryDX_;
-    EntryY_ += EntryDY_;
+void AnimatedCourseView::entryTick() {
+    m_entryX += m_entryDX;
+    m_entryY += m_entryDY;
     std::int32_t image = MovingImage;
     // Within half a step of her place she lands on it.
-    if (EntryX_ > CharX_ - EntryDX_ / 2 || EntryY_ > CharY_ - EntryDY_ / 2) {
-        EntryX_ = CharX_;
-        EntryY_ = CharY_;
-        AnimeTimer_.SetInterval(0);
-        DisplayState_ = DisplayIdle;
+    if (m_entryX > m_heroineX - m_entryDX / 2 || m_entryY > m_heroineY - m_entryDY / 2) {
+        m_entryX = m_heroineX;
+        m_entryY = m_heroineY;
+        m_animeTimer.setInterval(0);
+        m_displayState = DisplayIdle;
         image = LandedImage;
-        poster_.PostGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+        m_poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
     }
-    CopyToBackBuffer(SourceRect_);
-    DrawHeroine(image, EntryX_, EntryY_);
-    PaintView();
+    copyToBackBuffer(m_sourceRect);
+    drawHeroine(image, m_entryX, m_entryY);
+    paintView();
 }
 
-void AnimatedCourseView::WalkingTick(const AnimeFrameList& frames, Direction direction,
-                                   std::int32_t step) {
+void AnimatedCourseView::walkingTick(const FrameSequence& frames, Direction direction,
+                                     std::int32_t step) {
     // Advance through the sequence and wrap after its last entry; a count
-    // outside the record's twenty entries reads through FrameAt, and the
+    // outside the record's twenty entries reads through frameAt, and the
     // comparison comes first so the index never overflows.
-    FrameIndex_ = FrameIndex_ >= frames.Count ? 1 : FrameIndex_ + 1;
-    ++SubStep_;
-    const bool lastTick = SubStep_ >= QuartersPerSquare && StepsLeft_ <= 1;
+    m_frameIndex = m_frameIndex >= frames.count ? 1 : m_frameIndex + 1;
+    ++m_subStep;
+    const bool lastTick = m_subStep >= QuartersPerSquare && m_stepsLeft <= 1;
     if (lastTick) {
-        AnimeTimer_.SetInterval(0);
-        DisplayState_ = DisplayIdle;
+        m_animeTimer.setInterval(0);
+        m_displayState = DisplayIdle;
     }
-    if (SubStep_ < QuartersPerSquare) {
-        DrawScrolled(direction, SubStep_ * QuarterWidth);
+    if (m_subStep < QuartersPerSquare) {
+        drawScrolled(direction, m_subStep * QuarterWidth);
     } else {
-        SubStep_ = 0;
-        if (StepsLeft_ > std::numeric_limits<std::int32_t>::min()) {
-            --StepsLeft_;
+        m_subStep = 0;
+        if (m_stepsLeft > std::numeric_limits<std::int32_t>::min()) {
+            --m_stepsLeft;
         }
-        ShiftField(direction);
-        poster_.PostGameMessage(WM_GAME_STEP, step, 0);
+        shiftField(direction);
+        m_poster.postGameMessage(WM_GAME_STEP, step, 0);
     }
     if (lastTick) {
-        poster_.PostGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+        m_poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
     }
-    DrawHeroine(FrameAt(frames, FrameIndex_), CharX_, CharY_);
-    PaintView();
+    drawHeroine(frameAt(frames, m_frameIndex), m_heroineX, m_heroineY);
+    paintView();
 }

@@ -7,63 +7,63 @@
 
 #include <cstdint>
 
-// DisplayState while a walk runs: the event codes that make the controller start it.
+// displayState while a walk runs: the event codes that make the controller start it.
 inline constexpr std::int32_t DisplayWalk = SlotStop;
 inline constexpr std::int32_t DisplayForward = static_cast<std::int32_t>(SquareKind::Forward);
 inline constexpr std::int32_t DisplayBack = static_cast<std::int32_t>(SquareKind::Back);
 
 // The course view with the heroine's entry and walks. One timer drives
-// whichever animation DisplayState names. Every walked square posts
+// whichever animation displayState names. Every walked square posts
 // WM_GAME_STEP in the tick that completes it, and the end of every animation
 // posts WM_GAME_EVENT(AnimeEnd) in its last tick, after that tick's step.
 //
 // A start while an animation runs (or the view is frozen at game over or the
-// goal), or before any SetMainDisplay, shows a diagnostic message box and
+// goal), or before any setUp, shows a diagnostic message box and
 // changes nothing, so the caller gets no end message.
 class AnimatedCourseView : public CourseView, public CourseViewPort {
 public:
     AnimatedCourseView(QWidget* mainWindow, MessagePoster& poster, const CourseTable& course,
-                     int viewWidth, int viewHeight);
+                       int viewWidth, int viewHeight);
 
-    void SetMainDisplay(const GameRecord& record) override;
-    void ShowPose(std::int32_t image) override;
+    void setUp(const GameRecord& record) override;
+    void showPose(std::int32_t image) override;
 
     // The heroine drops into the view: 0 while she moves, 1 when she lands.
-    void StartEntry() override;
+    void startEntry() override;
     // Walks of `squares` squares, four ticks a square. Any count below 1 walks
     // one square: the walk ends at the first square that leaves at most one to go.
-    void StartWalk(std::int32_t squares) override;
-    void ForwardWalk(std::int32_t squares) override;
-    void BackWalk(std::int32_t squares) override;
+    void startWalk(std::int32_t squares) override;
+    void forwardWalk(std::int32_t squares) override;
+    void backWalk(std::int32_t squares) override;
     // Stops any animation at once and sets the state (15 game over, 16 goal:
-    // frozen until the next SetMainDisplay).
-    void SetDisplayState(std::int32_t state) override;
+    // frozen until the next setUp).
+    void setDisplayState(std::int32_t state) override;
     // One frame of the running animation; nothing for any other state.
-    void AnimeTick();
+    void animationTick();
     // Stops the timer without posting anything. The state stays as it was until
-    // the next SetMainDisplay.
-    void StopAnime();
+    // the next setUp.
+    void stopAnimation();
 
-    std::int32_t FrameIndex() const { return FrameIndex_; }
-    std::int32_t SubStep() const { return SubStep_; }
-    std::int32_t StepsLeft() const { return StepsLeft_; }
-    std::int32_t EntryX() const { return EntryX_; }
-    std::int32_t EntryY() const { return EntryY_; }
-    int AnimeInterval() const { return AnimeTimer_.Interval(); }
+    std::int32_t frameIndex() const { return m_frameIndex; }
+    std::int32_t subStep() const { return m_subStep; }
+    std::int32_t stepsLeft() const { return m_stepsLeft; }
+    std::int32_t entryX() const { return m_entryX; }
+    std::int32_t entryY() const { return m_entryY; }
+    int animationInterval() const { return m_animeTimer.Interval(); }
 
 private:
-    bool MayStart(const char* busyText, const char* noRecordText);
-    void StartWalking(std::int32_t state, std::int32_t interval, std::int32_t squares);
-    void EntryAnime();
-    void WalkingTick(const AnimeFrameList& frames, Direction direction, std::int32_t step);
+    bool mayStart(const char* busyText, const char* noRecordText);
+    void startWalking(std::int32_t state, std::int32_t interval, std::int32_t squares);
+    void entryTick();
+    void walkingTick(const FrameSequence& frames, Direction direction, std::int32_t step);
 
-    MessagePoster& poster_;
-    std::int32_t FrameIndex_ = 1;
-    std::int32_t SubStep_ = 0;
-    std::int32_t StepsLeft_ = 0;
-    std::int32_t EntryX_ = 0;
-    std::int32_t EntryY_ = 0;
-    std::int32_t EntryDX_ = 0;
-    std::int32_t EntryDY_ = 0;
-    IntervalTimer AnimeTimer_;
+    MessagePoster& m_poster;
+    std::int32_t m_frameIndex = 1;
+    std::int32_t m_subStep = 0;
+    std::int32_t m_stepsLeft = 0;
+    std::int32_t m_entryX = 0;
+    std::int32_t m_entryY = 0;
+    std::int32_t m_entryDX = 0;
+    std::int32_t m_entryDY = 0;
+    IntervalTimer m_animeTimer;
 };

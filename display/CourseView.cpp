@@ -43,7 +43,7 @@ struct EventColours {
     QRgb inner;
 };
 
-bool EventColoursOf(SquareKind kind, EventColours& colours) {
+bool eventColoursOf(SquareKind kind, EventColours& colours) {
     switch (kind) {
     case SquareKind::Remark:
         colours = {qRgb(0xA7, 0xAA, 0x00), qRgb(0xFF, 0xFF, 0x2F)};
@@ -66,7 +66,7 @@ bool EventColoursOf(SquareKind kind, EventColours& colours) {
 }
 
 // Square and row numbers come from the record; adding to them must not overflow.
-std::int32_t AddClamped(std::int32_t value, std::int32_t delta) {
+std::int32_t addClamped(std::int32_t value, std::int32_t delta) {
     const std::int64_t sum = std::int64_t{value} + delta;
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
@@ -75,7 +75,7 @@ std::int32_t AddClamped(std::int32_t value, std::int32_t delta) {
 // The place of a cell in its block, numbered like a telephone keypad (1 top
 // left .. 9 bottom right), names the block's outer edges that the cell lies on.
 // Any other code outlines nothing.
-QRect InsideOutline(const QRect& cell, std::int32_t edgeCode) {
+QRect insideOutline(const QRect& cell, std::int32_t edgeCode) {
     if (edgeCode < 1 || edgeCode > 9) {
         return cell;
     }
@@ -85,7 +85,7 @@ QRect InsideOutline(const QRect& cell, std::int32_t edgeCode) {
                          column == 2 ? -BlockOutline : 0, row == 2 ? -BlockOutline : 0);
 }
 
-QImage AllocateBitmap(int width, int height) {
+QImage allocateBitmap(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(White);
     return image;
@@ -94,7 +94,7 @@ QImage AllocateBitmap(int width, int height) {
 } // namespace
 
 CourseViewBox::CourseViewBox(const QImage& frame, QWidget* parent)
-    : QWidget(parent), frame_(frame) {
+    : QWidget(parent), m_frame(frame) {
     // The frame covers the whole box; nothing underneath needs erasing.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -103,149 +103,148 @@ void CourseViewBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // On a screen that scales by a whole factor every pixel becomes a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(0, 0, frame_);
+    painter.drawImage(0, 0, m_frame);
 }
 
 CourseView::CourseView(QWidget* mainWindow, const CourseTable& course, int viewWidth,
-                                   int viewHeight)
-    : DisplayState_(DisplayIdle), ViewWidth_(std::max(viewWidth, 1)),
-      ViewHeight_(std::max(viewHeight, 1)), FieldWidth_(ViewWidth_ + 1),
-      FieldHeight_(ViewHeight_ + 1), course_(course) {
-    // InitDisplay gives the field its working size; allocating that size now
+                       int viewHeight)
+    : m_displayState(DisplayIdle), m_viewWidth(std::max(viewWidth, 1)),
+      m_viewHeight(std::max(viewHeight, 1)), m_fieldWidth(m_viewWidth + 1),
+      m_fieldHeight(m_viewHeight + 1), m_course(course) {
+    // initialise gives the field its working size; allocating that size now
     // means nothing is allocated while the game runs.
-    const int fieldWidth = 2 * SpareCells * SquareWidth + ViewWidth_;
-    const int fieldHeight = 2 * SpareCells * SquareHeight + ViewHeight_;
-    FieldBitmap_ =
-        AllocateBitmap(std::max(fieldWidth, FieldWidth_), std::max(fieldHeight, FieldHeight_));
-    BackBuffer_ = AllocateBitmap(ViewWidth_, ViewHeight_);
-    fieldPainter_.begin(&FieldBitmap_);
-    fieldPainter_.setCompositionMode(QPainter::CompositionMode_Source);
-    backPainter_.begin(&BackBuffer_);
-    backPainter_.setCompositionMode(QPainter::CompositionMode_Source);
+    const int fieldWidth = 2 * SpareCells * SquareWidth + m_viewWidth;
+    const int fieldHeight = 2 * SpareCells * SquareHeight + m_viewHeight;
+    m_fieldBitmap =
+        allocateBitmap(std::max(fieldWidth, m_fieldWidth), std::max(fieldHeight, m_fieldHeight));
+    m_backBuffer = allocateBitmap(m_viewWidth, m_viewHeight);
+    m_fieldPainter.begin(&m_fieldBitmap);
+    m_fieldPainter.setCompositionMode(QPainter::CompositionMode_Source);
+    m_backPainter.begin(&m_backBuffer);
+    m_backPainter.setCompositionMode(QPainter::CompositionMode_Source);
 
-    DisplayPanel_ = new BevelPanel(mainWindow);
-    DisplayPanel_->SetBevelOuter(BevelPanel::Bevel::Lowered);
-    DisplayPanel_->SetBevelWidth(2);
-    DisplayPanel_->resize(ViewWidth_ + 4, ViewHeight_ + 4);
-    DisplayPanel_->hide();
+    m_displayPanel = new BevelPanel(mainWindow);
+    m_displayPanel->setBevelOuter(BevelPanel::Bevel::Lowered);
+    m_displayPanel->setBevelWidth(2);
+    m_displayPanel->resize(m_viewWidth + 4, m_viewHeight + 4);
+    m_displayPanel->hide();
 
-    ViewBox_ = new CourseViewBox(BackBuffer_, DisplayPanel_);
-    ViewBox_->setGeometry(2, 2, ViewWidth_, ViewHeight_);
-    ViewBox_->setAccessibleName(QString::fromUtf8(AccessibleViewName));
-    ViewBox_->show();
+    m_viewBox = new CourseViewBox(m_backBuffer, m_displayPanel);
+    m_viewBox->setGeometry(2, 2, m_viewWidth, m_viewHeight);
+    m_viewBox->setAccessibleName(QString::fromUtf8(AccessibleViewName));
+    m_viewBox->show();
 }
 
 CourseView::~CourseView() {
     // The paint box shows our back buffer, so it must not outlive us. If the main
     // window went first it has already taken the panel with it.
-    delete DisplayPanel_.data();
+    delete m_displayPanel.data();
 }
 
-void CourseView::InitDisplay() {
-    InitDone_ = true;
-    FieldWidth_ = 2 * SpareCells * SquareWidth + ViewWidth_;
-    FieldHeight_ = 2 * SpareCells * SquareHeight + ViewHeight_;
+void CourseView::initialise() {
+    m_initialised = true;
+    m_fieldWidth = 2 * SpareCells * SquareWidth + m_viewWidth;
+    m_fieldHeight = 2 * SpareCells * SquareHeight + m_viewHeight;
 
-    ViewRect_ = QRect(0, 0, ViewWidth_, ViewHeight_);
-    SourceRect_ =
-        QRect(SpareCells * SquareWidth, SpareCells * SquareHeight, ViewWidth_, ViewHeight_);
+    m_viewRect = QRect(0, 0, m_viewWidth, m_viewHeight);
+    m_sourceRect =
+        QRect(SpareCells * SquareWidth, SpareCells * SquareHeight, m_viewWidth, m_viewHeight);
     // Where the heroine's square lies in the field.
     const int anchorX = SpareCells * SquareWidth + MarginX;
     const int anchorY = SpareCells * SquareHeight + MarginY;
-    ColsBefore_ = anchorX / SquareWidth;
-    RowsBefore_ = anchorY / SquareHeight;
-    GridLeft_ = anchorX - SquareWidth * ColsBefore_;
-    GridTop_ = anchorY - SquareHeight * RowsBefore_;
-    FieldCols_ = (FieldWidth_ - GridLeft_) / SquareWidth;
-    FieldRows_ = (FieldHeight_ - GridTop_) / SquareHeight;
-    fieldOrigin_ = 0;
+    m_colsBefore = anchorX / SquareWidth;
+    m_rowsBefore = anchorY / SquareHeight;
+    m_gridLeft = anchorX - SquareWidth * m_colsBefore;
+    m_gridTop = anchorY - SquareHeight * m_rowsBefore;
+    m_fieldCols = (m_fieldWidth - m_gridLeft) / SquareWidth;
+    m_fieldRows = (m_fieldHeight - m_gridTop) / SquareHeight;
+    m_fieldOrigin = 0;
 
-    fieldPainter_.fillRect(FieldBitmap_.rect(), QColor(White));
-    backPainter_.fillRect(BackBuffer_.rect(), QColor(White));
+    m_fieldPainter.fillRect(m_fieldBitmap.rect(), QColor(White));
+    m_backPainter.fillRect(m_backBuffer.rect(), QColor(White));
 }
 
-void CourseView::SetMainDisplay(const GameRecord& record) {
-    DisplayState_ = DisplayIdle;
-    if (!InitDone_) {
-        ShowMessageBox(
-            QStringLiteral("not Execute InitDisplay from CourseView::SetMainDisplay"));
+void CourseView::setUp(const GameRecord& record) {
+    m_displayState = DisplayIdle;
+    if (!m_initialised) {
+        showMessageBox(QStringLiteral("not Execute InitDisplay from CourseView::SetMainDisplay"));
         return;
     }
-    SetDone_ = true;
-    Data_ = record;
-    fieldOrigin_ = 0;
-    FirstCol_ = AddClamped(Data_.StartPosition, -ColsBefore_);
-    FirstRow_ = AddClamped(Data_.StartRow, -RowsBefore_);
-    CharX_ = (SquareWidth - HeroineWidth()) / 2 + MarginX;
-    CharY_ = FeetFromTop + MarginY - HeroineHeight();
+    m_hasRecord = true;
+    m_record = record;
+    m_fieldOrigin = 0;
+    m_firstCol = addClamped(m_record.currentSquare, -m_colsBefore);
+    m_firstRow = addClamped(m_record.currentRow, -m_rowsBefore);
+    m_heroineX = (SquareWidth - heroineWidth()) / 2 + MarginX;
+    m_heroineY = FeetFromTop + MarginY - heroineHeight();
 
     // The last column and row are cut off by the bitmap's edge.
-    const QRect wholeField(0, 0, FieldWidth_, FieldHeight_);
-    for (int j = 0, y = GridTop_; y < FieldHeight_; ++j, y += SquareHeight) {
-        for (int i = 0, x = GridLeft_; x < FieldWidth_; ++i, x += SquareWidth) {
-            DrawCell(x, y, AddClamped(FirstCol_, i), AddClamped(FirstRow_, j), wholeField);
+    const QRect wholeField(0, 0, m_fieldWidth, m_fieldHeight);
+    for (int j = 0, y = m_gridTop; y < m_fieldHeight; ++j, y += SquareHeight) {
+        for (int i = 0, x = m_gridLeft; x < m_fieldWidth; ++i, x += SquareWidth) {
+            drawCell(x, y, addClamped(m_firstCol, i), addClamped(m_firstRow, j), wholeField);
         }
     }
-    CopyToBackBuffer(SourceRect_);
-    DrawHeroine(StandingImage, CharX_, CharY_);
-    UpdateAccessibleText();
+    copyToBackBuffer(m_sourceRect);
+    drawHeroine(StandingImage, m_heroineX, m_heroineY);
+    updateAccessibleText();
 }
 
 // The controls go with the main window; after that the view draws on unseen.
-void CourseView::ShowDisplay(int left, int top) {
-    if (DisplayPanel_) {
-        DisplayPanel_->move(left, top);
-        DisplayPanel_->show();
+void CourseView::showView(int left, int top) {
+    if (m_displayPanel) {
+        m_displayPanel->move(left, top);
+        m_displayPanel->show();
     }
 }
 
-void CourseView::HideDisplay() {
-    if (DisplayPanel_) {
-        DisplayPanel_->hide();
+void CourseView::hideView() {
+    if (m_displayPanel) {
+        m_displayPanel->hide();
     }
 }
 
-void CourseView::ShowPose(std::int32_t image) {
-    CopyToBackBuffer(SourceRect_);
-    DrawHeroine(image, CharX_, CharY_);
-    PaintView();
+void CourseView::showPose(std::int32_t image) {
+    copyToBackBuffer(m_sourceRect);
+    drawHeroine(image, m_heroineX, m_heroineY);
+    paintView();
 }
 
-void CourseView::DrawScrolled(Direction direction, int offset) {
+void CourseView::drawScrolled(Direction direction, int offset) {
     // The spare cells reach this far; a window beyond them would show undrawn pixels.
-    const int maxLeft = std::max(FieldWidth_ - ViewWidth_, 0);
-    const std::int64_t left = std::int64_t{SourceRect_.left()} +
+    const int maxLeft = std::max(m_fieldWidth - m_viewWidth, 0);
+    const std::int64_t left = std::int64_t{m_sourceRect.left()} +
                               (direction == Direction::Forward ? offset : -std::int64_t{offset});
-    CopyToBackBuffer(SourceRect_.translated(
-        static_cast<int>(std::clamp<std::int64_t>(left, 0, maxLeft)) - SourceRect_.left(), 0));
+    copyToBackBuffer(m_sourceRect.translated(
+        static_cast<int>(std::clamp<std::int64_t>(left, 0, maxLeft)) - m_sourceRect.left(), 0));
 }
 
-void CourseView::ShiftField(Direction direction) {
+void CourseView::shiftField(Direction direction) {
     // The column that leaves at one side is drawn over as the one that comes
     // in at the other; the columns in between keep their pixels.
     if (direction == Direction::Forward) {
-        TurnField(SquareWidth);
-        FirstCol_ = AddClamped(FirstCol_, 1);
-        DrawColumn(GridLeft_ + (FieldCols_ - 1) * SquareWidth,
-                   AddClamped(FirstCol_, FieldCols_ - 1));
+        turnField(SquareWidth);
+        m_firstCol = addClamped(m_firstCol, 1);
+        drawColumn(m_gridLeft + (m_fieldCols - 1) * SquareWidth,
+                   addClamped(m_firstCol, m_fieldCols - 1));
     } else {
-        TurnField(-SquareWidth);
-        FirstCol_ = AddClamped(FirstCol_, -1);
-        DrawColumn(GridLeft_, FirstCol_);
+        turnField(-SquareWidth);
+        m_firstCol = addClamped(m_firstCol, -1);
+        drawColumn(m_gridLeft, m_firstCol);
     }
-    CopyToBackBuffer(SourceRect_);
+    copyToBackBuffer(m_sourceRect);
 }
 
-void CourseView::TurnField(int dx) {
-    if (FieldWidth_ > 0) {
-        fieldOrigin_ = ((fieldOrigin_ + dx) % FieldWidth_ + FieldWidth_) % FieldWidth_;
+void CourseView::turnField(int dx) {
+    if (m_fieldWidth > 0) {
+        m_fieldOrigin = ((m_fieldOrigin + dx) % m_fieldWidth + m_fieldWidth) % m_fieldWidth;
     }
 }
 
-int CourseView::BitmapRuns(int x, int width, Run (&runs)[2]) const {
+int CourseView::bitmapRuns(int x, int width, Run (&runs)[2]) const {
     const int start =
-        FieldWidth_ > 0 ? ((x + fieldOrigin_) % FieldWidth_ + FieldWidth_) % FieldWidth_ : x;
-    const int first = std::min(width, FieldWidth_ - start);
+        m_fieldWidth > 0 ? ((x + m_fieldOrigin) % m_fieldWidth + m_fieldWidth) % m_fieldWidth : x;
+    const int first = std::min(width, m_fieldWidth - start);
     runs[0] = {start, 0, first};
     if (first >= width) {
         return 1;
@@ -254,16 +253,16 @@ int CourseView::BitmapRuns(int x, int width, Run (&runs)[2]) const {
     return 2;
 }
 
-QImage CourseView::FieldBitmap() const {
+QImage CourseView::fieldBitmap() const {
     // Always a copy: the field goes on changing under the painter.
-    QImage picture = FieldBitmap_.copy();
-    if (fieldOrigin_ == 0) {
+    QImage picture = m_fieldBitmap.copy();
+    if (m_fieldOrigin == 0) {
         return picture;
     }
     Run runs[2];
-    const int count = BitmapRuns(0, FieldWidth_, runs);
-    for (int y = 0; y < FieldHeight_; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(FieldBitmap_.constScanLine(y));
+    const int count = bitmapRuns(0, m_fieldWidth, runs);
+    for (int y = 0; y < m_fieldHeight; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(m_fieldBitmap.constScanLine(y));
         auto* into = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int i = 0; i < count; ++i) {
             std::copy(from + runs[i].bitmapX, from + runs[i].bitmapX + runs[i].width,
@@ -273,133 +272,132 @@ QImage CourseView::FieldBitmap() const {
     return picture;
 }
 
-void CourseView::PaintView() {
-    if (ViewBox_) {
-        ViewBox_->update();
+void CourseView::paintView() {
+    if (m_viewBox) {
+        m_viewBox->update();
     }
 }
 
-void CourseView::UpdateAccessibleText() {
-    if (!SetDone_ || !ViewBox_) {
+void CourseView::updateAccessibleText() {
+    if (!m_hasRecord || !m_viewBox) {
         return;
     }
     // The field's first column moves with every walked square, so it always
     // tells the square she stands on.
-    const std::int32_t square = AddClamped(FirstCol_, ColsBefore_);
-    const std::int32_t row = AddClamped(FirstRow_, RowsBefore_);
-    if (described_ && square == describedSquare_ && row == describedRow_) {
+    const std::int32_t square = addClamped(m_firstCol, m_colsBefore);
+    const std::int32_t row = addClamped(m_firstRow, m_rowsBefore);
+    if (m_described && square == m_describedSquare && row == m_describedRow) {
         return;
     }
-    described_ = true;
-    describedSquare_ = square;
-    describedRow_ = row;
+    m_described = true;
+    m_describedSquare = square;
+    m_describedRow = row;
     QString text = QStringLiteral("%1 マス目").arg(square);
-    const std::string& remark = course_.RemarkAt(square, row);
+    const std::string& remark = m_course.remarkAt(square, row);
     if (!remark.empty()) {
         text += QStringLiteral(": ") + QString::fromStdString(remark);
     }
-    ViewBox_->setAccessibleDescription(text);
+    m_viewBox->setAccessibleDescription(text);
 }
 
-void CourseView::DrawHeroine(std::int32_t image, int x, int y) {
-    if (Data_.CharImages != nullptr) {
-        Data_.CharImages->Draw(backPainter_, x, y, image);
+void CourseView::drawHeroine(std::int32_t image, int x, int y) {
+    if (m_record.heroineImages != nullptr) {
+        m_record.heroineImages->draw(m_backPainter, x, y, image);
     }
 }
 
-void CourseView::CopyToBackBuffer(const QRect& source) {
-    if (fieldOrigin_ == 0 || source.isEmpty()) {
-        backPainter_.drawImage(ViewRect_.topLeft(), FieldBitmap_, source);
+void CourseView::copyToBackBuffer(const QRect& source) {
+    if (m_fieldOrigin == 0 || source.isEmpty()) {
+        m_backPainter.drawImage(m_viewRect.topLeft(), m_fieldBitmap, source);
         return;
     }
     Run runs[2];
-    const int count = BitmapRuns(source.left(), source.width(), runs);
+    const int count = bitmapRuns(source.left(), source.width(), runs);
     for (int i = 0; i < count; ++i) {
-        backPainter_.drawImage(
-            ViewRect_.topLeft() + QPoint(runs[i].offset, 0), FieldBitmap_,
+        m_backPainter.drawImage(
+            m_viewRect.topLeft() + QPoint(runs[i].offset, 0), m_fieldBitmap,
             QRect(runs[i].bitmapX, source.top(), runs[i].width, source.height()));
     }
 }
 
-std::int32_t CourseView::HeroineWidth() const {
-    return std::clamp(Data_.CharWidth, 0, MaxHeroineSize);
+std::int32_t CourseView::heroineWidth() const {
+    return std::clamp(m_record.heroineWidth, 0, MaxHeroineSize);
 }
 
-std::int32_t CourseView::HeroineHeight() const {
-    return std::clamp(Data_.CharHeight, 0, MaxHeroineSize);
+std::int32_t CourseView::heroineHeight() const {
+    return std::clamp(m_record.heroineHeight, 0, MaxHeroineSize);
 }
 
-void CourseView::DrawCell(int x, int y, std::int32_t square, std::int32_t row,
-                                const QRect& clip) {
+void CourseView::drawCell(int x, int y, std::int32_t square, std::int32_t row, const QRect& clip) {
     const QRect cell(x, y, SquareWidth, SquareHeight);
     // Cells outside the table are background and never looked up.
-    if (!CourseTable::Contains(square, row)) {
-        DrawBackgroundCell(cell, clip);
+    if (!CourseTable::contains(square, row)) {
+        drawBackgroundCell(cell, clip);
         return;
     }
-    const CourseSquare& entry = course_.At(square, row);
+    const CourseSquare& entry = m_course.at(square, row);
     switch (entry.kind) {
     case SquareKind::Start:
     case SquareKind::Goal:
-        DrawBlockCell(cell, entry.param, clip);
+        drawBlockCell(cell, entry.param, clip);
         break;
     case SquareKind::Remark:
     case SquareKind::Lucky:
     case SquareKind::StaminaUp:
     case SquareKind::Forward:
     case SquareKind::Back:
-        DrawEventCell(cell, entry.kind, clip);
+        drawEventCell(cell, entry.kind, clip);
         break;
     default:
-        DrawBackgroundCell(cell, clip);
+        drawBackgroundCell(cell, clip);
         break;
     }
 }
 
 // A QRect fill covers its left and top edges and stops short of the right and
 // bottom ones, like the platform's rectangle fill.
-void CourseView::Fill(const QRect& rect, QRgb colour, const QRect& clip) {
+void CourseView::fill(const QRect& rect, QRgb colour, const QRect& clip) {
     const QRect area = rect & clip;
     if (area.isEmpty()) {
         return;
     }
     Run runs[2];
-    const int count = BitmapRuns(area.left(), area.width(), runs);
+    const int count = bitmapRuns(area.left(), area.width(), runs);
     for (int i = 0; i < count; ++i) {
-        fieldPainter_.fillRect(QRect(runs[i].bitmapX, area.top(), runs[i].width, area.height()),
-                               QColor(colour));
+        m_fieldPainter.fillRect(QRect(runs[i].bitmapX, area.top(), runs[i].width, area.height()),
+                                QColor(colour));
     }
 }
 
-void CourseView::DrawBackgroundCell(const QRect& cell, const QRect& clip) {
-    Fill(cell, BackgroundColour, clip);
+void CourseView::drawBackgroundCell(const QRect& cell, const QRect& clip) {
+    fill(cell, BackgroundColour, clip);
 }
 
-void CourseView::DrawBlockCell(const QRect& cell, std::int32_t edgeCode, const QRect& clip) {
-    Fill(cell, BlockOuterColour, clip);
-    Fill(InsideOutline(cell, edgeCode), BlockInnerColour, clip);
+void CourseView::drawBlockCell(const QRect& cell, std::int32_t edgeCode, const QRect& clip) {
+    fill(cell, BlockOuterColour, clip);
+    fill(insideOutline(cell, edgeCode), BlockInnerColour, clip);
 }
 
-void CourseView::DrawEventCell(const QRect& cell, SquareKind kind, const QRect& clip) {
+void CourseView::drawEventCell(const QRect& cell, SquareKind kind, const QRect& clip) {
     EventColours colours{};
-    if (!EventColoursOf(kind, colours)) {
-        DrawBackgroundCell(cell, clip);
+    if (!eventColoursOf(kind, colours)) {
+        drawBackgroundCell(cell, clip);
         return;
     }
-    Fill(cell, colours.outer, clip);
-    Fill(cell.adjusted(EventFrame, EventFrame, -EventFrame, -EventFrame), colours.inner, clip);
+    fill(cell, colours.outer, clip);
+    fill(cell.adjusted(EventFrame, EventFrame, -EventFrame, -EventFrame), colours.inner, clip);
 }
 
-void CourseView::DrawColumn(int x, std::int32_t square) {
-    const QRect rows = ReachableRows();
-    for (int j = 0, y = GridTop_; y < FieldHeight_; ++j, y += SquareHeight) {
+void CourseView::drawColumn(int x, std::int32_t square) {
+    const QRect rows = reachableRows();
+    for (int j = 0, y = m_gridTop; y < m_fieldHeight; ++j, y += SquareHeight) {
         if (y + SquareHeight > rows.top() && y <= rows.bottom()) {
-            DrawCell(x, y, square, AddClamped(FirstRow_, j), rows);
+            drawCell(x, y, square, addClamped(m_firstRow, j), rows);
         }
     }
 }
 
-QRect CourseView::ReachableRows() const {
-    return QRect(0, SourceRect_.top(), FieldWidth_, SourceRect_.height()) &
-           QRect(0, 0, FieldWidth_, FieldHeight_);
+QRect CourseView::reachableRows() const {
+    return QRect(0, m_sourceRect.top(), m_fieldWidth, m_sourceRect.height()) &
+           QRect(0, 0, m_fieldWidth, m_fieldHeight);
 }

@@ -24,25 +24,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QImage& frame_;
+    const QImage& m_frame;
 };
 
-// The course around the heroine, composed off-screen. FieldBitmap holds the
+// The course around the heroine, composed off-screen. fieldBitmap holds the
 // cells of the squares around her with two spare cells on every side, so a walk
 // scrolls by copying windows out of it and only draws one new column of cells
-// per square. BackBuffer holds one complete frame; the paint box shows only it.
+// per square. backBuffer holds one complete frame; the paint box shows only it.
 //
 // Both bitmaps are allocated once, at their final size, and keep a painter open
-// for their whole life: composing a frame allocates nothing. BackBuffer() is
+// for their whole life: composing a frame allocates nothing. backBuffer() is
 // the live picture; take copy() to keep a snapshot.
 //
-// FieldBitmap's columns form a ring: field column x is stored in bitmap column
-// (x + origin) mod FieldWidth. Moving the field by a square turns the ring
+// fieldBitmap's columns form a ring: field column x is stored in bitmap column
+// (x + origin) mod fieldWidth. Moving the field by a square turns the ring
 // instead of moving pixels, so the square-completing tick costs about what a
 // quarter-square tick does; a window that runs over the ring's seam is copied
-// in two pieces. SetMainDisplay starts the ring at origin 0. Walks scroll only
-// sideways, so ShiftField draws the new column only in the rows a view window
-// can reach (SourceRect's rows); the rows outside them are never shown.
+// in two pieces. setUp starts the ring at origin 0. Walks scroll only
+// sideways, so shiftField draws the new column only in the rows a view window
+// can reach (sourceRect's rows); the rows outside them are never shown.
 class CourseView {
 public:
     CourseView(QWidget* mainWindow, const CourseTable& course, int viewWidth, int viewHeight);
@@ -51,107 +51,107 @@ public:
     CourseView& operator=(const CourseView&) = delete;
 
     // Computes the geometry and clears both bitmaps to white.
-    void InitDisplay();
+    void initialise();
     // Keeps a copy of the record and composes the rest picture of its square
-    // into BackBuffer. Does not repaint: the picture reaches the screen with the
+    // into backBuffer. Does not repaint: the picture reaches the screen with the
     // next frame, pose or repaint.
-    void SetMainDisplay(const GameRecord& record);
-    void ShowDisplay(int left, int top);
-    void HideDisplay();
+    void setUp(const GameRecord& record);
+    void showView(int left, int top);
+    void hideView();
     // The rest picture with heroine image `image`, on screen.
-    void ShowPose(std::int32_t image);
-    // The view window displaced by `offset` pixels in `direction`, into BackBuffer.
-    void DrawScrolled(Direction direction, int offset);
+    void showPose(std::int32_t image);
+    // The view window displaced by `offset` pixels in `direction`, into backBuffer.
+    void drawScrolled(Direction direction, int offset);
     // Moves the field by one square, draws the one new column of cells and
-    // composes the rest picture (without the heroine) into BackBuffer. The new
+    // composes the rest picture (without the heroine) into backBuffer. The new
     // column is drawn in the rows a view window can reach.
-    void ShiftField(Direction direction);
-    // Asks the paint box to show BackBuffer; Qt paints it in the next paint event.
-    void PaintView();
+    void shiftField(Direction direction);
+    // Asks the paint box to show backBuffer; Qt paints it in the next paint event.
+    void paintView();
     // What a screen reader is told: the paint box is "コース", and its
     // description names the heroine's square and its remark ("12 マス目: …").
-    // Only a changed square writes a new text. SetMainDisplay calls this; during
+    // Only a changed square writes a new text. setUp calls this; during
     // a walk the main window calls it after each game message, never a tick.
-    void UpdateAccessibleText();
+    void updateAccessibleText();
 
-    std::int32_t DisplayState() const { return DisplayState_; }
-    bool SetDone() const { return SetDone_; }
-    bool InitDone() const { return InitDone_; }
-    std::int32_t CharX() const { return CharX_; }
-    std::int32_t CharY() const { return CharY_; }
-    std::int32_t FieldWidth() const { return FieldWidth_; }
-    std::int32_t FieldHeight() const { return FieldHeight_; }
-    std::int32_t GridLeft() const { return GridLeft_; }
-    std::int32_t GridTop() const { return GridTop_; }
-    std::int32_t FieldCols() const { return FieldCols_; }
-    std::int32_t FirstCol() const { return FirstCol_; }
-    std::int32_t FirstRow() const { return FirstRow_; }
-    QRect SourceRect() const { return SourceRect_; }
-    const QImage& BackBuffer() const { return BackBuffer_; }
+    std::int32_t displayState() const { return m_displayState; }
+    bool hasRecord() const { return m_hasRecord; }
+    bool isInitialised() const { return m_initialised; }
+    std::int32_t heroineX() const { return m_heroineX; }
+    std::int32_t heroineY() const { return m_heroineY; }
+    std::int32_t fieldWidth() const { return m_fieldWidth; }
+    std::int32_t fieldHeight() const { return m_fieldHeight; }
+    std::int32_t gridLeft() const { return m_gridLeft; }
+    std::int32_t gridTop() const { return m_gridTop; }
+    std::int32_t fieldCols() const { return m_fieldCols; }
+    std::int32_t firstCol() const { return m_firstCol; }
+    std::int32_t firstRow() const { return m_firstRow; }
+    QRect sourceRect() const { return m_sourceRect; }
+    const QImage& backBuffer() const { return m_backBuffer; }
     // A snapshot of the field, field column 0 at its left, at the bitmap's full
-    // size (only FieldWidth x FieldHeight of it is in use).
-    QImage FieldBitmap() const;
+    // size (only fieldWidth x fieldHeight of it is in use).
+    QImage fieldBitmap() const;
     // Where field column 0 is stored in the bitmap.
-    int FieldOrigin() const { return fieldOrigin_; }
-    BevelPanel* DisplayPanel() const { return DisplayPanel_; }
-    QWidget* ViewBox() const { return ViewBox_; }
+    int fieldOrigin() const { return m_fieldOrigin; }
+    BevelPanel* displayPanel() const { return m_displayPanel; }
+    QWidget* viewBox() const { return m_viewBox; }
 
 protected:
-    // Heroine image `image` of the record's list at (x, y) on BackBuffer; a
+    // Heroine image `image` of the record's list at (x, y) on backBuffer; a
     // missing list or an image outside it draws nothing.
-    void DrawHeroine(std::int32_t image, int x, int y);
-    // The window `source` of the field onto all of BackBuffer.
-    void CopyToBackBuffer(const QRect& source);
+    void drawHeroine(std::int32_t image, int x, int y);
+    // The window `source` of the field onto all of backBuffer.
+    void copyToBackBuffer(const QRect& source);
 
     // The heroine's size from the record, kept within what the geometry can hold.
-    std::int32_t HeroineWidth() const;
-    std::int32_t HeroineHeight() const;
+    std::int32_t heroineWidth() const;
+    std::int32_t heroineHeight() const;
 
-    QPointer<BevelPanel> DisplayPanel_;
-    bool SetDone_ = false;
-    bool InitDone_ = false;
-    QImage BackBuffer_;
-    QPointer<CourseViewBox> ViewBox_;
-    QRect ViewRect_;
-    QRect SourceRect_;
-    QImage FieldBitmap_;
-    GameRecord Data_;
-    std::int32_t DisplayState_;
-    std::int32_t CharX_ = 0;
-    std::int32_t CharY_ = 0;
-    std::int32_t ViewWidth_;
-    std::int32_t ViewHeight_;
-    std::int32_t FieldWidth_;
-    std::int32_t FieldHeight_;
-    std::int32_t GridLeft_ = 0;
-    std::int32_t GridTop_ = 0;
-    std::int32_t ColsBefore_ = 0;
-    std::int32_t RowsBefore_ = 0;
-    std::int32_t FieldCols_ = 0;
-    std::int32_t FieldRows_ = 0;
-    std::int32_t FirstCol_ = 0;
-    std::int32_t FirstRow_ = 0;
+    QPointer<BevelPanel> m_displayPanel;
+    bool m_hasRecord = false;
+    bool m_initialised = false;
+    QImage m_backBuffer;
+    QPointer<CourseViewBox> m_viewBox;
+    QRect m_viewRect;
+    QRect m_sourceRect;
+    QImage m_fieldBitmap;
+    GameRecord m_record;
+    std::int32_t m_displayState;
+    std::int32_t m_heroineX = 0;
+    std::int32_t m_heroineY = 0;
+    std::int32_t m_viewWidth;
+    std::int32_t m_viewHeight;
+    std::int32_t m_fieldWidth;
+    std::int32_t m_fieldHeight;
+    std::int32_t m_gridLeft = 0;
+    std::int32_t m_gridTop = 0;
+    std::int32_t m_colsBefore = 0;
+    std::int32_t m_rowsBefore = 0;
+    std::int32_t m_fieldCols = 0;
+    std::int32_t m_fieldRows = 0;
+    std::int32_t m_firstCol = 0;
+    std::int32_t m_firstRow = 0;
 
 private:
     // The square and row the accessible description was last written for.
-    std::int32_t describedSquare_ = 0;
-    std::int32_t describedRow_ = 0;
-    bool described_ = false;
+    std::int32_t m_describedSquare = 0;
+    std::int32_t m_describedRow = 0;
+    bool m_described = false;
 
     // The cell of (square, row) at (x, y); only its part inside `clip` is drawn.
-    void DrawCell(int x, int y, std::int32_t square, std::int32_t row, const QRect& clip);
-    void DrawBackgroundCell(const QRect& cell, const QRect& clip);
-    void DrawBlockCell(const QRect& cell, std::int32_t edgeCode, const QRect& clip);
-    void DrawEventCell(const QRect& cell, SquareKind kind, const QRect& clip);
-    void Fill(const QRect& rect, QRgb colour, const QRect& clip);
+    void drawCell(int x, int y, std::int32_t square, std::int32_t row, const QRect& clip);
+    void drawBackgroundCell(const QRect& cell, const QRect& clip);
+    void drawBlockCell(const QRect& cell, std::int32_t edgeCode, const QRect& clip);
+    void drawEventCell(const QRect& cell, SquareKind kind, const QRect& clip);
+    void fill(const QRect& rect, QRgb colour, const QRect& clip);
     // The cells of one grid column at x, for `square` in the grid rows that
-    // reach into ReachableRows().
-    void DrawColumn(int x, std::int32_t square);
+    // reach into reachableRows().
+    void drawColumn(int x, std::int32_t square);
     // The field rows that a view window can show: walks scroll only sideways,
-    // so these are SourceRect's rows.
-    QRect ReachableRows() const;
+    // so these are sourceRect's rows.
+    QRect reachableRows() const;
     // Turns the ring of columns by dx: field column x then shows what x + dx showed.
-    void TurnField(int dx);
+    void turnField(int dx);
     // The one or two runs of bitmap columns that hold field columns
     // [x, x + width); returns how many, filling `runs` as {bitmap x, offset, width}.
     struct Run {
@@ -159,11 +159,11 @@ private:
         int offset;
         int width;
     };
-    int BitmapRuns(int x, int width, Run (&runs)[2]) const;
+    int bitmapRuns(int x, int width, Run (&runs)[2]) const;
 
-    const CourseTable& course_;
-    int fieldOrigin_ = 0;
+    const CourseTable& m_course;
+    int m_fieldOrigin = 0;
     // Declared last: they end before the bitmaps they paint on are released.
-    QPainter fieldPainter_;
-    QPainter backPainter_;
+    QPainter m_fieldPainter;
+    QPainter m_backPainter;
 };

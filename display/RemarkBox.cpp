@@ -13,53 +13,53 @@ constexpr int MemoFontPixels = 12;
 } // namespace
 
 RemarkBox::RemarkBox(QWidget* mainWindow, int width, int height)
-    : memo_(new QPlainTextEdit(mainWindow)) {
-    memo_->setReadOnly(true);
+    : m_textEdit(new QPlainTextEdit(mainWindow)) {
+    m_textEdit->setReadOnly(true);
     // The drum's button keeps the keyboard during a game; a click into the
     // remark window must not take it away.
-    memo_->setFocusPolicy(Qt::NoFocus);
-    memo_->setAccessibleName(QStringLiteral("メッセージ"));
-    memo_->setFont(GameFont(MemoFontPixels));
+    m_textEdit->setFocusPolicy(Qt::NoFocus);
+    m_textEdit->setAccessibleName(QStringLiteral("メッセージ"));
+    m_textEdit->setFont(gameFont(MemoFontPixels));
     // A memo shows no scroll bars unless asked to; three lines fit without them.
-    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo_->resize(std::max(width, 0), std::max(height, 0));
-    memo_->hide();
+    m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_textEdit->resize(std::max(width, 0), std::max(height, 0));
+    m_textEdit->hide();
 }
 
 RemarkBox::~RemarkBox() {
     // Gone already if the main window was destroyed first.
-    delete memo_.data();
+    delete m_textEdit.data();
 }
 
 // The box goes with the main window; after that there is nothing to show or write.
-void RemarkBox::ShowMessBox(int left, int top) {
-    if (!memo_) {
+void RemarkBox::showBox(int left, int top) {
+    if (!m_textEdit) {
         return;
     }
-    memo_->move(left, top);
-    memo_->show();
+    m_textEdit->move(left, top);
+    m_textEdit->show();
 }
 
-void RemarkBox::HideMessBox() {
-    if (memo_) {
-        memo_->hide();
+void RemarkBox::hideBox() {
+    if (m_textEdit) {
+        m_textEdit->hide();
     }
 }
 
-void RemarkBox::ClearMessBox() {
-    if (memo_) {
-        memo_->clear();
+void RemarkBox::clear() {
+    if (m_textEdit) {
+        m_textEdit->clear();
     }
 }
 
-void RemarkBox::ClearLines() {
-    ClearMessBox();
+void RemarkBox::clearLines() {
+    clear();
 }
 
-void RemarkBox::AddLine(const std::string& line) {
-    if (!memo_) {
+void RemarkBox::addLine(const std::string& line) {
+    if (!m_textEdit) {
         return;
     }
-    memo_->appendPlainText(QString::fromStdString(line));
+    m_textEdit->appendPlainText(QString::fromStdString(line));
 }

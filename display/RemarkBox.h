@@ -17,16 +17,16 @@ public:
     RemarkBox(const RemarkBox&) = delete;
     RemarkBox& operator=(const RemarkBox&) = delete;
 
-    void ShowMessBox(int left, int top);
+    void showBox(int left, int top);
     // Hides the box; its text stays for the next showing.
-    void HideMessBox();
-    void ClearMessBox();
+    void hideBox();
+    void clear();
 
-    void ClearLines() override;
-    void AddLine(const std::string& line) override;
+    void clearLines() override;
+    void addLine(const std::string& line) override;
 
-    QPlainTextEdit* Memo() const { return memo_; }
+    QPlainTextEdit* textEdit() const { return m_textEdit; }
 
 private:
-    QPointer<QPlainTextEdit> memo_;
+    QPointer<QPlainTextEdit> m_textEdit;
 };

@@ -11,145 +11,145 @@ constexpr const char* InitialDistanceText = "100";
 
 } // namespace
 
-GameController::GameController(const ControllerPorts& ports) : Ports(ports) {
-    Data.PlayerName.clear();
+GameController::GameController(const ControllerPorts& ports) : m_ports(ports) {
+    data.playerName.clear();
     // No game yet: the title screen's "閉じる" must not ask first.
-    Data.State = StateGameOver;
+    data.state = StateGameOver;
 }
 
-void GameController::SetUpGame(GameRecord templateRecord) {
-    Data = std::move(templateRecord);
-    StatusPanel& panel = Ports.Status;
-    panel.SetNameText(Data.PlayerName);
-    panel.SetStaminaText(std::to_string(Data.Stamina));
-    panel.SetArrowText(std::to_string(Data.ArrowPosition));
-    panel.SetRotationText(std::to_string(Data.RotationWidth));
-    panel.SetTimerText(std::to_string(Data.TimerInterval));
-    panel.SetDistanceText(InitialDistanceText);
+void GameController::setUpGame(GameRecord templateRecord) {
+    data = std::move(templateRecord);
+    StatusPanel& panel = m_ports.statusPanel;
+    panel.setNameText(data.playerName);
+    panel.setStaminaText(std::to_string(data.stamina));
+    panel.setArrowText(std::to_string(data.arrowRow));
+    panel.setRotationText(std::to_string(data.rotationWidth));
+    panel.setTimerText(std::to_string(data.spinInterval));
+    panel.setDistanceText(InitialDistanceText);
 }
 
-void GameController::ShowStatusPanel(int left, int top) {
-    Ports.Status.ShowPanel(left, top);
+void GameController::showStatusPanel(int left, int top) {
+    m_ports.statusPanel.showPanel(left, top);
 }
 
-void GameController::HideStatusPanel() {
-    Ports.Status.HidePanel();
+void GameController::hideStatusPanel() {
+    m_ports.statusPanel.hidePanel();
 }
 
-void GameController::BeginGame() {
-    Ports.Slot.SetSlot(Data);
-    Ports.Slot.SetButtonIdle();
-    Ports.Display.SetMainDisplay(Data);
-    Ports.Display.StartEntry();
+void GameController::beginGame() {
+    m_ports.drum.setUp(data);
+    m_ports.drum.setButtonIdle();
+    m_ports.courseView.setUp(data);
+    m_ports.courseView.startEntry();
 }
 
-void GameController::FinishEvent() {
-    Ports.Display.ShowPose(RestFrame(Data));
-    Ports.Slot.SetButtonIdle();
-    Data.State = StateEventApplied;
-    Ports.Poster.PostGameMessage(WM_GAME_NEXT, Data.Spare, 0);
+void GameController::finishEvent() {
+    m_ports.courseView.showPose(restFrame(data));
+    m_ports.drum.setButtonIdle();
+    data.state = StateEventApplied;
+    m_ports.poster.postGameMessage(WM_GAME_NEXT, data.spare, 0);
 }
 
-void GameController::HandleEvent(std::int32_t code, std::int32_t argument) {
-    const std::int32_t param = Ports.Course.ParamAt(Data.StartPosition, Data.StartRow);
+void GameController::handleEvent(std::int32_t code, std::int32_t argument) {
+    const std::int32_t param = m_ports.course.paramAt(data.currentSquare, data.currentRow);
     switch (static_cast<std::uint32_t>(code)) {
     case static_cast<std::uint32_t>(SquareKind::Start):
-        Ports.Slot.SetSlot(Data);
-        Ports.Slot.SetButtonMode(ButtonStart);
+        m_ports.drum.setUp(data);
+        m_ports.drum.setButtonMode(ButtonStart);
         break;
     case static_cast<std::uint32_t>(SquareKind::Remark):
-        FinishEvent();
+        finishEvent();
         break;
     case static_cast<std::uint32_t>(SlotStop):
-        Ports.Slot.SetButtonIdle();
-        Ports.Display.StartWalk(argument);
+        m_ports.drum.setButtonIdle();
+        m_ports.courseView.startWalk(argument);
         break;
     case static_cast<std::uint32_t>(SquareKind::Lucky):
-        ApplyLucky(Data, param);
-        Ports.Slot.SetSlot(Data);
-        FinishEvent();
+        applyLucky(data, param);
+        m_ports.drum.setUp(data);
+        finishEvent();
         break;
     case static_cast<std::uint32_t>(SquareKind::StaminaUp):
-        Data.Stamina += param;
-        Ports.Status.SetStaminaText(std::to_string(Data.Stamina));
-        FinishEvent();
+        data.stamina += param;
+        m_ports.statusPanel.setStaminaText(std::to_string(data.stamina));
+        finishEvent();
         break;
     case static_cast<std::uint32_t>(SquareKind::Forward):
-        Ports.Slot.SetButtonIdle();
-        Ports.Display.ForwardWalk(param);
+        m_ports.drum.setButtonIdle();
+        m_ports.courseView.forwardWalk(param);
         break;
     case static_cast<std::uint32_t>(SquareKind::Back):
-        Ports.Slot.SetButtonIdle();
-        Ports.Display.BackWalk(param);
+        m_ports.drum.setButtonIdle();
+        m_ports.courseView.backWalk(param);
         break;
     case static_cast<std::uint32_t>(AnimeEnd):
-        SettleSquare();
+        settleSquare();
         break;
     default:
         break;
     }
 }
 
-void GameController::SettleSquare() {
-    if (Data.Stamina <= 0) {
+void GameController::settleSquare() {
+    if (data.stamina <= 0) {
         return;
     }
-    ShowSquareMessages(Ports.Remarks, Ports.Course, Data.StartPosition, Data.StartRow);
+    showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow);
     const auto kind =
-        static_cast<std::int32_t>(Ports.Course.KindAt(Data.StartPosition, Data.StartRow));
-    if (Data.MessageCheck == MessageCheckNone) {
-        HandleEvent(kind, 0);
-    } else if (Data.MessageCheck == MessageCheckAll) {
-        Ports.Slot.SetButtonMode(kind);
+        static_cast<std::int32_t>(m_ports.course.kindAt(data.currentSquare, data.currentRow));
+    if (data.messageCheck == MessageCheckNone) {
+        handleEvent(kind, 0);
+    } else if (data.messageCheck == MessageCheckAll) {
+        m_ports.drum.setButtonMode(kind);
     }
 }
 
-void GameController::HandleStep(std::int32_t step) {
-    Data.StartPosition += step;
-    Data.Stamina -= 1;
-    Ports.Status.SetDistanceText(std::to_string(GoalSquare - Data.StartPosition));
-    Ports.Status.SetStaminaText(std::to_string(Data.Stamina));
+void GameController::handleStep(std::int32_t step) {
+    data.currentSquare += step;
+    data.stamina -= 1;
+    m_ports.statusPanel.setDistanceText(std::to_string(GoalSquare - data.currentSquare));
+    m_ports.statusPanel.setStaminaText(std::to_string(data.stamina));
 
-    if (Data.Stamina <= 0) {
-        Ports.Display.SetDisplayState(StateGameOver);
-        Data.State = StateGameOver;
-        Ports.Slot.SetButtonIdle();
-        ShowLines(Ports.Remarks, RemarkMessage{GameOverLine, "", "", 1});
-        Ports.Results.ShowGameOver(Data);
+    if (data.stamina <= 0) {
+        m_ports.courseView.setDisplayState(StateGameOver);
+        data.state = StateGameOver;
+        m_ports.drum.setButtonIdle();
+        showLines(m_ports.remarks, RemarkMessage{GameOverLine, "", "", 1});
+        m_ports.results.showGameOver(data);
     }
-    if (Data.StartPosition >= GoalSquare) {
-        SessionValues& session = Ports.Session;
-        session.EndTime = Ports.Clock.Now();
-        session.ElapsedTime = session.EndTime - session.StartTime;
-        Ports.Display.SetDisplayState(StateGoal);
-        Data.State = StateGoal;
-        Ports.Slot.SetButtonIdle();
-        ShowSquareMessages(Ports.Remarks, Ports.Course, Data.StartPosition, Data.StartRow);
-        Ports.Results.ShowGoalResult(Data);
+    if (data.currentSquare >= GoalSquare) {
+        SessionValues& session = m_ports.session;
+        session.endTime = m_ports.clock.now();
+        session.elapsedTime = session.endTime - session.startTime;
+        m_ports.courseView.setDisplayState(StateGoal);
+        data.state = StateGoal;
+        m_ports.drum.setButtonIdle();
+        showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow);
+        m_ports.results.showGoalResult(data);
     }
 }
 
-void GameController::PrepareNextTurn() {
-    Ports.Slot.SetSlot(Data);
-    Ports.Display.SetMainDisplay(Data);
-    Data.State = StateTurnReady;
+void GameController::prepareNextTurn() {
+    m_ports.drum.setUp(data);
+    m_ports.courseView.setUp(data);
+    data.state = StateTurnReady;
 }
 
-bool GameController::IsGameInProgress() const {
-    return Data.State != StateGameOver && Data.State != StateGoal;
+bool GameController::isGameInProgress() const {
+    return data.state != StateGameOver && data.state != StateGoal;
 }
 
-bool DispatchGameMessage(GameController& controller, int message, std::int32_t wParam,
+bool dispatchGameMessage(GameController& controller, int message, std::int32_t wParam,
                          std::int32_t lParam) {
     switch (message) {
     case WM_GAME_EVENT:
-        controller.HandleEvent(wParam, lParam);
+        controller.handleEvent(wParam, lParam);
         return true;
     case WM_GAME_STEP:
-        controller.HandleStep(wParam);
+        controller.handleStep(wParam);
         return true;
     case WM_GAME_NEXT:
-        controller.PrepareNextTurn();
+        controller.prepareNextTurn();
         return true;
     default:
         return false;

@@ -9,57 +9,57 @@
 // Everything the controller talks to. The main window wires the real views;
 // the tests wire recording fakes.
 struct ControllerPorts {
-    MessagePoster& Poster;
-    SlotDrumPort& Slot;
-    CourseViewPort& Display;
-    RemarkLines& Remarks;
-    StatusPanel& Status;
-    ResultDialogs& Results;
-    TimeOfDay& Clock;
-    SessionValues& Session;
-    const CourseTable& Course;
+    MessagePoster& poster;
+    SlotDrumPort& drum;
+    CourseViewPort& courseView;
+    RemarkLines& remarks;
+    StatusPanel& statusPanel;
+    ResultDialogs& results;
+    TimeOfDay& clock;
+    SessionValues& session;
+    const CourseTable& course;
 };
 
 // Runs one game at a time. Every step is the reaction to a posted message,
 // a menu command or a click; nothing here waits or polls.
 //
-// Turn protocol: BeginGame -> (entry ends) AnimeEnd -> SettleSquare offers the
-// start square -> the drum posts SlotStop(n) -> n x HandleStep -> AnimeEnd ->
-// SettleSquare offers the landing square's event -> Forward/Back walk again, or
-// Remark/Lucky/StaminaUp take effect and post WM_GAME_NEXT -> PrepareNextTurn.
+// Turn protocol: beginGame -> (entry ends) AnimeEnd -> settleSquare offers the
+// start square -> the drum posts SlotStop(n) -> n x handleStep -> AnimeEnd ->
+// settleSquare offers the landing square's event -> Forward/Back walk again, or
+// Remark/Lucky/StaminaUp take effect and post WM_GAME_NEXT -> prepareNextTurn.
 class GameController {
 public:
     explicit GameController(const ControllerPorts& ports);
 
-    const GameRecord& LiveRecord() const { return Data; }
+    const GameRecord& liveRecord() const { return data; }
 
     // Copies the template into the live record and writes the status panel.
-    void SetUpGame(GameRecord templateRecord);
-    void ShowStatusPanel(int left, int top);
-    void HideStatusPanel();
+    void setUpGame(GameRecord templateRecord);
+    void showStatusPanel(int left, int top);
+    void hideStatusPanel();
 
     // Hands the record to the drum and the view and starts the entry animation.
-    void BeginGame();
+    void beginGame();
 
     // Handler of WM_GAME_EVENT; unknown codes (compared unsigned) do nothing.
-    void HandleEvent(std::int32_t code, std::int32_t argument);
+    void handleEvent(std::int32_t code, std::int32_t argument);
     // What happens on the square where a walk ends.
-    void SettleSquare();
+    void settleSquare();
     // Handler of WM_GAME_STEP: one walked square, and the game's two endings.
-    void HandleStep(std::int32_t step);
+    void handleStep(std::int32_t step);
     // Handler of WM_GAME_NEXT.
-    void PrepareNextTurn();
+    void prepareNextTurn();
 
     // False only after game over (15) or the goal (16).
-    bool IsGameInProgress() const;
+    bool isGameInProgress() const;
 
 private:
-    void FinishEvent();
+    void finishEvent();
 
-    GameRecord Data;
-    ControllerPorts Ports;
+    GameRecord data;
+    ControllerPorts m_ports;
 };
 
 // Hands one private message to the controller; false for any other number.
-bool DispatchGameMessage(GameController& controller, int message, std::int32_t wParam,
+bool dispatchGameMessage(GameController& controller, int message, std::int32_t wParam,
                          std::int32_t lParam);

@@ -2,16 +2,16 @@
 
 #include "GameController.h"
 
-void GameMessageQueue::PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
-    messages_.push_back(Message{message, wParam, lParam});
+void GameMessageQueue::postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
+    m_messages.push_back(Message{message, wParam, lParam});
 }
 
-bool GameMessageQueue::DeliverNext(GameController& controller) {
-    if (messages_.empty()) {
+bool GameMessageQueue::deliverNext(GameController& controller) {
+    if (m_messages.empty()) {
         return false;
     }
-    const Message next = messages_.front();
-    messages_.pop_front();
-    DispatchGameMessage(controller, next.Id, next.WParam, next.LParam);
+    const Message next = m_messages.front();
+    m_messages.pop_front();
+    dispatchGameMessage(controller, next.id, next.wParam, next.lParam);
     return true;
 }

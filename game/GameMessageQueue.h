@@ -11,21 +11,21 @@ class GameController;
 class GameMessageQueue : public MessagePoster {
 public:
     struct Message {
-        int Id = 0;
-        std::int32_t WParam = 0;
-        std::int32_t LParam = 0;
+        int id = 0;
+        std::int32_t wParam = 0;
+        std::int32_t lParam = 0;
     };
 
-    void PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) override;
+    void postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) override;
 
-    bool Empty() const { return messages_.empty(); }
-    std::size_t Size() const { return messages_.size(); }
-    const std::deque<Message>& Pending() const { return messages_; }
-    void Clear() { messages_.clear(); }
+    bool Empty() const { return m_messages.empty(); }
+    std::size_t size() const { return m_messages.size(); }
+    const std::deque<Message>& pending() const { return m_messages; }
+    void clear() { m_messages.clear(); }
 
     // Removes the oldest message and hands it to the controller; false when empty.
-    bool DeliverNext(GameController& controller);
+    bool deliverNext(GameController& controller);
 
 private:
-    std::deque<Message> messages_;
+    std::deque<Message> m_messages;
 };

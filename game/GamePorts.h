@@ -13,70 +13,70 @@
 class MessagePoster {
 public:
     virtual ~MessagePoster() = default;
-    virtual void PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) = 0;
+    virtual void postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) = 0;
 };
 
 class SlotDrumPort {
 public:
     virtual ~SlotDrumPort() = default;
-    virtual void SetSlot(const GameRecord& record) = 0;
-    virtual void SetButtonMode(std::int32_t code) = 0;
-    virtual void SetButtonIdle() = 0;
+    virtual void setUp(const GameRecord& record) = 0;
+    virtual void setButtonMode(std::int32_t code) = 0;
+    virtual void setButtonIdle() = 0;
 };
 
 class CourseViewPort {
 public:
     virtual ~CourseViewPort() = default;
-    virtual void SetMainDisplay(const GameRecord& record) = 0;
-    virtual void StartEntry() = 0;
-    virtual void StartWalk(std::int32_t squares) = 0;
-    virtual void ForwardWalk(std::int32_t squares) = 0;
-    virtual void BackWalk(std::int32_t squares) = 0;
-    virtual void SetDisplayState(std::int32_t state) = 0;
-    virtual void ShowPose(std::int32_t image) = 0;
+    virtual void setUp(const GameRecord& record) = 0;
+    virtual void startEntry() = 0;
+    virtual void startWalk(std::int32_t squares) = 0;
+    virtual void forwardWalk(std::int32_t squares) = 0;
+    virtual void backWalk(std::int32_t squares) = 0;
+    virtual void setDisplayState(std::int32_t state) = 0;
+    virtual void showPose(std::int32_t image) = 0;
 };
 
 // The remark window's line list.
 class RemarkLines {
 public:
     virtual ~RemarkLines() = default;
-    virtual void ClearLines() = 0;
-    virtual void AddLine(const std::string& line) = 0;
+    virtual void clearLines() = 0;
+    virtual void addLine(const std::string& line) = 0;
 };
 
 // The fourteen labels of the status panel, as far as the controller writes them.
 class StatusPanel {
 public:
     virtual ~StatusPanel() = default;
-    virtual void SetNameText(const std::string& text) = 0;
-    virtual void SetStaminaText(const std::string& text) = 0;
-    virtual void SetArrowText(const std::string& text) = 0;
-    virtual void SetRotationText(const std::string& text) = 0;
-    virtual void SetTimerText(const std::string& text) = 0;
-    virtual void SetDistanceText(const std::string& text) = 0;
-    virtual void ShowPanel(int left, int top) = 0;
-    virtual void HidePanel() = 0;
+    virtual void setNameText(const std::string& text) = 0;
+    virtual void setStaminaText(const std::string& text) = 0;
+    virtual void setArrowText(const std::string& text) = 0;
+    virtual void setRotationText(const std::string& text) = 0;
+    virtual void setTimerText(const std::string& text) = 0;
+    virtual void setDistanceText(const std::string& text) = 0;
+    virtual void showPanel(int left, int top) = 0;
+    virtual void hidePanel() = 0;
 };
 
 // The modal result dialogs; each returns when the player has closed it.
 class ResultDialogs {
 public:
     virtual ~ResultDialogs() = default;
-    virtual void ShowGameOver(GameRecord record) = 0;
-    virtual void ShowGoalResult(GameRecord record) = 0;
+    virtual void showGameOver(GameRecord record) = 0;
+    virtual void showGoalResult(GameRecord record) = 0;
 };
 
 // The current local time of day as a fraction of a day.
 class TimeOfDay {
 public:
     virtual ~TimeOfDay() = default;
-    virtual double Now() = 0;
+    virtual double now() = 0;
 };
 
 // Process-wide values kept beside the controller.
 struct SessionValues {
-    double StartTime = 0;
-    double EndTime = 0;
-    double ElapsedTime = 0;
-    bool EndConfirmation = false;
+    double startTime = 0;
+    double endTime = 0;
+    double elapsedTime = 0;
+    bool askBeforeQuit = false;
 };

@@ -14,7 +14,7 @@ constexpr std::int32_t LuckyBoth = 2;
 
 // One step down the rotation width chain 30 -> 15 -> 10 -> 6 -> 5 -> 3. The
 // tests run from the narrow end so that one event moves exactly one step.
-std::int32_t NarrowerRotation(std::int32_t width) {
+std::int32_t narrowerRotation(std::int32_t width) {
     if (width == 5)
         width = 3;
     if (width == 6)
@@ -30,7 +30,7 @@ std::int32_t NarrowerRotation(std::int32_t width) {
 
 } // namespace
 
-std::optional<std::string> EffectLine(SquareKind kind, std::int32_t param) {
+std::optional<std::string> effectLine(SquareKind kind, std::int32_t param) {
     const std::string n = std::to_string(param);
     switch (kind) {
     case SquareKind::Forward:
@@ -55,43 +55,43 @@ std::optional<std::string> EffectLine(SquareKind kind, std::int32_t param) {
     }
 }
 
-void ApplyLucky(GameRecord& record, std::int32_t param) {
+void applyLucky(GameRecord& record, std::int32_t param) {
     if (param == LuckyArrow || param == LuckyBoth) {
-        if (record.ArrowPosition < ArrowBottomRow) {
-            record.ArrowPosition += 1;
+        if (record.arrowRow < ArrowBottomRow) {
+            record.arrowRow += 1;
         }
     }
     if (param == LuckySlower || param == LuckyBoth) {
-        if (record.TimerInterval < SlowestTimerInterval) {
-            record.TimerInterval += TimerSlowdown;
+        if (record.spinInterval < SlowestTimerInterval) {
+            record.spinInterval += TimerSlowdown;
         }
-        record.RotationWidth = NarrowerRotation(record.RotationWidth);
+        record.rotationWidth = narrowerRotation(record.rotationWidth);
     }
 }
 
-void ShowSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row) {
-    window.ClearLines();
-    if (!CourseTable::Contains(square, row)) {
+void showSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row) {
+    window.clearLines();
+    if (!CourseTable::contains(square, row)) {
         return;
     }
-    const CourseSquare& entry = course.At(square, row);
+    const CourseSquare& entry = course.at(square, row);
     const auto code = static_cast<std::int32_t>(entry.kind);
     if (code < static_cast<std::int32_t>(SquareKind::Start) ||
         code > static_cast<std::int32_t>(SquareKind::Back)) {
         return;
     }
-    window.AddLine(entry.remark);
-    if (auto effect = EffectLine(entry.kind, entry.param)) {
-        window.AddLine(*effect);
+    window.addLine(entry.remark);
+    if (auto effect = effectLine(entry.kind, entry.param)) {
+        window.addLine(*effect);
     }
 }
 
-void ShowLines(RemarkLines& window, RemarkMessage lines) {
-    window.ClearLines();
-    if (lines.Count >= 1)
-        window.AddLine(lines.Line1);
-    if (lines.Count >= 2)
-        window.AddLine(lines.Line2);
-    if (lines.Count >= 3)
-        window.AddLine(lines.Line3);
+void showLines(RemarkLines& window, RemarkMessage lines) {
+    window.clearLines();
+    if (lines.count >= 1)
+        window.addLine(lines.line1);
+    if (lines.count >= 2)
+        window.addLine(lines.line2);
+    if (lines.count >= 3)
+        window.addLine(lines.line3);
 }

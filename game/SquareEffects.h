@@ -10,23 +10,23 @@
 
 // Up to three lines for the remark window and how many of them to show.
 struct RemarkMessage {
-    std::string Line1;
-    std::string Line2;
-    std::string Line3;
-    std::int32_t Count = 0;
+    std::string line1;
+    std::string line2;
+    std::string line3;
+    std::int32_t count = 0;
 };
 
 inline constexpr const char* GameOverLine = "ばたん、きゅぅ～～";
 
 // The line that announces a square's effect, if its kind has one.
-std::optional<std::string> EffectLine(SquareKind kind, std::int32_t param);
+std::optional<std::string> effectLine(SquareKind kind, std::int32_t param);
 
 // The lucky effect on the drum fields of the record: the arrow moves down one
 // row (param 0 or 2) and the drum turns more slowly (param 1 or 2).
-void ApplyLucky(GameRecord& record, std::int32_t param);
+void applyLucky(GameRecord& record, std::int32_t param);
 
 // Clears the remark window and shows a square's remark and effect line.
-void ShowSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row);
+void showSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row);
 
 // Clears the remark window and shows the first Count lines.
-void ShowLines(RemarkLines& window, RemarkMessage lines);
+void showLines(RemarkLines& window, RemarkMessage lines);

@@ -12,35 +12,35 @@ class StatusPanelWidget : public StatusPanel {
 public:
     explicit StatusPanelWidget(QWidget* mainWindow);
 
-    void SetNameText(const std::string& text) override;
-    void SetStaminaText(const std::string& text) override;
-    void SetArrowText(const std::string& text) override;
-    void SetRotationText(const std::string& text) override;
-    void SetTimerText(const std::string& text) override;
-    void SetDistanceText(const std::string& text) override;
-    void ShowPanel(int left, int top) override;
-    void HidePanel() override;
+    void setNameText(const std::string& text) override;
+    void setStaminaText(const std::string& text) override;
+    void setArrowText(const std::string& text) override;
+    void setRotationText(const std::string& text) override;
+    void setTimerText(const std::string& text) override;
+    void setDistanceText(const std::string& text) override;
+    void showPanel(int left, int top) override;
+    void hidePanel() override;
 
-    BevelPanel* Panel() const { return panel_; }
-    QLabel* NameValue() const { return nameValue_; }
-    QLabel* StaminaValue() const { return staminaValue_; }
-    QLabel* ArrowValue() const { return arrowValue_; }
-    QLabel* RotationValue() const { return rotationValue_; }
-    QLabel* TimerValue() const { return timerValue_; }
-    QLabel* DistanceValue() const { return distanceValue_; }
+    BevelPanel* panel() const { return m_panel; }
+    QLabel* nameValue() const { return m_nameValue; }
+    QLabel* staminaValue() const { return m_staminaValue; }
+    QLabel* arrowValue() const { return m_arrowValue; }
+    QLabel* rotationValue() const { return m_rotationValue; }
+    QLabel* timerValue() const { return m_timerValue; }
+    QLabel* distanceValue() const { return m_distanceValue; }
 
 private:
-    QLabel* AddCaption(int left, int top, const QString& text);
-    QLabel* AddValue(int left, int top, int width);
+    QLabel* addCaption(int left, int top, const QString& text);
+    QLabel* addValue(int left, int top, int width);
     // Shows `text` in the label; a screen reader hears `spoken` with the text
     // in place of its %1, since it cannot see which caption the value sits by.
-    void WriteValue(QLabel* label, const std::string& text, const QString& spoken);
+    void writeValue(QLabel* label, const std::string& text, const QString& spoken);
 
-    BevelPanel* panel_;
-    QLabel* nameValue_;
-    QLabel* staminaValue_;
-    QLabel* arrowValue_;
-    QLabel* rotationValue_;
-    QLabel* timerValue_;
-    QLabel* distanceValue_;
+    BevelPanel* m_panel;
+    QLabel* m_nameValue;
+    QLabel* m_staminaValue;
+    QLabel* m_arrowValue;
+    QLabel* m_rotationValue;
+    QLabel* m_timerValue;
+    QLabel* m_distanceValue;
 };

@@ -17,8 +17,8 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
             QTimer::singleShot(0, this, [] {
                 std::fputs("shown\n", stdout);
                 std::fflush(stdout);
@@ -29,7 +29,7 @@ protected:
     }
 
 private:
-    bool seen_ = false;
+    bool m_seen = false;
 };
 
 } // namespace

@@ -2,20 +2,20 @@
 
 #include <QPainter>
 
-const QColor BevelPanel::ButtonFace(0xD4, 0xD0, 0xC8);
-const QColor BevelPanel::ButtonHighlight(0xFF, 0xFF, 0xFF);
-const QColor BevelPanel::ButtonShadow(0x80, 0x80, 0x80);
+const QColor BevelPanel::buttonFace(0xD4, 0xD0, 0xC8);
+const QColor BevelPanel::buttonHighlight(0xFF, 0xFF, 0xFF);
+const QColor BevelPanel::buttonShadow(0x80, 0x80, 0x80);
 
 namespace {
 
 // Draws `width` nested one-pixel frames and shrinks `rect` past them.
-void DrawBevel(QPainter& painter, QRect& rect, BevelPanel::Bevel bevel, int width) {
+void drawBevel(QPainter& painter, QRect& rect, BevelPanel::Bevel bevel, int width) {
     if (bevel == BevelPanel::Bevel::None) {
         return;
     }
     const bool raised = bevel == BevelPanel::Bevel::Raised;
-    const QColor topLeft = raised ? BevelPanel::ButtonHighlight : BevelPanel::ButtonShadow;
-    const QColor bottomRight = raised ? BevelPanel::ButtonShadow : BevelPanel::ButtonHighlight;
+    const QColor topLeft = raised ? BevelPanel::buttonHighlight : BevelPanel::buttonShadow;
+    const QColor bottomRight = raised ? BevelPanel::buttonShadow : BevelPanel::buttonHighlight;
     for (int i = 0; i < width && rect.width() > 0 && rect.height() > 0; ++i) {
         const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
         painter.fillRect(QRect(l, t, r - l + 1, 1), topLeft);
@@ -32,25 +32,25 @@ BevelPanel::BevelPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BevelPanel::SetBevelInner(Bevel bevel) {
-    inner_ = bevel;
+void BevelPanel::setBevelInner(Bevel bevel) {
+    m_inner = bevel;
     update();
 }
 
-void BevelPanel::SetBevelOuter(Bevel bevel) {
-    outer_ = bevel;
+void BevelPanel::setBevelOuter(Bevel bevel) {
+    m_outer = bevel;
     update();
 }
 
-void BevelPanel::SetBevelWidth(int width) {
-    width_ = width;
+void BevelPanel::setBevelWidth(int width) {
+    m_width = width;
     update();
 }
 
 void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), ButtonFace);
+    painter.fillRect(rect(), buttonFace);
     QRect frame = rect();
-    DrawBevel(painter, frame, outer_, width_);
-    DrawBevel(painter, frame, inner_, width_);
+    drawBevel(painter, frame, m_outer, m_width);
+    drawBevel(painter, frame, m_inner, m_width);
 }

@@ -13,22 +13,22 @@ public:
 
     explicit BevelPanel(QWidget* parent = nullptr);
 
-    void SetBevelInner(Bevel bevel);
-    void SetBevelOuter(Bevel bevel);
-    void SetBevelWidth(int width);
-    Bevel BevelInner() const { return inner_; }
-    Bevel BevelOuter() const { return outer_; }
-    int BevelWidth() const { return width_; }
+    void setBevelInner(Bevel bevel);
+    void setBevelOuter(Bevel bevel);
+    void setBevelWidth(int width);
+    Bevel bevelInner() const { return m_inner; }
+    Bevel bevelOuter() const { return m_outer; }
+    int bevelWidth() const { return m_width; }
 
-    static const QColor ButtonFace;
-    static const QColor ButtonHighlight;
-    static const QColor ButtonShadow;
+    static const QColor buttonFace;
+    static const QColor buttonHighlight;
+    static const QColor buttonShadow;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Bevel inner_ = Bevel::None;
-    Bevel outer_ = Bevel::Raised;
-    int width_ = 1;
+    Bevel m_inner = Bevel::None;
+    Bevel m_outer = Bevel::Raised;
+    int m_width = 1;
 };

@@ -5,13 +5,13 @@
 #include <QApplication>
 #include <QPalette>
 
-void ApplyClassicPalette() {
+void applyClassicPalette() {
     QPalette palette = QApplication::palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Window, BevelPanel::ButtonFace);
-        palette.setColor(group, QPalette::Button, BevelPanel::ButtonFace);
+        palette.setColor(group, QPalette::Window, BevelPanel::buttonFace);
+        palette.setColor(group, QPalette::Button, BevelPanel::buttonFace);
     }
-    palette.setColor(QPalette::Disabled, QPalette::Window, BevelPanel::ButtonFace);
-    palette.setColor(QPalette::Disabled, QPalette::Button, BevelPanel::ButtonFace);
+    palette.setColor(QPalette::Disabled, QPalette::Window, BevelPanel::buttonFace);
+    palette.setColor(QPalette::Disabled, QPalette::Button, BevelPanel::buttonFace);
     QApplication::setPalette(palette);
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-std::mt19937& Generator() {
+std::mt19937& generator() {
     static std::mt19937 generator;
     return generator;
 }
@@ -14,17 +14,17 @@ bool seeded = false;
 
 } // namespace
 
-std::uint32_t NextRandom() {
-    return Generator()() >> 1;
+std::uint32_t nextRandom() {
+    return generator()() >> 1;
 }
 
-void SeedRandom(std::uint32_t seed) {
-    Generator().seed(seed);
+void seedRandom(std::uint32_t seed) {
+    generator().seed(seed);
     seeded = true;
 }
 
-void SeedRandomFromClockOnce() {
+void seedRandomFromClockOnce() {
     if (!seeded) {
-        SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+        seedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     }
 }

@@ -2,13 +2,13 @@
 
 #include <QStringList>
 
-void RegisterFontSubstitutes() {
+void registerFontSubstitutes() {
     QFont::insertSubstitutions(GameFontFamily,
                                {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
                                 QStringLiteral("Noto Sans CJK JP")});
 }
 
-QFont GameFont(int pixelHeight, bool bold) {
+QFont gameFont(int pixelHeight, bool bold) {
     QFont font(GameFontFamily);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);

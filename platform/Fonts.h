@@ -7,7 +7,7 @@
 // to the closest proportional Japanese gothic that is installed.
 inline const QString GameFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 
-void RegisterFontSubstitutes();
+void registerFontSubstitutes();
 
 // The game font at a pixel height (a form's "Height -12" is 12 pixels).
-QFont GameFont(int pixelHeight, bool bold = false);
+QFont gameFont(int pixelHeight, bool bold = false);

@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-bool ReserveGameMessageTypes() {
+bool reserveGameMessageTypes() {
     static const bool reserved = [] {
         bool ok = true;
         for (int message : {WM_GAME_EVENT, WM_GAME_STEP, WM_GAME_NEXT}) {
@@ -15,8 +15,8 @@ bool ReserveGameMessageTypes() {
     return reserved;
 }
 
-void QtMessagePoster::PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
-    if (target_) {
-        QCoreApplication::postEvent(target_, new GameMessageEvent(message, wParam, lParam));
+void QtMessagePoster::postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
+    if (m_target) {
+        QCoreApplication::postEvent(m_target, new GameMessageEvent(message, wParam, lParam));
     }
 }

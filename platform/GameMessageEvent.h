@@ -11,23 +11,23 @@
 class GameMessageEvent : public QEvent {
 public:
     GameMessageEvent(int message, std::int32_t wParam, std::int32_t lParam)
-        : QEvent(static_cast<QEvent::Type>(message)), WParam(wParam), LParam(lParam) {}
+        : QEvent(static_cast<QEvent::Type>(message)), wParam(wParam), lParam(lParam) {}
 
-    const std::int32_t WParam;
-    const std::int32_t LParam;
+    const std::int32_t wParam;
+    const std::int32_t lParam;
 };
 
 // Reserves the three message numbers with Qt so that nothing else can take
 // them; false if any of them was already taken.
-bool ReserveGameMessageTypes();
+bool reserveGameMessageTypes();
 
 // Posts game messages to one window through Qt's event queue: always queued,
 // delivered in the order posted.
 class QtMessagePoster : public MessagePoster {
 public:
-    explicit QtMessagePoster(QObject* target) : target_(target) {}
-    void PostGameMessage(int message, std::int32_t wParam, std::int32_t lParam) override;
+    explicit QtMessagePoster(QObject* target) : m_target(target) {}
+    void postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) override;
 
 private:
-    QPointer<QObject> target_;
+    QPointer<QObject> m_target;
 };

@@ -19,23 +19,23 @@ public:
     ImageList(int width, int height);
 
     // Replaces the frames with the first `count` cells of `sheet`.
-    void LoadSheet(const QImage& sheet, int count, ImageMask mask);
+    void loadSheet(const QImage& sheet, int count, ImageMask mask);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int Count() const { return static_cast<int>(frames_.size()); }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    int count() const { return static_cast<int>(m_frames.size()); }
 
     // Draws frame `index` with its top-left at (x, y); an index outside the
     // list draws nothing.
-    void Draw(QPainter& painter, int x, int y, int index) const;
+    void draw(QPainter& painter, int x, int y, int index) const;
 
     // The frame as premultiplied ARGB; transparent pixels have alpha 0.
-    const QImage& Frame(int index) const;
+    const QImage& frame(int index) const;
     // One bit a pixel; a set bit marks a transparent pixel.
-    QImage Mask(int index) const;
+    QImage mask(int index) const;
 
 private:
-    int width_;
-    int height_;
-    std::vector<QImage> frames_;
+    int m_width;
+    int m_height;
+    std::vector<QImage> m_frames;
 };

@@ -4,25 +4,25 @@
 #include <utility>
 
 IntervalTimer::IntervalTimer(std::function<void()> onTick, QObject* parent)
-    : QObject(parent), onTick_(std::move(onTick)) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        if (onTick_) {
-            onTick_();
+    : QObject(parent), m_onTick(std::move(onTick)) {
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        if (m_onTick) {
+            m_onTick();
         }
     });
 }
 
-void IntervalTimer::SetInterval(int milliseconds) {
+void IntervalTimer::setInterval(int milliseconds) {
     // A negative interval cannot run; treat it as stopped.
     milliseconds = std::max(milliseconds, 0);
-    if (milliseconds == interval_) {
+    if (milliseconds == m_interval) {
         return;
     }
-    interval_ = milliseconds;
-    if (interval_ == 0) {
-        timer_.stop();
+    m_interval = milliseconds;
+    if (m_interval == 0) {
+        m_timer.stop();
     } else {
-        timer_.start(interval_);
+        m_timer.start(m_interval);
     }
 }

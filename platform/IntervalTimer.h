@@ -12,12 +12,12 @@ class IntervalTimer : public QObject {
 public:
     explicit IntervalTimer(std::function<void()> onTick, QObject* parent = nullptr);
 
-    void SetInterval(int milliseconds);
-    int Interval() const { return interval_; }
-    bool Running() const { return interval_ != 0; }
+    void setInterval(int milliseconds);
+    int Interval() const { return m_interval; }
+    bool running() const { return m_interval != 0; }
 
 private:
-    QTimer timer_;
-    std::function<void()> onTick_;
-    int interval_ = 0;
+    QTimer m_timer;
+    std::function<void()> m_onTick;
+    int m_interval = 0;
 };

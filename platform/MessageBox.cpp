@@ -6,20 +6,20 @@
 
 namespace {
 
-std::function<void(const QString&)>& Hook() {
+std::function<void(const QString&)>& installedHook() {
     static std::function<void(const QString&)> hook;
     return hook;
 }
 
 } // namespace
 
-void SetMessageBoxHook(std::function<void(const QString&)> hook) {
-    Hook() = std::move(hook);
+void setMessageBoxHook(std::function<void(const QString&)> hook) {
+    installedHook() = std::move(hook);
 }
 
-void ShowMessageBox(const QString& text) {
-    if (Hook()) {
-        Hook()(text);
+void showMessageBox(const QString& text) {
+    if (installedHook()) {
+        installedHook()(text);
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,

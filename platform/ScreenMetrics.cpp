@@ -6,21 +6,21 @@
 
 namespace {
 
-std::optional<QSize>& ScreenOverride() {
+std::optional<QSize>& screenOverride() {
     static std::optional<QSize> value;
     return value;
 }
 
-std::optional<QPoint>& CursorOverride() {
+std::optional<QPoint>& cursorOverride() {
     static std::optional<QPoint> value;
     return value;
 }
 
 } // namespace
 
-QSize FullScreenSize() {
-    if (ScreenOverride()) {
-        return *ScreenOverride();
+QSize fullScreenSize() {
+    if (screenOverride()) {
+        return *screenOverride();
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         return screen->availableGeometry().size();
@@ -28,17 +28,17 @@ QSize FullScreenSize() {
     return QSize(1024, 768);
 }
 
-QPoint CursorPos() {
-    if (CursorOverride()) {
-        return *CursorOverride();
+QPoint cursorPos() {
+    if (cursorOverride()) {
+        return *cursorOverride();
     }
     return QCursor::pos();
 }
 
-void SetFullScreenSizeOverride(std::optional<QSize> size) {
-    ScreenOverride() = size;
+void setFullScreenSizeOverride(std::optional<QSize> size) {
+    screenOverride() = size;
 }
 
-void SetCursorPosOverride(std::optional<QPoint> position) {
-    CursorOverride() = position;
+void setCursorPosOverride(std::optional<QPoint> position) {
+    cursorOverride() = position;
 }

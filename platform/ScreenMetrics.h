@@ -6,7 +6,7 @@
 
 // The full-screen work area (the primary screen's available geometry) and the
 // mouse cursor's screen position. Tests may pin either.
-QSize FullScreenSize();
-QPoint CursorPos();
-void SetFullScreenSizeOverride(std::optional<QSize> size);
-void SetCursorPosOverride(std::optional<QPoint> position);
+QSize fullScreenSize();
+QPoint cursorPos();
+void setFullScreenSizeOverride(std::optional<QSize> size);
+void setCursorPosOverride(std::optional<QPoint> position);

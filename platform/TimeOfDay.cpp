@@ -11,7 +11,7 @@ constexpr long long MillisecondsPerDay = 24LL * 60 * 60 * 1000;
 
 } // namespace
 
-double LocalTimeOfDay::Now() {
+double LocalTimeOfDay::now() {
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t seconds = system_clock::to_time_t(now);
@@ -23,7 +23,7 @@ double LocalTimeOfDay::Now() {
     return ms / static_cast<double>(MillisecondsPerDay);
 }
 
-std::string FormatTimeOfDay(double days) {
+std::string formatTimeOfDay(double days) {
     if (!std::isfinite(days)) {
         days = 0;
     }

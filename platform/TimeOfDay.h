@@ -7,9 +7,9 @@
 // The local time of day as a fraction of a day, from the system clock.
 class LocalTimeOfDay : public TimeOfDay {
 public:
-    double Now() override;
+    double now() override;
 };
 
 // A time of day (fraction of a day) as "H:mm:ss". Values outside one day wrap
 // around it, so a negative difference across midnight shows as the time it took.
-std::string FormatTimeOfDay(double days);
+std::string formatTimeOfDay(double days);

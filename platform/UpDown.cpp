@@ -14,17 +14,17 @@ constexpr int ThousandsGroup = 3;
 // Longer digit strings are out of any 16-bit range; stop before they overflow.
 constexpr int MaxSignificantDigits = 6;
 
-std::int16_t ToInt16(int value) {
+std::int16_t toInt16(int value) {
     return static_cast<std::int16_t>(std::clamp(value, Int16Low, Int16High));
 }
 
-bool IsAsciiDigit(QChar c) {
+bool isAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 // Removes the group separators of "12,345"-style text; false if they are not
 // between groups of three digits.
-bool StripGroupSeparators(QString& digits) {
+bool stripGroupSeparators(QString& digits) {
     if (!digits.contains(QLatin1Char(','))) {
         return true;
     }
@@ -43,89 +43,89 @@ bool StripGroupSeparators(QString& digits) {
 } // namespace
 
 UpDown::UpDown(QWidget* parent)
-    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
-    for (QToolButton* button : {up_, down_}) {
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    for (QToolButton* button : {m_up, m_down}) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoRepeat(true);
     }
-    up_->setArrowType(Qt::UpArrow);
-    down_->setArrowType(Qt::DownArrow);
-    connect(up_, &QToolButton::clicked, this, &UpDown::StepUp);
-    connect(down_, &QToolButton::clicked, this, &UpDown::StepDown);
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    connect(m_up, &QToolButton::clicked, this, &UpDown::stepUp);
+    connect(m_down, &QToolButton::clicked, this, &UpDown::stepDown);
 }
 
-void UpDown::SetAssociate(QLineEdit* edit) {
-    if (edit_) {
-        edit_->removeEventFilter(this);
+void UpDown::setAssociate(QLineEdit* edit) {
+    if (m_edit) {
+        m_edit->removeEventFilter(this);
     }
-    edit_ = edit;
-    if (edit_) {
-        edit_->installEventFilter(this);
-        ShowPosition();
+    m_edit = edit;
+    if (m_edit) {
+        m_edit->installEventFilter(this);
+        showPosition();
     }
 }
 
-void UpDown::SetMin(int value) {
-    min_ = ToInt16(value);
-    position_ = Clamped(position_);
+void UpDown::setMinimum(int value) {
+    m_min = toInt16(value);
+    m_position = clamped(m_position);
 }
 
-void UpDown::SetMax(int value) {
-    max_ = ToInt16(value);
-    position_ = Clamped(position_);
+void UpDown::setMaximum(int value) {
+    m_max = toInt16(value);
+    m_position = clamped(m_position);
 }
 
-void UpDown::SetIncrement(int value) {
-    increment_ = ToInt16(value);
+void UpDown::setIncrement(int value) {
+    m_increment = toInt16(value);
 }
 
-void UpDown::SetThousands(bool on) {
-    thousands_ = on;
-    ShowPosition();
+void UpDown::setThousands(bool on) {
+    m_thousands = on;
+    showPosition();
 }
 
-std::int16_t UpDown::Position() {
+std::int16_t UpDown::position() {
     std::int16_t typed = 0;
-    if (ParseEdit(typed)) {
-        position_ = typed;
+    if (parseEdit(typed)) {
+        m_position = typed;
     } else {
-        ShowPosition();
+        showPosition();
     }
-    return position_;
+    return m_position;
 }
 
-void UpDown::SetPosition(std::int32_t value) {
-    position_ = Clamped(value);
-    ShowPosition();
+void UpDown::setPosition(std::int32_t value) {
+    m_position = clamped(value);
+    showPosition();
 }
 
 void UpDown::Step(int direction) {
-    const int low = std::min<int>(min_, max_);
-    const int high = std::max<int>(min_, max_);
-    int next = Position() + direction * increment_;
+    const int low = std::min<int>(m_min, m_max);
+    const int high = std::max<int>(m_min, m_max);
+    int next = position() + direction * m_increment;
     if (next > high) {
-        next = wrap_ ? low : high;
+        next = m_wrap ? low : high;
     } else if (next < low) {
-        next = wrap_ ? high : low;
+        next = m_wrap ? high : low;
     }
-    SetPosition(next);
+    setPosition(next);
 }
 
-std::int16_t UpDown::Clamped(std::int32_t value) const {
-    const std::int32_t low = std::min<std::int32_t>(min_, max_);
-    const std::int32_t high = std::max<std::int32_t>(min_, max_);
+std::int16_t UpDown::clamped(std::int32_t value) const {
+    const std::int32_t low = std::min<std::int32_t>(m_min, m_max);
+    const std::int32_t high = std::max<std::int32_t>(m_min, m_max);
     return static_cast<std::int16_t>(std::clamp(value, low, high));
 }
 
-void UpDown::ShowPosition() {
-    if (edit_) {
-        edit_->setText(Format(position_));
+void UpDown::showPosition() {
+    if (m_edit) {
+        m_edit->setText(format(m_position));
     }
 }
 
-QString UpDown::Format(int value) const {
+QString UpDown::format(int value) const {
     QString digits = QString::number(value < 0 ? -value : value);
-    if (thousands_) {
+    if (m_thousands) {
         for (qsizetype at = digits.size() - ThousandsGroup; at > 0; at -= ThousandsGroup) {
             digits.insert(at, QLatin1Char(','));
         }
@@ -133,19 +133,19 @@ QString UpDown::Format(int value) const {
     return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 
-bool UpDown::ParseEdit(std::int16_t& value) const {
-    if (!edit_) {
+bool UpDown::parseEdit(std::int16_t& value) const {
+    if (!m_edit) {
         return false;
     }
-    QString digits = edit_->text();
+    QString digits = m_edit->text();
     const bool negative = digits.startsWith(QLatin1Char('-'));
     if (negative) {
         digits.remove(0, 1);
     }
-    if (thousands_ && !StripGroupSeparators(digits)) {
+    if (m_thousands && !stripGroupSeparators(digits)) {
         return false;
     }
-    if (digits.isEmpty() || !std::all_of(digits.cbegin(), digits.cend(), IsAsciiDigit)) {
+    if (digits.isEmpty() || !std::all_of(digits.cbegin(), digits.cend(), isAsciiDigit)) {
         return false;
     }
     while (digits.size() > 1 && digits.front() == QLatin1Char('0')) {
@@ -156,7 +156,7 @@ bool UpDown::ParseEdit(std::int16_t& value) const {
     }
     const int magnitude = digits.toInt();
     const int number = negative ? -magnitude : magnitude;
-    if (number < std::min<int>(min_, max_) || number > std::max<int>(min_, max_)) {
+    if (number < std::min<int>(m_min, m_max) || number > std::max<int>(m_min, m_max)) {
         return false;
     }
     value = static_cast<std::int16_t>(number);
@@ -164,15 +164,15 @@ bool UpDown::ParseEdit(std::int16_t& value) const {
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+    if (watched == m_edit && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
         if (modifiers == Qt::NoModifier && key->key() == Qt::Key_Up) {
-            StepUp();
+            stepUp();
             return true;
         }
         if (modifiers == Qt::NoModifier && key->key() == Qt::Key_Down) {
-            StepDown();
+            stepDown();
             return true;
         }
     }
@@ -181,6 +181,6 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
 
 void UpDown::resizeEvent(QResizeEvent*) {
     const int upperHeight = height() / 2;
-    up_->setGeometry(0, 0, width(), upperHeight);
-    down_->setGeometry(0, upperHeight, width(), height() - upperHeight);
+    m_up->setGeometry(0, 0, width(), upperHeight);
+    m_down->setGeometry(0, upperHeight, width(), height() - upperHeight);
 }

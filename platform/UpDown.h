@@ -11,52 +11,52 @@ class QToolButton;
 // end the value wraps to the other end when Wrap is on, and stops at the end
 // otherwise. The position is 16-bit signed like the control it stands in for.
 //
-// The edit stays freely editable. Reading Position() first takes over the
+// The edit stays freely editable. Reading position() first takes over the
 // edit's text if it is a whole decimal number within Min..Max; anything else
 // (letters, signs, out-of-range or empty text) is dropped and the last valid
-// position is shown again. So Position() always lies within Min..Max.
+// position is shown again. So position() always lies within Min..Max.
 //
 // Min, Max, Increment, Wrap and Thousands are properties, so a form layout can
 // set them as dynamic properties.
 class UpDown : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(int Min READ Min WRITE SetMin)
-    Q_PROPERTY(int Max READ Max WRITE SetMax)
-    Q_PROPERTY(int Increment READ Increment WRITE SetIncrement)
-    Q_PROPERTY(bool Wrap READ Wrap WRITE SetWrap)
-    Q_PROPERTY(bool Thousands READ Thousands WRITE SetThousands)
+    Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
+    Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
+    Q_PROPERTY(int increment READ increment WRITE setIncrement)
+    Q_PROPERTY(bool wrapping READ wrapping WRITE setWrapping)
+    Q_PROPERTY(bool thousands READ thousands WRITE setThousands)
 
 public:
     explicit UpDown(QWidget* parent = nullptr);
 
     // The edit that shows the position; not owned. Its Up and Down keys step too.
-    void SetAssociate(QLineEdit* edit);
-    QLineEdit* Associate() const { return edit_; }
+    void setAssociate(QLineEdit* edit);
+    QLineEdit* associate() const { return m_edit; }
 
-    int Min() const { return min_; }
-    int Max() const { return max_; }
-    int Increment() const { return increment_; }
-    bool Wrap() const { return wrap_; }
-    bool Thousands() const { return thousands_; }
+    int minimum() const { return m_min; }
+    int maximum() const { return m_max; }
+    int increment() const { return m_increment; }
+    bool wrapping() const { return m_wrap; }
+    bool thousands() const { return m_thousands; }
     // Values beyond 16 bits are cut to the 16-bit range.
-    void SetMin(int value);
-    void SetMax(int value);
-    void SetIncrement(int value);
-    void SetWrap(bool on) { wrap_ = on; }
+    void setMinimum(int value);
+    void setMaximum(int value);
+    void setIncrement(int value);
+    void setWrapping(bool on) { m_wrap = on; }
     // With Thousands on, the edit groups digits with "," (and accepts them).
-    void SetThousands(bool on);
+    void setThousands(bool on);
 
     // Takes over a valid number typed in the edit first; see the class comment.
-    std::int16_t Position();
+    std::int16_t position();
     // Any 32-bit value; it is held within Min..Max and shown in the edit.
-    void SetPosition(std::int32_t value);
+    void setPosition(std::int32_t value);
 
     // What one click on an arrow does.
-    void StepUp() { Step(+1); }
-    void StepDown() { Step(-1); }
+    void stepUp() { Step(+1); }
+    void stepDown() { Step(-1); }
 
-    QToolButton* UpButton() const { return up_; }
-    QToolButton* DownButton() const { return down_; }
+    QToolButton* upButton() const { return m_up; }
+    QToolButton* downButton() const { return m_down; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,19 +64,19 @@ protected:
 
 private:
     void Step(int direction);
-    std::int16_t Clamped(std::int32_t value) const;
-    void ShowPosition();
-    QString Format(int value) const;
+    std::int16_t clamped(std::int32_t value) const;
+    void showPosition();
+    QString format(int value) const;
     // The edit's text as a number within the range, if it is one.
-    bool ParseEdit(std::int16_t& value) const;
+    bool parseEdit(std::int16_t& value) const;
 
-    QLineEdit* edit_ = nullptr;
-    QToolButton* up_;
-    QToolButton* down_;
-    std::int16_t min_ = 0;
-    std::int16_t max_ = 100;
-    std::int16_t increment_ = 1;
-    std::int16_t position_ = 0;
-    bool wrap_ = false;
-    bool thousands_ = true;
+    QLineEdit* m_edit = nullptr;
+    QToolButton* m_up;
+    QToolButton* m_down;
+    std::int16_t m_min = 0;
+    std::int16_t m_max = 100;
+    std::int16_t m_increment = 1;
+    std::int16_t m_position = 0;
+    bool m_wrap = false;
+    bool m_thousands = true;
 };

@@ -13,18 +13,18 @@ class DrumPaintBox : public QWidget {
 public:
     DrumPaintBox(QWidget* parent, int width, int height, std::function<void()> onExpose);
 
-    QImage& Picture() { return picture_; }
-    const QImage& Picture() const { return picture_; }
+    QImage& Picture() { return m_picture; }
+    const QImage& Picture() const { return m_picture; }
 
     // Our own drawing changed `rect` of the picture: repaint just that.
-    void Invalidate(const QRect& rect);
+    void invalidate(const QRect& rect);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    QImage picture_;
-    QRect requested_; // what our own drawing asked to repaint since the last paint
-    std::function<void()> onExpose_;
+    QImage m_picture;
+    QRect m_requested; // what our own drawing asked to repaint since the last paint
+    std::function<void()> m_onExpose;
 };

@@ -35,7 +35,7 @@ constexpr int BytesPerPixel = 4;
 // Copies rectangle `area` of `src` to `to` of `dst`, clipped to both
 // images. The rectangles may overlap inside one image: the result is that of
 // copying from the unchanged source.
-void CopyRect(const QImage& src, QRect area, QImage& dst, QPoint to) {
+void copyRect(const QImage& src, QRect area, QImage& dst, QPoint to) {
     // Clip against the source, then against the target.
     const QRect srcClipped = area & src.rect();
     to += srcClipped.topLeft() - area.topLeft();
@@ -68,8 +68,8 @@ void CopyRect(const QImage& src, QRect area, QImage& dst, QPoint to) {
 // Draws image-list frame `index` at the top-left of `cell` of `dst`, clipped to
 // the cell. The drum's faces cover their cells completely, so a frame is copied
 // as it is; whatever no frame covers is left blank.
-void DrawCell(QImage& dst, const QRect& cell, const ImageList& list, int index) {
-    const QImage& frame = list.Frame(index);
+void drawCell(QImage& dst, const QRect& cell, const ImageList& list, int index) {
+    const QImage& frame = list.frame(index);
     const bool drawable = !frame.isNull() && frame.depth() == BytesPerPixel * 8;
     if (!drawable || frame.width() < cell.width() || frame.height() < cell.height()) {
         const QRect area = cell & dst.rect();
@@ -79,10 +79,9 @@ void DrawCell(QImage& dst, const QRect& cell, const ImageList& list, int index) 
         }
     }
     if (drawable) {
-        CopyRect(frame, QRect(QPoint(0, 0), cell.size()), dst, cell.topLeft());
+        copyRect(frame, QRect(QPoint(0, 0), cell.size()), dst, cell.topLeft());
     }
 }
-
 
 constexpr QRect SlotButtonRect(66, 28, 54, 50);
 // The main window's font; the button shows it like every control on the window.
@@ -103,110 +102,111 @@ constexpr bool IsSquareMode(std::int32_t mode) {
 
 SlotDrum::SlotDrum(QWidget* mainWindow, MessagePoster& poster, const ImageList& arrowImages,
                    const ImageList& numberImages)
-    : ArrowImages(arrowImages), NumberImages(numberImages),
-      NumberStrip_(NumberStripWidth, StripCells * CellHeight, QImage::Format_RGB32),
-      ArrowStrip_(ArrowColumnWidth, StripCells * CellHeight, QImage::Format_RGB32),
-      OuterPanel_(new BevelPanel(mainWindow)), InnerPanel_(new BevelPanel(OuterPanel_)),
-      PaintBox_(new DrumPaintBox(InnerPanel_, PaintBoxWidth, PaintBoxHeight,
-                                 [this] { ComposeRestPicture(); })),
-      SpinTimer_([this] { SpinTick(); }), Poster(poster),
-      SlotButton_(new QPushButton(OuterPanel_)) {
-    NumberStrip_.fill(BlankCell);
-    ArrowStrip_.fill(BlankCell);
+    : m_arrowImages(arrowImages), m_numberImages(numberImages),
+      m_numberStrip(NumberStripWidth, StripCells * CellHeight, QImage::Format_RGB32),
+      m_arrowStrip(ArrowColumnWidth, StripCells * CellHeight, QImage::Format_RGB32),
+      m_outerPanel(new BevelPanel(mainWindow)), m_innerPanel(new BevelPanel(m_outerPanel)),
+      m_paintBox(new DrumPaintBox(m_innerPanel, PaintBoxWidth, PaintBoxHeight,
+                                  [this] { composeRestPicture(); })),
+      m_spinTimer([this] { spinTick(); }), m_poster(poster),
+      m_slotButton(new QPushButton(m_outerPanel)) {
+    m_numberStrip.fill(BlankCell);
+    m_arrowStrip.fill(BlankCell);
 
-    OuterPanel_->SetBevelInner(BevelPanel::Bevel::None);
-    OuterPanel_->SetBevelOuter(BevelPanel::Bevel::Raised);
-    OuterPanel_->SetBevelWidth(OuterBevelWidth);
-    OuterPanel_->setGeometry(OuterPanelRect);
-    OuterPanel_->hide();
+    m_outerPanel->setBevelInner(BevelPanel::Bevel::None);
+    m_outerPanel->setBevelOuter(BevelPanel::Bevel::Raised);
+    m_outerPanel->setBevelWidth(OuterBevelWidth);
+    m_outerPanel->setGeometry(OuterPanelRect);
+    m_outerPanel->hide();
 
-    InnerPanel_->SetBevelInner(BevelPanel::Bevel::Lowered);
-    InnerPanel_->SetBevelOuter(BevelPanel::Bevel::Raised);
-    InnerPanel_->SetBevelWidth(InnerBevelWidth);
-    InnerPanel_->setGeometry(InnerPanelRect);
+    m_innerPanel->setBevelInner(BevelPanel::Bevel::Lowered);
+    m_innerPanel->setBevelOuter(BevelPanel::Bevel::Raised);
+    m_innerPanel->setBevelWidth(InnerBevelWidth);
+    m_innerPanel->setGeometry(InnerPanelRect);
 
-    PaintBox_->setGeometry(QRect(PaintBoxPos, QSize(PaintBoxWidth, PaintBoxHeight)));
-    PaintBox_->setAccessibleName(QString::fromUtf8(AccessibleDrumName));
+    m_paintBox->setGeometry(QRect(PaintBoxPos, QSize(PaintBoxWidth, PaintBoxHeight)));
+    m_paintBox->setAccessibleName(QString::fromUtf8(AccessibleDrumName));
 
-    SeedRandomFromClockOnce();
+    seedRandomFromClockOnce();
 
-    SlotButton_->setGeometry(SlotButtonRect);
-    SlotButton_->setFont(GameFont(MainWindowFontHeight));
+    m_slotButton->setGeometry(SlotButtonRect);
+    m_slotButton->setFont(gameFont(MainWindowFontHeight));
     // Enter presses the focused button too, not only Space: the game can be
     // played from the keyboard.
-    SlotButton_->setAutoDefault(true);
-    QObject::connect(SlotButton_, &QPushButton::clicked, SlotButton_, [this] { ButtonClick(); });
+    m_slotButton->setAutoDefault(true);
+    QObject::connect(m_slotButton, &QPushButton::clicked, m_slotButton,
+                     [this] { buttonClicked(); });
 }
 
 SlotDrum::~SlotDrum() {
-    SpinTimer_.SetInterval(0);
-    delete OuterPanel_.data();
+    m_spinTimer.setInterval(0);
+    delete m_outerPanel.data();
 }
 
-std::int32_t SlotDrum::NewNumber() const {
+std::int32_t SlotDrum::newNumber() const {
     // Wide arithmetic and an ordered range, so that no record can make the
     // divisor zero or negative.
-    const std::int64_t low = std::min(MinNumber_, MaxNumber_);
-    const std::int64_t high = std::max(MinNumber_, MaxNumber_);
+    const std::int64_t low = std::min(m_minNumber, m_maxNumber);
+    const std::int64_t high = std::max(m_minNumber, m_maxNumber);
     const std::int64_t span = high - low + 1;
-    return static_cast<std::int32_t>(low + static_cast<std::int64_t>(NextRandom()) % span);
+    return static_cast<std::int32_t>(low + static_cast<std::int64_t>(nextRandom()) % span);
 }
 
-std::int32_t SlotDrum::ArrowRow() const {
-    return std::clamp<std::int32_t>(Data_.ArrowPosition, 0, VisibleCells - 1);
+std::int32_t SlotDrum::arrowRow() const {
+    return std::clamp<std::int32_t>(m_record.arrowRow, 0, VisibleCells - 1);
 }
 
-std::int32_t SlotDrum::TickWidth() const {
+std::int32_t SlotDrum::tickWidth() const {
     // Zero or less would never reach a boundary, more than a cell would skip
     // past the strip.
-    return std::clamp<std::int32_t>(Data_.RotationWidth, 1, CellHeight);
+    return std::clamp<std::int32_t>(m_record.rotationWidth, 1, CellHeight);
 }
 
-void SlotDrum::FillDrum() {
+void SlotDrum::fillDrum() {
     for (int cell = 0; cell < StripCells; ++cell) {
-        Numbers_[cell] = NewNumber();
-        DrawNumberFace(cell);
+        m_numbers[cell] = newNumber();
+        drawNumberFace(cell);
     }
-    ShowNumberWindow(0);
+    showNumberWindow(0);
 }
 
-void SlotDrum::DrawArrow(std::int32_t row) {
+void SlotDrum::drawArrow(std::int32_t row) {
     for (int i = 0; i < VisibleCells; ++i) {
-        DrawCell(ArrowStrip_, QRect(0, i * CellHeight, ArrowColumnWidth, CellHeight), ArrowImages,
-                 i == row ? ArrowFrame : NoArrowFrame);
+        drawCell(m_arrowStrip, QRect(0, i * CellHeight, ArrowColumnWidth, CellHeight),
+                 m_arrowImages, i == row ? ArrowFrame : NoArrowFrame);
     }
-    CopyRect(ArrowStrip_, ArrowStrip_.rect(), PaintBox_->Picture(), QPoint(0, 0));
-    PaintBox_->Invalidate(QRect(0, 0, ArrowColumnWidth, PaintBoxHeight));
+    copyRect(m_arrowStrip, m_arrowStrip.rect(), m_paintBox->Picture(), QPoint(0, 0));
+    m_paintBox->invalidate(QRect(0, 0, ArrowColumnWidth, PaintBoxHeight));
 }
 
-void SlotDrum::DrawSlot() {
-    ComposeRestPicture();
-    PaintBox_->Invalidate(PaintBox_->Picture().rect());
+void SlotDrum::drawRestPicture() {
+    composeRestPicture();
+    m_paintBox->invalidate(m_paintBox->Picture().rect());
 }
 
-void SlotDrum::ComposeRestPicture() {
-    QImage& picture = PaintBox_->Picture();
-    CopyRect(ArrowStrip_, ArrowStrip_.rect(), picture, QPoint(0, 0));
-    CopyRect(NumberStrip_, QRect(0, RestOffset, DigitWidth, PaintBoxHeight), picture,
+void SlotDrum::composeRestPicture() {
+    QImage& picture = m_paintBox->Picture();
+    copyRect(m_arrowStrip, m_arrowStrip.rect(), picture, QPoint(0, 0));
+    copyRect(m_numberStrip, QRect(0, RestOffset, DigitWidth, PaintBoxHeight), picture,
              QPoint(ArrowColumnWidth, 0));
 }
 
-void SlotDrum::UpdateAccessibleText() {
+void SlotDrum::updateAccessibleText() {
     Described now;
-    now.spinning = Spinning();
+    now.spinning = spinning();
     if (!now.spinning) {
-        std::copy(Numbers_.begin() + 1, Numbers_.end(), now.numbers.begin());
-        now.arrowRow = ArrowRow();
+        std::copy(m_numbers.begin() + 1, m_numbers.end(), now.numbers.begin());
+        now.arrowRow = arrowRow();
     }
-    if (now == described_) {
+    if (now == m_described) {
         return;
     }
-    described_ = now;
+    m_described = now;
     if (now.spinning) {
-        PaintBox_->setAccessibleDescription(QString::fromUtf8(AccessibleSpinningText));
+        m_paintBox->setAccessibleDescription(QString::fromUtf8(AccessibleSpinningText));
         return;
     }
-    PaintBox_->setAccessibleDescription(
+    m_paintBox->setAccessibleDescription(
         QStringLiteral("%1 %2 %3 (矢印: %4)")
             .arg(now.numbers[0])
             .arg(now.numbers[1])
@@ -214,60 +214,60 @@ void SlotDrum::UpdateAccessibleText() {
             .arg(now.numbers[static_cast<std::size_t>(now.arrowRow)]));
 }
 
-void SlotDrum::ShowSlot(int left, int top) {
-    OuterPanel_->move(left, top);
-    OuterPanel_->show();
+void SlotDrum::showDrum(int left, int top) {
+    m_outerPanel->move(left, top);
+    m_outerPanel->show();
 }
 
-void SlotDrum::HideSlot() {
-    OuterPanel_->hide();
+void SlotDrum::hideDrum() {
+    m_outerPanel->hide();
 }
 
-void SlotDrum::ShiftStripDown() {
-    CopyRect(NumberStrip_, QRect(0, 0, DigitWidth, VisibleCells * CellHeight), NumberStrip_,
+void SlotDrum::shiftStripDown() {
+    copyRect(m_numberStrip, QRect(0, 0, DigitWidth, VisibleCells * CellHeight), m_numberStrip,
              QPoint(0, CellHeight));
 }
 
-void SlotDrum::DrawNumberFace(int cell) {
+void SlotDrum::drawNumberFace(int cell) {
     // Drum number n has face n - 1; a number without a face leaves the cell blank.
-    const std::int64_t face = static_cast<std::int64_t>(Numbers_[cell]) - 1;
-    const int index = face >= 0 && face < NumberImages.Count() ? static_cast<int>(face) : -1;
-    DrawCell(NumberStrip_, QRect(0, cell * CellHeight, DigitWidth, CellHeight), NumberImages,
+    const std::int64_t face = static_cast<std::int64_t>(m_numbers[cell]) - 1;
+    const int index = face >= 0 && face < m_numberImages.count() ? static_cast<int>(face) : -1;
+    drawCell(m_numberStrip, QRect(0, cell * CellHeight, DigitWidth, CellHeight), m_numberImages,
              index);
 }
 
-void SlotDrum::ShowNumberWindow(int top) {
-    CopyRect(NumberStrip_, QRect(0, top, DigitWidth, PaintBoxHeight), PaintBox_->Picture(),
+void SlotDrum::showNumberWindow(int top) {
+    copyRect(m_numberStrip, QRect(0, top, DigitWidth, PaintBoxHeight), m_paintBox->Picture(),
              QPoint(ArrowColumnWidth, 0));
-    PaintBox_->Invalidate(QRect(ArrowColumnWidth, 0, DigitWidth, PaintBoxHeight));
+    m_paintBox->invalidate(QRect(ArrowColumnWidth, 0, DigitWidth, PaintBoxHeight));
 }
 
-void SlotDrum::ResetSlot() {
-    FillDrum();
-    DrawArrow(0);
-    ScrollOffset_ = RestOffset;
-    SetButtonMode(ButtonIdle);
-    if (Spinning()) {
-        StopRequest_ = 1;
-        DiscardResult_ = 1;
+void SlotDrum::reset() {
+    fillDrum();
+    drawArrow(0);
+    m_scrollOffset = RestOffset;
+    setButtonMode(ButtonIdle);
+    if (spinning()) {
+        m_stopRequest = 1;
+        m_discardResult = 1;
     }
-    DrawSlot();
+    drawRestPicture();
 }
 
-void SlotDrum::SetSlot(const GameRecord& record) {
-    if (Spinning()) {
-        DiscardResult_ = 1;
-        StopRequest_ = 1;
+void SlotDrum::setUp(const GameRecord& record) {
+    if (spinning()) {
+        m_discardResult = 1;
+        m_stopRequest = 1;
     }
-    SetButtonMode(ButtonStart);
-    Data_ = record;
-    DrawArrow(ArrowRow());
-    MaxNumber_ = Data_.SlotMax;
-    MinNumber_ = Data_.SlotMin;
-    UpdateAccessibleText();
+    setButtonMode(ButtonStart);
+    m_record = record;
+    drawArrow(arrowRow());
+    m_maxNumber = m_record.drumMax;
+    m_minNumber = m_record.drumMin;
+    updateAccessibleText();
 }
 
-void SlotDrum::SetButtonMode(std::int32_t code) {
+void SlotDrum::setButtonMode(std::int32_t code) {
     std::int32_t mode = code;
     QString caption;
     switch (code) {
@@ -299,75 +299,75 @@ void SlotDrum::SetButtonMode(std::int32_t code) {
     default:
         return; // no mode of its own: nothing changes
     }
-    ButtonMode_ = mode;
-    SlotButton_->setText(caption);
-    UpdateAccessibleText();
+    m_buttonMode = mode;
+    m_slotButton->setText(caption);
+    updateAccessibleText();
 }
 
-void SlotDrum::SetButtonIdle() {
-    SetButtonMode(ButtonIdle);
+void SlotDrum::setButtonIdle() {
+    setButtonMode(ButtonIdle);
 }
 
-void SlotDrum::ButtonClick() {
-    if (ButtonMode_ == ButtonStart) {
-        StartSpin();
-    } else if (ButtonMode_ == ButtonStop) {
-        StopRequest_ = 1;
-        SetButtonMode(ButtonIdle);
-    } else if (IsSquareMode(ButtonMode_)) {
+void SlotDrum::buttonClicked() {
+    if (m_buttonMode == ButtonStart) {
+        startSpin();
+    } else if (m_buttonMode == ButtonStop) {
+        m_stopRequest = 1;
+        setButtonMode(ButtonIdle);
+    } else if (IsSquareMode(m_buttonMode)) {
         // One offer, one event: the button goes blank at once, so a double
         // click (or a second click before the event is handled) posts nothing
         // more. The controller blanks it too when the event arrives.
-        Poster.PostGameMessage(WM_GAME_EVENT, ButtonMode_, 0);
-        SetButtonMode(ButtonIdle);
+        m_poster.postGameMessage(WM_GAME_EVENT, m_buttonMode, 0);
+        setButtonMode(ButtonIdle);
     }
 }
 
-void SlotDrum::StartSpin() {
-    SpinTimer_.SetInterval(std::max(Data_.TimerInterval, MinimumSpinInterval));
-    StopRequest_ = 0;
-    // A spin abandoned by ResetSlot or SetSlot may still be running towards its
+void SlotDrum::startSpin() {
+    m_spinTimer.setInterval(std::max(m_record.spinInterval, MinimumSpinInterval));
+    m_stopRequest = 0;
+    // A spin abandoned by reset or setUp may still be running towards its
     // silent halt; it is now this spin, whose result the player is waiting for.
-    DiscardResult_ = 0;
-    SetButtonMode(ButtonStop);
+    m_discardResult = 0;
+    setButtonMode(ButtonStop);
 }
 
-void SlotDrum::SpinTick() {
+void SlotDrum::spinTick() {
     // A tick that arrives after the halt must not move the resting drum.
-    if (!Spinning()) {
+    if (!spinning()) {
         return;
     }
-    ScrollOffset_ -= TickWidth();
-    const bool passedBoundary = ScrollOffset_ < 0;
+    m_scrollOffset -= tickWidth();
+    const bool passedBoundary = m_scrollOffset < 0;
     if (passedBoundary) {
-        ShiftStripDown();
-        Numbers_[3] = Numbers_[2];
-        Numbers_[2] = Numbers_[1];
-        Numbers_[1] = Numbers_[0];
-        Numbers_[0] = NewNumber();
-        DrawNumberFace(0);
-        ScrollOffset_ += CellHeight;
+        shiftStripDown();
+        m_numbers[3] = m_numbers[2];
+        m_numbers[2] = m_numbers[1];
+        m_numbers[1] = m_numbers[0];
+        m_numbers[0] = newNumber();
+        drawNumberFace(0);
+        m_scrollOffset += CellHeight;
     }
-    if (StopRequest_ && passedBoundary) {
-        SpinTimer_.SetInterval(0);
-        ScrollOffset_ = RestOffset;
-        if (DiscardResult_) {
-            DiscardResult_ = 0;
+    if (m_stopRequest && passedBoundary) {
+        m_spinTimer.setInterval(0);
+        m_scrollOffset = RestOffset;
+        if (m_discardResult) {
+            m_discardResult = 0;
         } else {
-            Poster.PostGameMessage(WM_GAME_EVENT, SlotStop, Numbers_[ArrowRow() + 1]);
+            m_poster.postGameMessage(WM_GAME_EVENT, SlotStop, m_numbers[arrowRow() + 1]);
         }
     }
-    ShowNumberWindow(ScrollOffset_);
+    showNumberWindow(m_scrollOffset);
 }
 
-void SlotDrum::StopSpin() {
-    StopRequest_ = 0;
-    DiscardResult_ = 0;
-    if (!Spinning()) {
+void SlotDrum::stopSpin() {
+    m_stopRequest = 0;
+    m_discardResult = 0;
+    if (!spinning()) {
         return;
     }
-    SpinTimer_.SetInterval(0);
-    ScrollOffset_ = RestOffset;
-    DrawSlot();
-    UpdateAccessibleText();
+    m_spinTimer.setInterval(0);
+    m_scrollOffset = RestOffset;
+    drawRestPicture();
+    updateAccessibleText();
 }

@@ -8,8 +8,8 @@
 
 #include <QImage>
 #include <QPointer>
-#include <QRect>
 #include <QPushButton>
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -28,9 +28,9 @@ class ImageList;
 // post WM_GAME_EVENT (mode, 0) once when clicked and go blank. Results leave
 // only as posted messages, never as calls.
 //
-// The drum is drawn from two strips made once: NumberStrip holds the four cells
-// stacked, ArrowStrip the three rows of the arrow column. The visible window onto
-// NumberStrip starts at ScrollOffset; at rest it is one cell down, so the visible
+// The drum is drawn from two strips made once: numberStrip holds the four cells
+// stacked, arrowStrip the three rows of the arrow column. The visible window onto
+// numberStrip starts at scrollOffset; at rest it is one cell down, so the visible
 // rows show Numbers[1..3] and Numbers[0] waits above them.
 class SlotDrum : public SlotDrumPort {
 public:
@@ -39,7 +39,7 @@ public:
     static constexpr int StripCells = 4;
     static constexpr int RestOffset = CellHeight;
     static constexpr int ArrowColumnWidth = 22;
-    static constexpr int DigitWidth = 28; // the used left part of NumberStrip
+    static constexpr int DigitWidth = 28; // the used left part of numberStrip
     static constexpr int NumberStripWidth = 50;
     static constexpr int PaintBoxWidth = ArrowColumnWidth + DigitWidth;
     static constexpr int PaintBoxHeight = VisibleCells * CellHeight;
@@ -59,99 +59,98 @@ public:
 
     // The rest picture: the arrow column and the visible cells Numbers[1..3].
     // Also what an expose of the paint box shows, even while the drum turns.
-    void DrawSlot();
+    void drawRestPicture();
     // Places the drum panel on the main window and shows it.
-    void ShowSlot(int left, int top);
-    void HideSlot();
+    void showDrum(int left, int top);
+    void hideDrum();
 
     // A new game: fresh numbers, the arrow in the top row, the button blank.
     // A spin under way runs on to its next boundary and halts without a result.
-    void ResetSlot();
+    void reset();
     // Takes the record's drum settings and offers "スタート". A spin under way
     // halts at its next boundary without a result.
-    void SetSlot(const GameRecord& record) override;
+    void setUp(const GameRecord& record) override;
     // Sets caption and mode from a mode code or a square kind; codes without a
     // mode (0, 2, 4, above 11) leave both as they are.
-    void SetButtonMode(std::int32_t code) override;
-    void SetButtonIdle() override;
+    void setButtonMode(std::int32_t code) override;
+    void setButtonIdle() override;
 
     // Handler of the button's click, acting on the current mode.
-    void ButtonClick();
-    // Handler of the spin timer: turns the drum by RotationWidth pixels.
-    void SpinTick();
+    void buttonClicked();
+    // Handler of the spin timer: turns the drum by rotationWidth pixels.
+    void spinTick();
     // Ends a spin at once, in the rest position, posting nothing; leaves no stop
     // request or pending discard behind (used when the game is abandoned).
-    void StopSpin();
-
+    void stopSpin();
 
     // What a screen reader is told: the paint box is "スロットドラム", and its
     // description gives the numbers in view from the top and the one beside
     // the arrow ("3 5 2 (矢印: 5)"), or "回転中" while the drum turns. Only a
     // change writes a new text. Called when the button changes its mode and
     // after each game message, never from a tick.
-    void UpdateAccessibleText();
+    void updateAccessibleText();
 
     // Read access, for the main window and the tests.
-    bool StopRequest() const { return StopRequest_ != 0; }
-    bool DiscardResult() const { return DiscardResult_ != 0; }
-    std::int32_t MaxNumber() const { return MaxNumber_; }
-    std::int32_t MinNumber() const { return MinNumber_; }
-    std::int32_t ScrollOffset() const { return ScrollOffset_; }
-    const std::array<std::int32_t, StripCells>& Numbers() const { return Numbers_; }
-    std::int32_t ButtonMode() const { return ButtonMode_; }
-    const GameRecord& Data() const { return Data_; }
-    const QImage& NumberStrip() const { return NumberStrip_; }
-    const QImage& ArrowStrip() const { return ArrowStrip_; }
-    const QImage& DrumImage() const { return PaintBox_->Picture(); }
-    const IntervalTimer& SpinTimer() const { return SpinTimer_; }
-    bool Spinning() const { return SpinTimer_.Running(); }
-    BevelPanel* OuterPanel() const { return OuterPanel_; }
-    BevelPanel* InnerPanel() const { return InnerPanel_; }
-    DrumPaintBox* PaintBox() const { return PaintBox_; }
-    QPushButton* SlotButton() const { return SlotButton_; }
+    bool stopRequest() const { return m_stopRequest != 0; }
+    bool discardResult() const { return m_discardResult != 0; }
+    std::int32_t maxNumber() const { return m_maxNumber; }
+    std::int32_t minNumber() const { return m_minNumber; }
+    std::int32_t scrollOffset() const { return m_scrollOffset; }
+    const std::array<std::int32_t, StripCells>& numbers() const { return m_numbers; }
+    std::int32_t buttonMode() const { return m_buttonMode; }
+    const GameRecord& data() const { return m_record; }
+    const QImage& numberStrip() const { return m_numberStrip; }
+    const QImage& arrowStrip() const { return m_arrowStrip; }
+    const QImage& drumImage() const { return m_paintBox->Picture(); }
+    const IntervalTimer& spinTimer() const { return m_spinTimer; }
+    bool spinning() const { return m_spinTimer.running(); }
+    BevelPanel* outerPanel() const { return m_outerPanel; }
+    BevelPanel* innerPanel() const { return m_innerPanel; }
+    DrumPaintBox* paintBox() const { return m_paintBox; }
+    QPushButton* slotButton() const { return m_slotButton; }
 
 protected:
-    // A new drum number: MinNumber + (r mod (MaxNumber - MinNumber + 1)).
-    std::int32_t NewNumber() const;
+    // A new drum number: minNumber + (r mod (maxNumber - minNumber + 1)).
+    std::int32_t newNumber() const;
     // Fresh numbers in all four cells, shown from the top cell down.
-    void FillDrum();
+    void fillDrum();
     // Draws the arrow column with the arrow in `row` and shows it.
-    void DrawArrow(std::int32_t row);
+    void drawArrow(std::int32_t row);
     // The arrow's row, kept on the drum even if a record holds another value.
-    std::int32_t ArrowRow() const;
+    std::int32_t arrowRow() const;
     // How far one tick turns the drum, kept within one cell.
-    std::int32_t TickWidth() const;
+    std::int32_t tickWidth() const;
 
-    // Moves cells 0..2 of NumberStrip down by one cell, in place.
-    void ShiftStripDown();
-    // Draws the face of Numbers[cell] into its cell of NumberStrip.
-    void DrawNumberFace(int cell);
-    // Shows the NumberStrip rows from `top` in the number column of the paint box.
-    void ShowNumberWindow(int top);
+    // Moves cells 0..2 of numberStrip down by one cell, in place.
+    void shiftStripDown();
+    // Draws the face of Numbers[cell] into its cell of numberStrip.
+    void drawNumberFace(int cell);
+    // Shows the numberStrip rows from `top` in the number column of the paint box.
+    void showNumberWindow(int top);
 
-    std::uint8_t StopRequest_ = 0;
-    std::uint8_t DiscardResult_ = 0;
-    std::int32_t MaxNumber_ = InitialMaxNumber;
-    std::int32_t MinNumber_ = InitialMinNumber;
-    std::int32_t ScrollOffset_ = RestOffset;
-    std::array<std::int32_t, StripCells> Numbers_{};
-    std::int32_t ButtonMode_ = 0; // no mode until the first SetButtonMode
-    GameRecord Data_;
-    const ImageList& ArrowImages;
-    const ImageList& NumberImages;
-    QImage NumberStrip_;
-    QImage ArrowStrip_;
-    QPointer<BevelPanel> OuterPanel_; // a child of the main window; deleted with us
-    BevelPanel* InnerPanel_;
-    DrumPaintBox* PaintBox_;
-    IntervalTimer SpinTimer_;
-    MessagePoster& Poster;
-    QPushButton* SlotButton_;
+    std::uint8_t m_stopRequest = 0;
+    std::uint8_t m_discardResult = 0;
+    std::int32_t m_maxNumber = InitialMaxNumber;
+    std::int32_t m_minNumber = InitialMinNumber;
+    std::int32_t m_scrollOffset = RestOffset;
+    std::array<std::int32_t, StripCells> m_numbers{};
+    std::int32_t m_buttonMode = 0; // no mode until the first setButtonMode
+    GameRecord m_record;
+    const ImageList& m_arrowImages;
+    const ImageList& m_numberImages;
+    QImage m_numberStrip;
+    QImage m_arrowStrip;
+    QPointer<BevelPanel> m_outerPanel; // a child of the main window; deleted with us
+    BevelPanel* m_innerPanel;
+    DrumPaintBox* m_paintBox;
+    IntervalTimer m_spinTimer;
+    MessagePoster& m_poster;
+    QPushButton* m_slotButton;
 
 private:
-    void StartSpin();
+    void startSpin();
     // The rest picture into the paint box's picture, without asking for a repaint.
-    void ComposeRestPicture();
+    void composeRestPicture();
 
     // What the accessible description was last written for.
     struct Described {
@@ -160,5 +159,5 @@ private:
         std::int32_t arrowRow = -1;
         bool operator==(const Described&) const = default;
     };
-    Described described_;
+    Described m_described;
 };

@@ -19,17 +19,17 @@
 
 namespace {
 
-QString Spoken(QObject* object, QAccessible::Text what) {
+QString spoken(QObject* object, QAccessible::Text what) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
     return face ? face->text(what) : QStringLiteral("<no accessible interface>");
 }
 
-QString Name(QObject* object) {
-    return Spoken(object, QAccessible::Name);
+QString name(QObject* object) {
+    return spoken(object, QAccessible::Name);
 }
 
-QString Description(QObject* object) {
-    return Spoken(object, QAccessible::Description);
+QString description(QObject* object) {
+    return spoken(object, QAccessible::Description);
 }
 
 } // namespace
@@ -39,21 +39,21 @@ class AccessibleNamesTest : public QObject {
 
 private:
     std::unique_ptr<ProgramWindows> forms;
-    MainWindow& form() { return forms->Form1(); }
-    QWidget* drum() { return form().Slot().PaintBox(); }
-    QWidget* view() { return form().Display().ViewBox(); }
+    MainWindow& form() { return forms->mainWindow(); }
+    QWidget* drum() { return form().drum().paintBox(); }
+    QWidget* view() { return form().courseView().viewBox(); }
 
-    void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
+    void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
-    QString SquareText(int square) {
-        const std::string& remark = form().Course().RemarkAt(square, WalkRow);
+    QString squareText(int square) {
+        const std::string& remark = form().course().remarkAt(square, WalkRow);
         return QStringLiteral("%1 マス目").arg(square) +
                (remark.empty() ? QString() : ": " + QString::fromStdString(remark));
     }
 
-    QString DrumText() {
-        const auto& n = form().Slot().Numbers();
-        const int arrow = form().Slot().Data().ArrowPosition;
+    QString drumText() {
+        const auto& n = form().drum().numbers();
+        const int arrow = form().drum().data().arrowRow;
         return QStringLiteral("%1 %2 %3 (矢印: %4)")
             .arg(n[1])
             .arg(n[2])
@@ -63,43 +63,43 @@ private:
 
 private slots:
     void initTestCase() {
-        RegisterFontSubstitutes();
-        ReserveGameMessageTypes();
+        registerFontSubstitutes();
+        reserveGameMessageTypes();
     }
 
     void init() {
-        SetFullScreenSizeOverride(QSize(1024, 749));
-        SeedRandom(3);
+        setFullScreenSizeOverride(QSize(1024, 749));
+        seedRandom(3);
         forms = std::make_unique<ProgramWindows>();
-        form().Session().EndConfirmation = false;
+        form().session().askBeforeQuit = false;
         form().show();
         form().startGame();
-        Settle();
+        settle();
     }
 
     void cleanup() {
         forms.reset();
-        SetFullScreenSizeOverride(std::nullopt);
+        setFullScreenSizeOverride(std::nullopt);
     }
 
     void everyViewOfTheGameScreenHasANameAndSaysWhatItShows() {
-        QCOMPARE(Name(form().Slot().SlotButton()), QStringLiteral("スタート"));
-        QCOMPARE(Name(drum()), QStringLiteral("スロットドラム"));
-        QCOMPARE(Description(drum()), DrumText());
-        QCOMPARE(Name(view()), QStringLiteral("コース"));
-        QCOMPARE(Description(view()), SquareText(1));
-        QVERIFY(Description(view()).contains(QStringLiteral("さぁっ！いくぞぉっ！！")));
+        QCOMPARE(name(form().drum().slotButton()), QStringLiteral("スタート"));
+        QCOMPARE(name(drum()), QStringLiteral("スロットドラム"));
+        QCOMPARE(description(drum()), drumText());
+        QCOMPARE(name(view()), QStringLiteral("コース"));
+        QCOMPARE(description(view()), squareText(1));
+        QVERIFY(description(view()).contains(QStringLiteral("さぁっ！いくぞぉっ！！")));
 
-        StatusPanelWidget& status = form().Status();
-        QCOMPARE(Name(status.NameValue()), QStringLiteral("名前 zad"));
-        QCOMPARE(Name(status.StaminaValue()), QStringLiteral("体力 30"));
-        QCOMPARE(Name(status.ArrowValue()), QStringLiteral("矢印の位置 0"));
-        QCOMPARE(Name(status.RotationValue()), QStringLiteral("回転の幅 30"));
-        QCOMPARE(Name(status.TimerValue()), QStringLiteral("回転の間隔 10"));
-        QCOMPARE(Name(status.DistanceValue()), QStringLiteral("ゴールまで あと 100 歩"));
+        StatusPanelWidget& status = form().statusPanel();
+        QCOMPARE(name(status.nameValue()), QStringLiteral("名前 zad"));
+        QCOMPARE(name(status.staminaValue()), QStringLiteral("体力 30"));
+        QCOMPARE(name(status.arrowValue()), QStringLiteral("矢印の位置 0"));
+        QCOMPARE(name(status.rotationValue()), QStringLiteral("回転の幅 30"));
+        QCOMPARE(name(status.timerValue()), QStringLiteral("回転の間隔 10"));
+        QCOMPARE(name(status.distanceValue()), QStringLiteral("ゴールまで あと 100 歩"));
 
-        QPlainTextEdit* memo = form().MessBox().Memo();
-        QCOMPARE(Name(memo), QStringLiteral("メッセージ"));
+        QPlainTextEdit* memo = form().remarkBox().textEdit();
+        QCOMPARE(name(memo), QStringLiteral("メッセージ"));
         QAccessibleInterface* text = QAccessible::queryAccessibleInterface(memo);
         QVERIFY(text && text->textInterface());
         QCOMPARE(text->textInterface()->text(0, text->textInterface()->characterCount()),
@@ -107,43 +107,45 @@ private slots:
     }
 
     void theTextsChangeWithTheSquareAndNeverInATick() {
-        QPushButton* button = form().Slot().SlotButton();
+        QPushButton* button = form().drum().slotButton();
         button->click();
-        QCOMPARE(Description(drum()), QStringLiteral("回転中"));
-        QCOMPARE(Name(button), QStringLiteral("ストップ"));
+        QCOMPARE(description(drum()), QStringLiteral("回転中"));
+        QCOMPARE(name(button), QStringLiteral("ストップ"));
 
         // Ticks turn the drum until it halts, and leave the texts alone.
         for (int tick = 0; tick < 10; ++tick) {
-            form().Slot().SpinTick();
+            form().drum().spinTick();
         }
         button->click();
-        while (form().Slot().Spinning()) {
-            form().Slot().SpinTick();
+        while (form().drum().spinning()) {
+            form().drum().spinTick();
         }
-        QCOMPARE(Description(drum()), QStringLiteral("回転中"));
+        QCOMPARE(description(drum()), QStringLiteral("回転中"));
 
         // The drum's result arrives as a message: now the drum says where it stopped.
-        const auto& numbers = form().Slot().Numbers();
-        const int walk = numbers[form().Slot().Data().ArrowPosition + 1];
+        const auto& numbers = form().drum().numbers();
+        const int walk = numbers[form().drum().data().arrowRow + 1];
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(Description(drum()), DrumText());
+        QCOMPARE(description(drum()), drumText());
 
         // A whole square walked by ticks: the view still names the square she left...
         for (int tick = 0; tick < 4; ++tick) {
-            form().Display().AnimeTick();
+            form().courseView().animationTick();
         }
-        QCOMPARE(Description(view()), SquareText(1));
+        QCOMPARE(description(view()), squareText(1));
         // ... until the square's message.
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(Description(view()), SquareText(2));
-        QCOMPARE(Name(form().Status().StaminaValue()), QStringLiteral("体力 29"));
-        QCOMPARE(Name(form().Status().DistanceValue()), QStringLiteral("ゴールまで あと 99 歩"));
+        QCOMPARE(description(view()), squareText(2));
+        QCOMPARE(name(form().statusPanel().staminaValue()), QStringLiteral("体力 29"));
+        QCOMPARE(name(form().statusPanel().distanceValue()),
+                 QStringLiteral("ゴールまで あと 99 歩"));
 
-        Settle();
-        QCOMPARE(Description(view()), SquareText(1 + walk));
-        QCOMPARE(Name(form().Status().StaminaValue()), QStringLiteral("体力 %1").arg(30 - walk));
+        settle();
+        QCOMPARE(description(view()), squareText(1 + walk));
+        QCOMPARE(name(form().statusPanel().staminaValue()),
+                 QStringLiteral("体力 %1").arg(30 - walk));
         QVERIFY(!button->text().isEmpty()); // the square's event waits for its button
-        QCOMPARE(Name(button), button->text());
+        QCOMPARE(name(button), button->text());
     }
 };
 

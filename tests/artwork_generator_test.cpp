@@ -17,7 +17,7 @@ const QRgb kRed = qRgb(200, 0, 0);
 const QRgb kInk = qRgb(20, 10, 30);
 
 // Pixels of a mask connected through their 8-neighbours to its first pixel.
-int Reached(const Mask& mask) {
+int reached(const Mask& mask) {
     Mask seen(mask.Width(), mask.Height());
     std::vector<std::pair<int, int>> open;
     for (int y = 0; y < mask.Height() && open.empty(); ++y) {
@@ -83,7 +83,7 @@ TEST(ArtworkGeneratorTest, SmallKanaSitInTheUpperRightOfTheirBoxAndAreDrawnFiner
 TEST(ArtworkGeneratorTest, LinesAreUnbrokenAndOnePixelWide) {
     const Shapes shapes(40, 40);
     const Mask line = shapes.Line({{3, 5}, {15, 30}, {30, 10}, {37, 36}});
-    EXPECT_EQ(Reached(line), Pixels(line)) << "one piece";
+    EXPECT_EQ(reached(line), Pixels(line)) << "one piece";
     for (int y = 0; y + 1 < 40; ++y) {
         for (int x = 0; x + 1 < 40; ++x) {
             const int block = (line.At(x, y) ? 1 : 0) + (line.At(x + 1, y) ? 1 : 0) +

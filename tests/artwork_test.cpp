@@ -23,22 +23,22 @@ struct Picture {
 };
 
 const Picture kPictures[] = {
-    {"title.bmp", Artwork::TitlePicture, 138, 300},
-    {"goal.bmp", Artwork::GoalPicture, 153, 278},
-    {"gameover.bmp", Artwork::GameOverPicture, 170, 140},
+    {"title.bmp", Artwork::titlePicture, 138, 300},
+    {"goal.bmp", Artwork::goalPicture, 153, 278},
+    {"gameover.bmp", Artwork::gameOverPicture, 170, 140},
     {"quit.bmp", Artwork::QuitPicture, 170, 140},
-    {"farewell.bmp", Artwork::FarewellPicture, 170, 140},
-    {"face.bmp", Artwork::FacePicture, 64, 64},
-    {"arrows.bmp", Artwork::ArrowSheet, 88, 60},
-    {"digits.bmp", Artwork::DigitSheet, 112, 90},
-    {"heroine.bmp", Artwork::HeroineSheet, 200, 210},
+    {"farewell.bmp", Artwork::farewellPicture, 170, 140},
+    {"face.bmp", Artwork::facePicture, 64, 64},
+    {"arrows.bmp", Artwork::arrowSheet, 88, 60},
+    {"digits.bmp", Artwork::digitSheet, 112, 90},
+    {"heroine.bmp", Artwork::heroineSheet, 200, 210},
 };
 
-QString SourceImage(const char* file) {
+QString sourceImage(const char* file) {
     return QStringLiteral(IPPON_IMAGES_DIR "/") + QLatin1String(file);
 }
 
-quint32 LittleEndian(const QByteArray& bytes, int at, int size) {
+quint32 littleEndian(const QByteArray& bytes, int at, int size) {
     quint32 value = 0;
     for (int i = size - 1; i >= 0; --i) {
         value = (value << 8) | static_cast<quint8>(bytes[at + i]);
@@ -48,25 +48,25 @@ quint32 LittleEndian(const QByteArray& bytes, int at, int size) {
 
 // A frame as a plain 32-bit image, for comparing pixels.
 QImage Opaque(const ImageList& list, int index) {
-    return list.Frame(index).convertToFormat(QImage::Format_RGB32);
+    return list.frame(index).convertToFormat(QImage::Format_RGB32);
 }
 
-bool IsGrey(QRgb c) {
+bool isGrey(QRgb c) {
     return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c);
 }
 
 TEST(ArtworkTest, EveryCommittedPictureIsAnUncompressed24BitBitmapOfItsSize) {
     for (const Picture& p : kPictures) {
         SCOPED_TRACE(p.file);
-        QFile file(SourceImage(p.file));
+        QFile file(sourceImage(p.file));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray header = file.read(54);
         ASSERT_EQ(header.size(), 54);
         EXPECT_EQ(header.left(2), QByteArray("BM"));
-        EXPECT_EQ(static_cast<qint32>(LittleEndian(header, 18, 4)), p.width);
-        EXPECT_EQ(std::abs(static_cast<qint32>(LittleEndian(header, 22, 4))), p.height);
-        EXPECT_EQ(LittleEndian(header, 28, 2), 24u) << "bits a pixel";
-        EXPECT_EQ(LittleEndian(header, 30, 4), 0u) << "compression";
+        EXPECT_EQ(static_cast<qint32>(littleEndian(header, 18, 4)), p.width);
+        EXPECT_EQ(std::abs(static_cast<qint32>(littleEndian(header, 22, 4))), p.height);
+        EXPECT_EQ(littleEndian(header, 28, 2), 24u) << "bits a pixel";
+        EXPECT_EQ(littleEndian(header, 30, 4), 0u) << "compression";
     }
 }
 
@@ -77,7 +77,7 @@ TEST(ArtworkTest, EveryPictureLoadsFromTheBuiltInResourcesAsTheCommittedFile) {
         ASSERT_FALSE(built.isNull()) << "not in the resources";
         EXPECT_EQ(built.size(), QSize(p.width, p.height));
         EXPECT_FALSE(built.hasAlphaChannel());
-        EXPECT_EQ(built, QImage(SourceImage(p.file)).convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(built, QImage(sourceImage(p.file)).convertToFormat(QImage::Format_RGB32));
     }
 }
 
@@ -100,23 +100,23 @@ TEST(ArtworkTest, TheImageListsHoldTheirFramesInOrder) {
     ImageList arrows(22, 30);
     ImageList digits(28, 30);
     ImageList heroine(50, 70);
-    Artwork::LoadArrowImages(arrows);
-    Artwork::LoadDigitImages(digits);
-    Artwork::LoadHeroineImages(heroine);
-    EXPECT_EQ(arrows.Count(), 2);
-    EXPECT_EQ(digits.Count(), 6);
-    EXPECT_EQ(heroine.Count(), 5);
-    EXPECT_EQ(heroine.Frame(4).size(), QSize(50, 70));
+    Artwork::loadArrowImages(arrows);
+    Artwork::loadDigitImages(digits);
+    Artwork::loadHeroineImages(heroine);
+    EXPECT_EQ(arrows.count(), 2);
+    EXPECT_EQ(digits.count(), 6);
+    EXPECT_EQ(heroine.count(), 5);
+    EXPECT_EQ(heroine.frame(4).size(), QSize(50, 70));
 }
 
 TEST(ArtworkTest, ArrowsAndDigitsCoverTheirCellsCompletely) {
     ImageList arrows(22, 30);
     ImageList digits(28, 30);
-    Artwork::LoadArrowImages(arrows);
-    Artwork::LoadDigitImages(digits);
+    Artwork::loadArrowImages(arrows);
+    Artwork::loadDigitImages(digits);
     for (const ImageList* list : {&arrows, &digits}) {
-        for (int i = 0; i < list->Count(); ++i) {
-            const QImage mask = list->Mask(i);
+        for (int i = 0; i < list->count(); ++i) {
+            const QImage mask = list->mask(i);
             for (int y = 0; y < mask.height(); ++y) {
                 for (int x = 0; x < mask.width(); ++x) {
                     ASSERT_EQ(mask.pixelIndex(x, y), 0) << "frame " << i << " at " << x << "," << y;
@@ -128,7 +128,7 @@ TEST(ArtworkTest, ArrowsAndDigitsCoverTheirCellsCompletely) {
 
 TEST(ArtworkTest, TheArrowIsATrianglePointingRightIntoATwoPixelStem) {
     ImageList arrows(22, 30);
-    Artwork::LoadArrowImages(arrows);
+    Artwork::loadArrowImages(arrows);
     const QImage arrow = Opaque(arrows, 0);
     int previous = 30;
     for (int x = 0; x < 22; ++x) {
@@ -150,7 +150,7 @@ TEST(ArtworkTest, TheArrowIsATrianglePointingRightIntoATwoPixelStem) {
 
 TEST(ArtworkTest, TheNoArrowMarkIsABlueHourglassOnWhite) {
     ImageList arrows(22, 30);
-    Artwork::LoadArrowImages(arrows);
+    Artwork::loadArrowImages(arrows);
     const QImage mark = Opaque(arrows, 1);
     std::set<std::pair<int, int>> blue;
     for (int i = 0; i < 10; ++i) {
@@ -173,9 +173,9 @@ TEST(ArtworkTest, TheNoArrowMarkIsABlueHourglassOnWhite) {
 
 TEST(ArtworkTest, EachDrumNumberHasItsOwnCentredAntiAliasedFace) {
     ImageList digits(28, 30);
-    Artwork::LoadDigitImages(digits);
+    Artwork::loadDigitImages(digits);
     std::vector<QImage> faces;
-    for (int i = 0; i < digits.Count(); ++i) {
+    for (int i = 0; i < digits.count(); ++i) {
         SCOPED_TRACE(i);
         const QImage face = Opaque(digits, i);
         int black = 0;
@@ -184,7 +184,7 @@ TEST(ArtworkTest, EachDrumNumberHasItsOwnCentredAntiAliasedFace) {
         for (int y = 0; y < face.height(); ++y) {
             for (int x = 0; x < face.width(); ++x) {
                 const QRgb c = face.pixel(x, y);
-                ASSERT_TRUE(IsGrey(c)) << "black on white only";
+                ASSERT_TRUE(isGrey(c)) << "black on white only";
                 if (c == kBlack) {
                     ++black;
                 } else if (c != kWhite) {
@@ -208,12 +208,12 @@ TEST(ArtworkTest, EachDrumNumberHasItsOwnCentredAntiAliasedFace) {
 }
 
 TEST(ArtworkTest, TheHeroineIsMaskedExactlyWhereTheSheetIsPureBlack) {
-    const QImage sheet = Artwork::HeroineSheet();
+    const QImage sheet = Artwork::heroineSheet();
     ImageList heroine(50, 70);
-    Artwork::LoadHeroineImages(heroine);
-    for (int i = 0; i < heroine.Count(); ++i) {
+    Artwork::loadHeroineImages(heroine);
+    for (int i = 0; i < heroine.count(); ++i) {
         SCOPED_TRACE(i);
-        const QImage mask = heroine.Mask(i);
+        const QImage mask = heroine.mask(i);
         const int left = (i % 4) * 50;
         const int top = (i / 4) * 70;
         int visible = 0;
@@ -242,7 +242,7 @@ TEST(ArtworkTest, TheHeroineIsMaskedExactlyWhereTheSheetIsPureBlack) {
 TEST(ArtworkTest, NoPixelInsideTheHeroineIsPureBlack) {
     // A pure black pixel inside her would be a hole through which the course
     // shows: every black pixel must belong to the background around her.
-    const QImage sheet = Artwork::HeroineSheet();
+    const QImage sheet = Artwork::heroineSheet();
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
         const QImage frame = sheet.copy((i % 4) * 50, (i / 4) * 70, 50, 70);
@@ -286,9 +286,9 @@ TEST(ArtworkTest, TheHeroineStandsWithHerFeetOnTheSquare) {
     // The course view draws a frame 6 pixels below the view's top, on a
     // square that starts at 50: her soles must reach the frame's bottom rows.
     ImageList heroine(50, 70);
-    Artwork::LoadHeroineImages(heroine);
-    for (int i = 0; i < heroine.Count(); ++i) {
-        const QImage mask = heroine.Mask(i);
+    Artwork::loadHeroineImages(heroine);
+    for (int i = 0; i < heroine.count(); ++i) {
+        const QImage mask = heroine.mask(i);
         int lowest = -1;
         for (int y = 0; y < 70; ++y) {
             for (int x = 0; x < 50; ++x) {
@@ -303,15 +303,15 @@ TEST(ArtworkTest, TheHeroineStandsWithHerFeetOnTheSquare) {
 
 TEST(ArtworkTest, WalkingFramesDifferAndTheRestPoseStandsBetweenThem) {
     ImageList heroine(50, 70);
-    Artwork::LoadHeroineImages(heroine);
-    for (int i = 0; i < heroine.Count(); ++i) {
-        for (int j = i + 1; j < heroine.Count(); ++j) {
-            EXPECT_NE(heroine.Frame(i), heroine.Frame(j)) << i << " and " << j;
+    Artwork::loadHeroineImages(heroine);
+    for (int i = 0; i < heroine.count(); ++i) {
+        for (int j = i + 1; j < heroine.count(); ++j) {
+            EXPECT_NE(heroine.frame(i), heroine.frame(j)) << i << " and " << j;
         }
     }
     // Feet together at rest: the rest pose's soles are narrower than a stride's.
     auto soleWidth = [&](int index) {
-        const QImage mask = heroine.Mask(index);
+        const QImage mask = heroine.mask(index);
         int left = 50;
         int right = -1;
         for (int y = 64; y < 70; ++y) {
@@ -339,7 +339,7 @@ TEST(ArtworkTest, IconsHaveSixteenColoursAndATransparentBackground) {
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the corner is transparent";
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << "her head is opaque";
     }
-    const QList<QSize> sizes = Artwork::AppIcon().availableSizes();
+    const QList<QSize> sizes = Artwork::appIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
 }
@@ -347,7 +347,7 @@ TEST(ArtworkTest, IconsHaveSixteenColoursAndATransparentBackground) {
 TEST(ArtworkTest, DesktopIconsComeInEverySizeWithSixteenColours) {
     for (int size : {16, 32, 48, 64, 128, 256}) {
         SCOPED_TRACE(size);
-        const QImage icon(SourceImage(QStringLiteral("icon%1.png").arg(size).toLatin1()));
+        const QImage icon(sourceImage(QStringLiteral("icon%1.png").arg(size).toLatin1()));
         ASSERT_EQ(icon.size(), QSize(size, size));
         EXPECT_LE(icon.colorCount(), 16);
         EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);

@@ -14,24 +14,23 @@
 
 namespace {
 
-GameRecord DefaultRecord() {
+GameRecord defaultRecord() {
     GameRecord record;
-    FillDefaultRecord(record, nullptr);
+    fillDefaultRecord(record, nullptr);
     return record;
 }
 
 // The ten debug fields in row order.
-std::vector<std::int32_t> Rows(const GameRecord& r) {
-    return {r.StartPosition,        r.Stamina,          r.SlotMin,       r.SlotMax,
-            r.ArrowPosition,        r.TimerInterval,    r.RotationWidth, r.WalkAnimeInterval,
-            r.ForwardAnimeInterval, r.BackAnimeInterval};
+std::vector<std::int32_t> rows(const GameRecord& r) {
+    return {r.currentSquare, r.stamina,       r.drumMin,      r.drumMax,         r.arrowRow,
+            r.spinInterval,  r.rotationWidth, r.walkInterval, r.forwardInterval, r.backInterval};
 }
 
-QLineEdit* Edit(const QDialog& d, int row) {
+QLineEdit* edit(const QDialog& d, int row) {
     return d.findChild<QLineEdit*>(QLatin1String(OptionsDialog::RowNames[row - 1]) + "Edit");
 }
 
-void Click(const QDialog& d, const char* button) {
+void click(const QDialog& d, const char* button) {
     QTest::mouseClick(Part<QAbstractButton>(d, button), Qt::LeftButton);
 }
 
@@ -39,15 +38,15 @@ void Click(const QDialog& d, const char* button) {
 
 class OptionsDialogTest : public QObject {
     Q_OBJECT
-    SessionValues session_;
+    SessionValues m_session;
 
 private slots:
-    void initTestCase() { RegisterFontSubstitutes(); }
+    void initTestCase() { registerFontSubstitutes(); }
     void init() {
-        SetFullScreenSizeOverride(QSize(1024, 768));
-        SetCursorPosOverride(QPoint(512, 384));
-        session_ = SessionValues{};
-        session_.EndConfirmation = true;
+        setFullScreenSizeOverride(QSize(1024, 768));
+        setCursorPosOverride(QPoint(512, 384));
+        m_session = SessionValues{};
+        m_session.askBeforeQuit = true;
     }
 
     void placeNearCursorKeepsTheWindowInTheWorkArea_data() {
@@ -68,35 +67,35 @@ private slots:
         QFETCH(QSize, workArea);
         QFETCH(QPoint, cursor);
         QFETCH(QPoint, expected);
-        SetFullScreenSizeOverride(workArea);
-        SetCursorPosOverride(cursor);
-        QCOMPARE(PlaceNearCursor(378, 281), expected);
+        setFullScreenSizeOverride(workArea);
+        setCursorPosOverride(cursor);
+        QCOMPARE(placeNearCursor(378, 281), expected);
     }
 
     void debugShowsTheRecordInTenRowsNearTheCursor() {
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
         QStringList visible, texts;
         QSize outer;
         QPoint place, ok, cancel;
         bool checked = false;
         ModalAnswer answer([&](QDialog& d) {
             visible =
-                VisibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
-            outer = OuterSizeOf(d);
+                visibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
+            outer = outerSizeOf(d);
             place = d.pos();
             ok = Part(d, "okButton")->pos();
             cancel = Part(d, "cancelButton")->pos();
             for (int row = 1; row <= 10; ++row) {
-                texts << Edit(d, row)->text();
+                texts << edit(d, row)->text();
             }
             checked = Part<QCheckBox>(d, "quitConfirmationCheck")->isChecked();
-            Click(d, "cancelButton");
+            click(d, "cancelButton");
         });
-        form.ShowDebug(record);
+        form.showDebug(record);
         QCOMPARE(visible, QStringList({"debugPanel", "okButton", "cancelButton"}));
         QCOMPARE(outer, QSize(378, 281));
-        QCOMPARE(place, PlaceNearCursor(378, 281));
+        QCOMPARE(place, placeNearCursor(378, 281));
         QCOMPARE(ok, QPoint(117, 224));
         QCOMPARE(cancel, QPoint(189, 224));
         QCOMPARE(texts, QStringList({"1", "30", "1", "6", "0", "10", "30", "150", "100", "200"}));
@@ -104,36 +103,36 @@ private slots:
     }
 
     void okStoresEveryRowAndTheCheckBox() {
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
         ModalAnswer answer([&](QDialog& d) {
             const QStringList typed{"50", "99", "2", "4", "2", "1000", "7", "300", "10", "20"};
             for (int row = 1; row <= 10; ++row) {
-                Edit(d, row)->setText(typed[row - 1]);
+                edit(d, row)->setText(typed[row - 1]);
             }
-            Click(d, "quitConfirmationCheck");
-            QTest::keyClick(Edit(d, 3), Qt::Key_Return);
+            click(d, "quitConfirmationCheck");
+            QTest::keyClick(edit(d, 3), Qt::Key_Return);
         });
-        form.ShowDebug(record);
-        QCOMPARE(Rows(record), (std::vector<std::int32_t>{50, 99, 2, 4, 2, 1000, 7, 300, 10, 20}));
-        QVERIFY(!session_.EndConfirmation);
-        QCOMPARE(record.MessageCheck, MessageCheckAll);
+        form.showDebug(record);
+        QCOMPARE(rows(record), (std::vector<std::int32_t>{50, 99, 2, 4, 2, 1000, 7, 300, 10, 20}));
+        QVERIFY(!m_session.askBeforeQuit);
+        QCOMPARE(record.messageCheck, MessageCheckAll);
     }
 
     void aSlotMaximumBelowTheMinimumIsRaisedToIt() {
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
         QString maxShown;
         ModalAnswer answer([&](QDialog& d) {
-            Edit(d, 3)->setText("5");
-            Edit(d, 4)->setText("3");
+            edit(d, 3)->setText("5");
+            edit(d, 4)->setText("3");
             form.acceptOptions();
-            maxShown = Edit(d, 4)->text();
+            maxShown = edit(d, 4)->text();
             d.close();
         });
-        form.ShowDebug(record);
-        QCOMPARE(record.SlotMin, 5);
-        QCOMPARE(record.SlotMax, 5);
+        form.showDebug(record);
+        QCOMPARE(record.drumMin, 5);
+        QCOMPARE(record.drumMax, 5);
         QCOMPARE(maxShown, QStringLiteral("5"));
     }
 
@@ -145,12 +144,12 @@ private slots:
     }
     void cancelEscAndTheCloseBoxChangeNothing() {
         QFETCH(QString, how);
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
-        const auto before = Rows(record);
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
+        const auto before = rows(record);
         const auto leave = [&](QDialog& d) {
             if (how == "Cancel") {
-                Click(d, "cancelButton");
+                click(d, "cancelButton");
             } else if (how == "Esc") {
                 QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
             } else {
@@ -158,40 +157,40 @@ private slots:
             }
         };
         ModalAnswer debug([&](QDialog& d) {
-            Edit(d, 1)->setText("77");
-            Click(d, "quitConfirmationCheck");
+            edit(d, 1)->setText("77");
+            click(d, "quitConfirmationCheck");
             leave(d);
         });
-        form.ShowDebug(record);
+        form.showDebug(record);
         ModalAnswer options([&](QDialog& d) {
-            Click(d, "checkNoneRadio");
+            click(d, "checkNoneRadio");
             leave(d);
         });
-        form.ShowOptions(record);
-        QVERIFY(!debug.LeftOpen() && !options.LeftOpen());
-        QCOMPARE(Rows(record), before);
-        QCOMPARE(record.MessageCheck, MessageCheckAll);
-        QVERIFY(session_.EndConfirmation);
+        form.showOptions(record);
+        QVERIFY(!debug.leftOpen() && !options.leftOpen());
+        QCOMPARE(rows(record), before);
+        QCOMPARE(record.messageCheck, MessageCheckAll);
+        QVERIFY(m_session.askBeforeQuit);
     }
 
     void rowsOneToSevenWrapAndEightToTenStop() {
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
         QStringList overTop, underBottom;
         ModalAnswer answer([&](QDialog& d) {
             for (int row = 1; row <= 10; ++row) {
                 auto* upDown = d.findChild<UpDown*>(
                     QLatin1String(OptionsDialog::RowNames[row - 1]) + "UpDown");
-                upDown->SetPosition(upDown->Max());
-                QTest::keyClick(Edit(d, row), Qt::Key_Up);
-                overTop << Edit(d, row)->text();
-                upDown->SetPosition(upDown->Min());
-                QTest::keyClick(Edit(d, row), Qt::Key_Down);
-                underBottom << Edit(d, row)->text();
+                upDown->setPosition(upDown->maximum());
+                QTest::keyClick(edit(d, row), Qt::Key_Up);
+                overTop << edit(d, row)->text();
+                upDown->setPosition(upDown->minimum());
+                QTest::keyClick(edit(d, row), Qt::Key_Down);
+                underBottom << edit(d, row)->text();
             }
             d.close();
         });
-        form.ShowDebug(record);
+        form.showDebug(record);
         QCOMPARE(overTop, QStringList({"1", "1", "1", "1", "0", "10", "1", "300", "300", "300"}));
         QCOMPARE(underBottom,
                  QStringList({"101", "100", "6", "6", "2", "1000", "30", "10", "10", "10"}));
@@ -212,36 +211,36 @@ private slots:
     }
     void badTextInTheTimerKeepsTheLastValidValue() {
         QFETCH(QString, typed);
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
-        record.TimerInterval = 250;
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
+        record.spinInterval = 250;
         QString shownAfterOk;
         ModalAnswer answer([&](QDialog& d) {
-            Edit(d, 6)->setText(typed);
+            edit(d, 6)->setText(typed);
             form.acceptOptions();
-            shownAfterOk = Edit(d, 6)->text();
+            shownAfterOk = edit(d, 6)->text();
             d.close();
         });
-        form.ShowDebug(record);
-        QCOMPARE(record.TimerInterval, 250);
+        form.showDebug(record);
+        QCOMPARE(record.spinInterval, 250);
         QCOMPARE(shownAfterOk, QStringLiteral("250"));
     }
 
     // The up-down holds 16 bits; a wider value must not wrap around into range.
     void recordValuesOutsideARowsRangeAreHeldAtItsEnds() {
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
-        record.StartPosition = 65536 + 50;
-        record.Stamina = -3;
-        ModalAnswer answer([&](QDialog& d) { Click(d, "okButton"); });
-        form.ShowDebug(record);
-        QCOMPARE(record.StartPosition, 101);
-        QCOMPARE(record.Stamina, 1);
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
+        record.currentSquare = 65536 + 50;
+        record.stamina = -3;
+        ModalAnswer answer([&](QDialog& d) { click(d, "okButton"); });
+        form.showDebug(record);
+        QCOMPARE(record.currentSquare, 101);
+        QCOMPARE(record.stamina, 1);
     }
 
     void optionsShowOnlyTheRadioGroupAndKeepTheirSelection() {
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
         QStringList visible;
         QSize outer;
         QPoint place, radio, ok, cancel;
@@ -249,44 +248,44 @@ private slots:
 
         ModalAnswer pickAndCancel([&](QDialog& d) {
             visible =
-                VisibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
-            outer = OuterSizeOf(d);
+                visibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
+            outer = outerSizeOf(d);
             place = d.pos();
             radio = Part(d, "messageCheckGroup")->pos();
             ok = Part(d, "okButton")->pos();
             cancel = Part(d, "cancelButton")->pos();
-            Click(d, "checkNoneRadio");
-            Click(d, "cancelButton");
+            click(d, "checkNoneRadio");
+            click(d, "cancelButton");
         });
-        form.ShowOptions(record);
+        form.showOptions(record);
         QCOMPARE(visible, QStringList({"messageCheckGroup", "okButton", "cancelButton"}));
         QCOMPARE(outer, QSize(187, 164));
         QCOMPARE(place, QPoint(212, 127));
         QCOMPARE(radio, QPoint(8, 8));
         QCOMPARE(ok, QPoint(13, 104));
         QCOMPARE(cancel, QPoint(101, 104));
-        QCOMPARE(record.MessageCheck, MessageCheckAll);
+        QCOMPARE(record.messageCheck, MessageCheckAll);
 
         ModalAnswer reopenAndOk([&](QDialog& d) {
             secondItemChecked = Part<QRadioButton>(d, "checkNoneRadio")->isChecked();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
-        form.ShowOptions(record);
+        form.showOptions(record);
         QVERIFY(secondItemChecked);
-        QCOMPARE(record.MessageCheck, MessageCheckNone);
+        QCOMPARE(record.messageCheck, MessageCheckNone);
 
         ModalAnswer backToAll([&](QDialog& d) {
-            Click(d, "checkAllRadio");
-            Click(d, "okButton");
+            click(d, "checkAllRadio");
+            click(d, "okButton");
         });
-        form.ShowOptions(record);
-        QCOMPARE(record.MessageCheck, MessageCheckAll);
+        form.showOptions(record);
+        QCOMPARE(record.messageCheck, MessageCheckAll);
     }
 
     void optionsAfterDebugOpenWhereDebugPlacedTheWindow() {
-        SetCursorPosOverride(QPoint(900, 700));
-        OptionsDialog form(session_);
-        GameRecord record = DefaultRecord();
+        setCursorPosOverride(QPoint(900, 700));
+        OptionsDialog form(m_session);
+        GameRecord record = defaultRecord();
         QPoint debugPlace, optionsPlace;
         QSize optionsOuter;
         QStringList optionsVisible;
@@ -294,15 +293,15 @@ private slots:
             debugPlace = d.pos();
             d.close();
         });
-        form.ShowDebug(record);
-        SetCursorPosOverride(QPoint(0, 0));
+        form.showDebug(record);
+        setCursorPosOverride(QPoint(0, 0));
         ModalAnswer options([&](QDialog& d) {
             optionsPlace = d.pos();
-            optionsOuter = OuterSizeOf(d);
-            optionsVisible = VisibleParts(d, {"debugPanel", "messageCheckGroup"});
+            optionsOuter = outerSizeOf(d);
+            optionsVisible = visibleParts(d, {"debugPanel", "messageCheckGroup"});
             d.close();
         });
-        form.ShowOptions(record);
+        form.showOptions(record);
         QCOMPARE(debugPlace, QPoint(1024 - 378, 768 - 281));
         QCOMPARE(optionsPlace, debugPlace);
         QCOMPARE(optionsOuter, QSize(187, 164));

@@ -24,16 +24,16 @@ struct Seen {
     QPoint okPlace, yesPlace, noPlace;
 };
 
-Seen Look(const QDialog& dialog) {
-    return {VisibleParts(dialog, VariantParts),
-            OuterSizeOf(dialog),
+Seen look(const QDialog& dialog) {
+    return {visibleParts(dialog, VariantParts),
+            outerSizeOf(dialog),
             dialog.pos(),
             Part(dialog, "okButton")->pos(),
             Part(dialog, "yesButton")->pos(),
             Part(dialog, "noButton")->pos()};
 }
 
-QString LabelText(const QDialog& dialog, const char* name) {
+QString labelText(const QDialog& dialog, const char* name) {
     return Part<QLabel>(dialog, name)->text();
 }
 
@@ -41,31 +41,31 @@ QString LabelText(const QDialog& dialog, const char* name) {
 
 class ResultDialogTest : public QObject {
     Q_OBJECT
-    SessionValues session_;
+    SessionValues m_session;
 
 private slots:
-    void initTestCase() { RegisterFontSubstitutes(); }
+    void initTestCase() { registerFontSubstitutes(); }
     void init() {
-        SetFullScreenSizeOverride(QSize(1024, 768));
-        SetCursorPosOverride(QPoint(512, 384));
-        session_ = SessionValues{};
+        setFullScreenSizeOverride(QSize(1024, 768));
+        setCursorPosOverride(QPoint(512, 384));
+        m_session = SessionValues{};
     }
 
     void eachVariantShowsOnlyItsPanelAndButtonsAtItsSize() {
-        ResultDialog form(session_);
+        ResultDialog form(m_session);
         GameRecord record;
         Seen seen;
         int result = 0;
         const auto closeWith = [&](const char* button) {
             return [&, button](QDialog& d) {
-                seen = Look(d);
+                seen = look(d);
                 QTest::mouseClick(Part<QPushButton>(d, button), Qt::LeftButton);
             };
         };
 
         {
             ModalAnswer answer(closeWith("okButton"));
-            form.ShowGoalResult(record);
+            form.showGoalResult(record);
         }
         QCOMPARE(seen.visible, QStringList({"goalPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(257, 345));
@@ -73,14 +73,14 @@ private slots:
         QCOMPARE(seen.okPlace, QPoint(87, 288));
         {
             ModalAnswer answer(closeWith("okButton"));
-            form.ShowGameOver(record);
+            form.showGameOver(record);
         }
         QCOMPARE(seen.visible, QStringList({"gameOverPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(178, 248));
         QCOMPARE(seen.okPlace, QPoint(47, 194));
         {
             ModalAnswer answer(closeWith("yesButton"));
-            result = form.ConfirmQuit();
+            result = form.confirmQuit();
         }
         QCOMPARE(seen.visible, QStringList({"quitPanel", "yesButton", "noButton"}));
         QCOMPARE(seen.outer, QSize(178, 248));
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(result, mrYes);
         {
             ModalAnswer answer(closeWith("okButton"));
-            result = form.ShowFarewell();
+            result = form.showFarewell();
         }
         QCOMPARE(seen.visible, QStringList({"farewellPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(179, 248));
@@ -122,34 +122,34 @@ private slots:
         QFETCH(QPoint, cursor);
         QFETCH(QSize, outer);
         QFETCH(QPoint, expected);
-        SetFullScreenSizeOverride(workArea);
-        SetCursorPosOverride(cursor);
-        ResultDialog form(session_);
-        QCOMPARE(form.PlaceAtCursor(outer.width(), outer.height()), expected);
+        setFullScreenSizeOverride(workArea);
+        setCursorPosOverride(cursor);
+        ResultDialog form(m_session);
+        QCOMPARE(form.placeAtCursor(outer.width(), outer.height()), expected);
     }
 
     void theWindowIsMovedToThePlaceComputed() {
-        SetCursorPosOverride(QPoint(1023, 767));
-        ResultDialog form(session_);
+        setCursorPosOverride(QPoint(1023, 767));
+        ResultDialog form(m_session);
         Seen seen;
         ModalAnswer answer([&](QDialog& d) {
-            seen = Look(d);
+            seen = look(d);
             d.close();
         });
-        form.ShowGameOver(GameRecord{});
+        form.showGameOver(GameRecord{});
         QCOMPARE(seen.place, QPoint(1024 - 178, 768 - 248));
     }
 
     void gameOverShowsTheSquareReached() {
-        ResultDialog form(session_);
+        ResultDialog form(m_session);
         GameRecord record;
-        record.StartPosition = 57;
+        record.currentSquare = 57;
         QString square;
         ModalAnswer answer([&](QDialog& d) {
-            square = LabelText(d, "reachedSquareLabel");
+            square = labelText(d, "reachedSquareLabel");
             d.close();
         });
-        form.ShowGameOver(record);
+        form.showGameOver(record);
         QCOMPARE(square, QStringLiteral("57"));
     }
 
@@ -168,23 +168,23 @@ private slots:
         QFETCH(double, start);
         QFETCH(double, end);
         QFETCH(QStringList, expected);
-        session_.StartTime = start;
-        session_.EndTime = end;
-        session_.ElapsedTime = end - start;
-        ResultDialog form(session_);
+        m_session.startTime = start;
+        m_session.endTime = end;
+        m_session.elapsedTime = end - start;
+        ResultDialog form(m_session);
         GameRecord record;
-        record.Stamina = 7;
+        record.stamina = 7;
         QStringList shown;
         ModalAnswer answer([&](QDialog& d) {
             for (const char* name :
                  {"startTimeLabel", "endTimeLabel", "elapsedTimeLabel", "staminaLeftLabel"}) {
-                shown << LabelText(d, name);
+                shown << labelText(d, name);
             }
             d.close();
         });
-        form.ShowGoalResult(record);
+        form.showGoalResult(record);
         QCOMPARE(shown, expected);
-        QCOMPARE(session_.ElapsedTime, end - start); // shown positive, not rewritten
+        QCOMPARE(m_session.elapsedTime, end - start); // shown positive, not rewritten
     }
 
     void confirmQuitAnswers_data() {
@@ -199,7 +199,7 @@ private slots:
     void confirmQuitAnswers() {
         QFETCH(QString, how);
         QFETCH(int, expected);
-        ResultDialog form(session_);
+        ResultDialog form(m_session);
         ModalAnswer answer([&](QDialog& d) {
             if (how == "close") {
                 d.close();
@@ -209,41 +209,41 @@ private slots:
                 QTest::mouseClick(d.findChild<QPushButton*>(how), Qt::LeftButton);
             }
         });
-        QCOMPARE(form.ConfirmQuit(), expected);
-        QVERIFY(!answer.LeftOpen());
+        QCOMPARE(form.confirmQuit(), expected);
+        QVERIFY(!answer.leftOpen());
     }
 
     void escDoesNothingWhereThereIsNoCancelButton() {
-        ResultDialog form(session_);
+        ResultDialog form(m_session);
         bool stillOpen = false;
         ModalAnswer answer([&](QDialog& d) {
             QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
             stillOpen = d.isVisible();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
-        QCOMPARE(form.ShowFarewell(), mrOk);
+        QCOMPARE(form.showFarewell(), mrOk);
         QVERIFY(stillOpen);
     }
 
     // A walk can end in game over while the quit confirmation is open.
     void aShowingWhileAnotherIsOpenGetsAWindowOfItsOwn() {
-        ResultDialog form(session_);
+        ResultDialog form(m_session);
         GameRecord record;
-        record.StartPosition = 42;
+        record.currentSquare = 42;
         QString nestedSquare;
         QStringList outerAfterwards;
         ModalAnswer outer([&](QDialog& d) {
             ModalAnswer inner(
                 [&](QDialog& nested) {
-                    nestedSquare = LabelText(nested, "reachedSquareLabel");
+                    nestedSquare = labelText(nested, "reachedSquareLabel");
                     nested.close();
                 },
                 &d);
-            form.ShowGameOver(record);
-            outerAfterwards = VisibleParts(d, VariantParts);
+            form.showGameOver(record);
+            outerAfterwards = visibleParts(d, VariantParts);
             QTest::mouseClick(Part<QPushButton>(d, "noButton"), Qt::LeftButton);
         });
-        QCOMPARE(form.ConfirmQuit(), mrNo);
+        QCOMPARE(form.confirmQuit(), mrNo);
         QCOMPARE(nestedSquare, QStringLiteral("42"));
         QCOMPARE(outerAfterwards, QStringList({"quitPanel", "yesButton", "noButton"}));
     }

@@ -15,48 +15,48 @@
 class ModalAnswer {
 public:
     explicit ModalAnswer(std::function<void(QDialog&)> answer, QWidget* skip = nullptr)
-        : answer_(std::move(answer)), skip_(skip) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start(PollMilliseconds);
+        : m_answer(std::move(answer)), m_skip(skip) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start(PollMilliseconds);
     }
 
-    bool Answered() const { return answeredOnce_; }
-    bool LeftOpen() const { return leftOpen_; }
+    bool answered() const { return m_answeredOnce; }
+    bool leftOpen() const { return m_leftOpen; }
 
 private:
     static constexpr int PollMilliseconds = 5;
     static constexpr int PatiencePolls = 400;
 
-    void Poll() {
+    void poll() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == skip_) {
+        if (!dialog || dialog == m_skip) {
             return;
         }
-        if (!answeredOnce_) {
-            answered_ = dialog;
-            answeredOnce_ = true;
-            answer_(*dialog);
-            if (!answered_ || !answered_->isVisible()) {
-                timer_.stop();
+        if (!m_answeredOnce) {
+            m_answered = dialog;
+            m_answeredOnce = true;
+            m_answer(*dialog);
+            if (!m_answered || !m_answered->isVisible()) {
+                m_timer.stop();
             }
-        } else if (dialog == answered_ && ++openPolls_ > PatiencePolls) {
-            leftOpen_ = true;
-            timer_.stop();
+        } else if (dialog == m_answered && ++m_openPolls > PatiencePolls) {
+            m_leftOpen = true;
+            m_timer.stop();
             dialog->done(-1);
         }
     }
 
-    std::function<void(QDialog&)> answer_;
-    QWidget* skip_;
-    QPointer<QDialog> answered_;
-    bool answeredOnce_ = false;
-    int openPolls_ = 0;
-    bool leftOpen_ = false;
-    QTimer timer_;
+    std::function<void(QDialog&)> m_answer;
+    QWidget* m_skip;
+    QPointer<QDialog> m_answered;
+    bool m_answeredOnce = false;
+    int m_openPolls = 0;
+    bool m_leftOpen = false;
+    QTimer m_timer;
 };
 
 // The names among `names` of the dialog's children that are on screen.
-inline QStringList VisibleParts(const QDialog& dialog, const QStringList& names) {
+inline QStringList visibleParts(const QDialog& dialog, const QStringList& names) {
     QStringList visible;
     for (const QString& name : names) {
         const auto* part = dialog.findChild<QWidget*>(name);

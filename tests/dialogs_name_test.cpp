@@ -19,30 +19,30 @@ QLineEdit* nameEdit(const QDialog& d) {
 
 class NameDialogTest : public QObject {
     Q_OBJECT
-    int reveals_ = 0;
-    GameRecord record_;
+    int m_reveals = 0;
+    GameRecord m_record;
 
-    NameDialog* MakeForm() {
-        return new NameDialog([this] { ++reveals_; });
+    NameDialog* makeForm() {
+        return new NameDialog([this] { ++m_reveals; });
     }
 
 private slots:
-    void initTestCase() { RegisterFontSubstitutes(); }
+    void initTestCase() { registerFontSubstitutes(); }
     void init() {
-        reveals_ = 0;
-        FillDefaultRecord(record_, nullptr);
+        m_reveals = 0;
+        fillDefaultRecord(m_record, nullptr);
     }
 
     void showsTheCurrentName() {
-        std::unique_ptr<NameDialog> form(MakeForm());
+        std::unique_ptr<NameDialog> form(makeForm());
         QStringList shown;
         for (const char* name : {"zad", "<b>x</b>"}) {
-            record_.PlayerName = name;
+            m_record.playerName = name;
             ModalAnswer answer([&](QDialog& d) {
                 shown << nameEdit(d)->text();
                 d.close();
             });
-            form->ShowNameInput(record_);
+            form->showNameEntry(m_record);
         }
         QCOMPARE(shown, QStringList({"zad", "<b>x</b>"}));
     }
@@ -76,28 +76,28 @@ private slots:
     void okStoresTheTextAsTyped() {
         QFETCH(QString, typed);
         QFETCH(QString, expected);
-        std::unique_ptr<NameDialog> form(MakeForm());
+        std::unique_ptr<NameDialog> form(makeForm());
         ModalAnswer answer([&](QDialog& d) {
             nameEdit(d)->setText(typed);
             QTest::mouseClick(Part<QPushButton>(d, "okButton"), Qt::LeftButton);
         });
-        form->ShowNameInput(record_);
-        QCOMPARE(QString::fromStdString(record_.PlayerName), expected);
-        QCOMPARE(reveals_, 0);
+        form->showNameEntry(m_record);
+        QCOMPARE(QString::fromStdString(m_record.playerName), expected);
+        QCOMPARE(m_reveals, 0);
     }
 
     void thePhraseRevealsTheDebugItemAndKeepsTheName() {
-        std::unique_ptr<NameDialog> form(MakeForm());
-        record_.PlayerName = "みけ";
+        std::unique_ptr<NameDialog> form(makeForm());
+        m_record.playerName = "みけ";
         for (int time = 0; time < 2; ++time) {
             ModalAnswer answer([&](QDialog& d) {
                 nameEdit(d)->setText(Phrase);
                 QTest::keyClick(nameEdit(d), Qt::Key_Return);
             });
-            form->ShowNameInput(record_);
+            form->showNameEntry(m_record);
         }
-        QCOMPARE(reveals_, 2);
-        QCOMPARE(record_.PlayerName, std::string("みけ"));
+        QCOMPARE(m_reveals, 2);
+        QCOMPARE(m_record.playerName, std::string("みけ"));
     }
 
     void leavingWithoutOkChangesNothing_data() {
@@ -108,7 +108,7 @@ private slots:
     }
     void leavingWithoutOkChangesNothing() {
         QFETCH(QString, how);
-        std::unique_ptr<NameDialog> form(MakeForm());
+        std::unique_ptr<NameDialog> form(makeForm());
         for (const QString& typed : {Phrase, QStringLiteral("たま")}) {
             ModalAnswer answer([&](QDialog& d) {
                 nameEdit(d)->setText(typed);
@@ -120,11 +120,11 @@ private slots:
                     d.close();
                 }
             });
-            form->ShowNameInput(record_);
-            QVERIFY(!answer.LeftOpen());
+            form->showNameEntry(m_record);
+            QVERIFY(!answer.leftOpen());
         }
-        QCOMPARE(reveals_, 0);
-        QCOMPARE(record_.PlayerName, std::string("zad"));
+        QCOMPARE(m_reveals, 0);
+        QCOMPARE(m_record.playerName, std::string("zad"));
     }
 };
 

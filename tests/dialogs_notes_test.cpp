@@ -18,7 +18,7 @@
 
 namespace {
 
-QString Notes(const QDialog& d) {
+QString notes(const QDialog& d) {
     return Part<QPlainTextEdit>(d, "notesText")->toPlainText();
 }
 
@@ -28,10 +28,10 @@ class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { RegisterFontSubstitutes(); }
+    void initTestCase() { registerFontSubstitutes(); }
     void init() {
-        SetFullScreenSizeOverride(QSize(1024, 768));
-        SetCursorPosOverride(QPoint(512, 384));
+        setFullScreenSizeOverride(QSize(1024, 768));
+        setCursorPosOverride(QPoint(512, 384));
     }
 
     void eachShowingShowsOnePanelNearTheCursor() {
@@ -40,24 +40,24 @@ private slots:
         QList<QPoint> places;
         QSize outer;
         const auto look = [&](QDialog& d) {
-            visible << VisibleParts(d, {"notesPanel", "versionPanel", "okButton"});
+            visible << visibleParts(d, {"notesPanel", "versionPanel", "okButton"});
             places << d.pos();
-            outer = OuterSizeOf(d);
+            outer = outerSizeOf(d);
             QTest::mouseClick(Part<QPushButton>(d, "okButton"), Qt::LeftButton);
         };
         {
             ModalAnswer answer(look);
-            form.ShowNotes();
+            form.showNotes();
         }
-        SetCursorPosOverride(QPoint(1023, 767));
+        setCursorPosOverride(QPoint(1023, 767));
         {
             ModalAnswer answer(look);
-            form.ShowVersion();
+            form.showVersion();
         }
-        SetCursorPosOverride(QPoint(0, 0));
+        setCursorPosOverride(QPoint(0, 0));
         {
             ModalAnswer answer(look);
-            form.ShowNotes();
+            form.showNotes();
         }
         QCOMPARE(visible, (QList<QStringList>{{"notesPanel", "okButton"},
                                               {"versionPanel", "okButton"},
@@ -76,17 +76,17 @@ private slots:
                 QTest::keyClicks(memo, "memo");
                 d.close();
             });
-            form.ShowNotes();
+            form.showNotes();
         }
         {
             ModalAnswer answer([&](QDialog& d) { d.close(); });
-            form.ShowVersion();
+            form.showVersion();
         }
         ModalAnswer answer([&](QDialog& d) {
-            second = Notes(d);
+            second = notes(d);
             d.close();
         });
-        form.ShowNotes();
+        form.showNotes();
         QVERIFY(second.endsWith("memo"));
     }
 
@@ -95,7 +95,7 @@ private slots:
         QStringList lines;
         QList<int> wrappedLines;
         ModalAnswer answer([&](QDialog& d) {
-            lines = Notes(d).split('\n');
+            lines = notes(d).split('\n');
             auto* memo = Part<QPlainTextEdit>(d, "notesText");
             for (QTextBlock block = memo->document()->begin(); block.isValid();
                  block = block.next()) {
@@ -105,7 +105,7 @@ private slots:
             }
             d.close();
         });
-        form.ShowNotes();
+        form.showNotes();
         QCOMPARE(lines.size(), 13);
         QCOMPARE(lines[0], QStringLiteral("【注意事項】"));
         QStringList starts;
@@ -131,7 +131,7 @@ private slots:
             face = Part<QLabel>(d, "iconPicture")->pixmap().size();
             d.close();
         });
-        form.ShowVersion();
+        form.showVersion();
         QCOMPARE(texts.mid(0, 2), QStringList({"ぽてりん　一本道", "Ｖｅｒｓｉｏｎ　1.01"}));
         QVERIFY(
             QRegularExpression("^E-Mail : [a-z0-9.]+@example\\.org$").match(texts[2]).hasMatch());
@@ -151,12 +151,12 @@ private slots:
                 openAfterEsc = d.isVisible();
                 d.close();
             });
-            form.ShowVersion();
-            QVERIFY(!answer.LeftOpen());
+            form.showVersion();
+            QVERIFY(!answer.leftOpen());
         }
         QVERIFY(openAfterEsc);
         ModalAnswer answer([&](QDialog& d) { Part<QPushButton>(d, "okButton")->click(); });
-        form.ShowVersion();
+        form.showVersion();
         QCOMPARE(form.result(), mrOk);
     }
 

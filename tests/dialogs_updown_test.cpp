@@ -15,11 +15,11 @@ struct Row {
     UpDown* upDown = new UpDown(&form);
 
     Row(int min, int max, int increment, bool wrap) {
-        upDown->SetMin(min);
-        upDown->SetMax(max);
-        upDown->SetIncrement(increment);
-        upDown->SetWrap(wrap);
-        upDown->SetAssociate(edit);
+        upDown->setMinimum(min);
+        upDown->setMaximum(max);
+        upDown->setIncrement(increment);
+        upDown->setWrapping(wrap);
+        upDown->setAssociate(edit);
         edit->setGeometry(0, 0, 73, 23);
         upDown->setGeometry(73, 0, 15, 23);
     }
@@ -60,9 +60,9 @@ private slots:
         QFETCH(bool, up);
         QFETCH(int, expected);
         Row row(min, max, increment, wrap);
-        row.upDown->SetPosition(start);
-        up ? row.upDown->StepUp() : row.upDown->StepDown();
-        QCOMPARE(int(row.upDown->Position()), expected);
+        row.upDown->setPosition(start);
+        up ? row.upDown->stepUp() : row.upDown->stepDown();
+        QCOMPARE(int(row.upDown->position()), expected);
         QCOMPARE(row.edit->text(), QString::number(expected));
     }
 
@@ -70,9 +70,9 @@ private slots:
         Row row(1, 30, 1, true);
         row.form.show();
         row.edit->setText("20");
-        QTest::mouseClick(row.upDown->UpButton(), Qt::LeftButton);
+        QTest::mouseClick(row.upDown->upButton(), Qt::LeftButton);
         QCOMPARE(row.edit->text(), QStringLiteral("21"));
-        QTest::mouseClick(row.upDown->DownButton(), Qt::LeftButton);
+        QTest::mouseClick(row.upDown->downButton(), Qt::LeftButton);
         QTest::keyClick(row.edit, Qt::Key_Down);
         QCOMPARE(row.edit->text(), QStringLiteral("19"));
         row.edit->setText("junk");
@@ -103,33 +103,33 @@ private slots:
         QFETCH(int, expected);
         QFETCH(QString, shown);
         Row row(-5, 100, 1, false);
-        row.upDown->SetPosition(12);
+        row.upDown->setPosition(12);
         row.edit->setText(typed);
-        QCOMPARE(int(row.upDown->Position()), expected);
+        QCOMPARE(int(row.upDown->position()), expected);
         QCOMPARE(row.edit->text(), shown);
     }
 
     void thousandsAreGroupedOnlyWhenAskedFor() {
         Row grouped(0, 30000, 1, false);
-        grouped.upDown->SetPosition(12345);
+        grouped.upDown->setPosition(12345);
         QCOMPARE(grouped.edit->text(), QStringLiteral("12,345"));
         grouped.edit->setText("1,500");
-        QCOMPARE(int(grouped.upDown->Position()), 1500);
+        QCOMPARE(int(grouped.upDown->position()), 1500);
         grouped.edit->setText("15,00");
-        QCOMPARE(int(grouped.upDown->Position()), 1500);
+        QCOMPARE(int(grouped.upDown->position()), 1500);
 
         Row plain(10, 1000, 10, true);
-        plain.upDown->SetThousands(false);
-        plain.upDown->SetPosition(1000);
+        plain.upDown->setThousands(false);
+        plain.upDown->setPosition(1000);
         QCOMPARE(plain.edit->text(), QStringLiteral("1000"));
     }
 
     void anyValueSetIsHeldWithinTheRange() {
         Row row(1, 101, 1, true);
-        row.upDown->SetPosition(65536 + 50);
-        QCOMPARE(int(row.upDown->Position()), 101);
-        row.upDown->SetPosition(std::numeric_limits<std::int32_t>::min());
-        QCOMPARE(int(row.upDown->Position()), 1);
+        row.upDown->setPosition(65536 + 50);
+        QCOMPARE(int(row.upDown->position()), 101);
+        row.upDown->setPosition(std::numeric_limits<std::int32_t>::min());
+        QCOMPARE(int(row.upDown->position()), 1);
     }
 };
 

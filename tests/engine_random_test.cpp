@@ -14,61 +14,61 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> drum(1, 6);
 
-    constexpr int Games = 10000;
+    constexpr int games = 10000;
     int goals = 0;
     int gameOvers = 0;
-    for (int g = 0; g < Games; ++g) {
+    for (int g = 0; g < games; ++g) {
         GameDriver game;
-        game.Template.MessageCheck = (random() & 1) ? MessageCheckAll : MessageCheckNone;
-        const int startPosition = game.Template.StartPosition;
-        const int startStamina = game.Template.Stamina;
+        game.recordTemplate.messageCheck = (random() & 1) ? MessageCheckAll : MessageCheckNone;
+        const int startPosition = game.recordTemplate.currentSquare;
+        const int startStamina = game.recordTemplate.stamina;
 
         int walked = 0;
         int stepSum = 0;
         int regained = 0;
         bool finished = false;
         int faults = 0;
-        game.AfterDeliver = [&](const GameMessageQueue::Message& m) {
-            const GameRecord& live = game.Live();
-            if (m.Id == WM_GAME_STEP) {
+        game.afterDeliver = [&](const GameMessageQueue::Message& m) {
+            const GameRecord& live = game.live();
+            if (m.id == WM_GAME_STEP) {
                 if (finished)
                     ++faults; // a finished game receives no further step
                 ++walked;
-                stepSum += m.WParam;
+                stepSum += m.wParam;
             }
             // A stamina square takes effect by the click, or at once at the walk's end.
-            const CourseSquare& square = game.Course.At(live.StartPosition, live.StartRow);
-            const bool staminaByClick = m.Id == WM_GAME_EVENT && m.WParam == 6;
-            const bool staminaAtOnce = m.Id == WM_GAME_EVENT && m.WParam == AnimeEnd &&
-                                       live.MessageCheck == MessageCheckNone &&
+            const CourseSquare& square = game.course.at(live.currentSquare, live.currentRow);
+            const bool staminaByClick = m.id == WM_GAME_EVENT && m.wParam == 6;
+            const bool staminaAtOnce = m.id == WM_GAME_EVENT && m.wParam == AnimeEnd &&
+                                       live.messageCheck == MessageCheckNone &&
                                        square.kind == SquareKind::StaminaUp &&
                                        startStamina - walked + regained > 0;
             if (staminaByClick || staminaAtOnce)
                 regained += square.param;
 
-            EXPECT_EQ(live.Stamina, startStamina - walked + regained) << "game " << g;
-            EXPECT_EQ(live.StartPosition, startPosition + stepSum) << "game " << g;
-            const int s = live.State;
+            EXPECT_EQ(live.stamina, startStamina - walked + regained) << "game " << g;
+            EXPECT_EQ(live.currentSquare, startPosition + stepSum) << "game " << g;
+            const int s = live.state;
             EXPECT_TRUE(s == 0 || s == 15 || s == 16 || s == 17 || s == 18) << s;
-            finished = finished || game.Finished();
+            finished = finished || game.finished();
         };
 
-        game.StartGame();
-        game.PlayToEnd([&] { return drum(random); });
-        ASSERT_TRUE(game.Finished()) << "game " << g << " did not end";
+        game.startGame();
+        game.playToEnd([&] { return drum(random); });
+        ASSERT_TRUE(game.finished()) << "game " << g << " did not end";
         EXPECT_EQ(faults, 0) << "game " << g;
-        EXPECT_TRUE(game.View.Refusals.empty()) << "game " << g;
-        if (game.Live().State == StateGoal) {
+        EXPECT_TRUE(game.view.refusals.empty()) << "game " << g;
+        if (game.live().state == StateGoal) {
             ++goals;
         } else {
-            ASSERT_EQ(game.Live().State, StateGameOver);
+            ASSERT_EQ(game.live().state, StateGameOver);
             ++gameOvers;
         }
         if (HasFailure()) {
             FAIL() << "stopped after the first failing game";
         }
     }
-    EXPECT_EQ(goals + gameOvers, Games);
+    EXPECT_EQ(goals + gameOvers, games);
     EXPECT_GT(goals, 0);
     EXPECT_GT(gameOvers, 0);
     std::printf("%d goals, %d game overs\n", goals, gameOvers);

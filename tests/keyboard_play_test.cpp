@@ -23,65 +23,65 @@ class KeyboardPlayTest : public QObject {
 
 private:
     std::unique_ptr<ProgramWindows> forms;
-    MainWindow& form() { return forms->Form1(); }
-    QPushButton* button() { return form().Slot().SlotButton(); }
+    MainWindow& form() { return forms->mainWindow(); }
+    QPushButton* button() { return form().drum().slotButton(); }
 
-    void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
+    void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
     // Turns the drum until it halts on its own.
-    void SpinUntilItHalts() {
-        for (int guard = 0; guard < 1000 && form().Slot().Spinning(); ++guard) {
-            form().Slot().SpinTick();
+    void spinUntilItHalts() {
+        for (int guard = 0; guard < 1000 && form().drum().spinning(); ++guard) {
+            form().drum().spinTick();
         }
-        QVERIFY(!form().Slot().Spinning());
+        QVERIFY(!form().drum().spinning());
     }
 
     // A key press on whatever holds the focus, which must be the drum's button.
-    void Press(Qt::Key key) {
+    void press(Qt::Key key) {
         QCOMPARE(QApplication::focusWidget(), button());
         QTest::keyClick(QApplication::focusWidget(), key);
     }
 
     // Answers a dialog with a key press on its focused control, once the
     // dialog holds the focus.
-    static ModalAnswerer::Answer PressKey(Qt::Key key) {
+    static ModalAnswerer::Answer pressKey(Qt::Key key) {
         return [key](QWidget* dialog) {
             QTRY_VERIFY(dialog->isAncestorOf(QApplication::focusWidget()));
             QTest::keyClick(QApplication::focusWidget(), key);
         };
     }
 
-    void StartGameFromTheMenu() {
+    void startGameFromTheMenu() {
         form().startGame();
-        Settle();
+        settle();
         QCOMPARE(button()->text(), QStringLiteral("スタート"));
     }
 
 private slots:
     void initTestCase() {
-        RegisterFontSubstitutes();
-        ReserveGameMessageTypes();
+        registerFontSubstitutes();
+        reserveGameMessageTypes();
     }
 
     void init() {
-        SetFullScreenSizeOverride(QSize(1024, 749));
-        SetCursorPosOverride(QPoint(500, 400));
+        setFullScreenSizeOverride(QSize(1024, 749));
+        setCursorPosOverride(QPoint(500, 400));
         forms = std::make_unique<ProgramWindows>();
-        form().Session().EndConfirmation = false;
+        form().session().askBeforeQuit = false;
         form().show();
         form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form()));
     }
 
     void cleanup() {
-        form().Session().EndConfirmation = false;
+        form().session().askBeforeQuit = false;
         forms.reset();
-        SetFullScreenSizeOverride(std::nullopt);
-        SetCursorPosOverride(std::nullopt);
+        setFullScreenSizeOverride(std::nullopt);
+        setCursorPosOverride(std::nullopt);
     }
 
     void onlyTheDrumsButtonOnTheGameScreenTakesTheFocus() {
-        StartGameFromTheMenu();
+        startGameFromTheMenu();
         for (QWidget* widget : form().clientArea()->findChildren<QWidget*>()) {
             if (widget != button()) {
                 QVERIFY2(widget->focusPolicy() == Qt::NoFocus,
@@ -90,11 +90,11 @@ private slots:
             }
         }
         // A click into the remark window leaves the focus where it was.
-        QPlainTextEdit* memo = form().MessBox().Memo();
+        QPlainTextEdit* memo = form().remarkBox().textEdit();
         QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
         QCOMPARE(QApplication::focusWidget(), button());
-        Press(Qt::Key_Space);
-        QVERIFY(form().Slot().Spinning());
+        press(Qt::Key_Space);
+        QVERIFY(form().drum().spinning());
     }
 
     void aWholeGameIsPlayedWithSpaceAndEnter_data() {
@@ -107,57 +107,57 @@ private slots:
 
     void aWholeGameIsPlayedWithSpaceAndEnter() {
         QFETCH(std::uint32_t, seed);
-        SeedRandom(seed);
-        StartGameFromTheMenu();
+        seedRandom(seed);
+        startGameFromTheMenu();
         ModalAnswerer answers;
-        answers.Then(PressKey(Qt::Key_Return));
+        answers.then(pressKey(Qt::Key_Return));
 
         int turns = 0;
         int presses = 0;
-        while (form().Controller().IsGameInProgress()) {
+        while (form().controller().isGameInProgress()) {
             QVERIFY2(++turns < 500, qPrintable(QStringLiteral("seed %1").arg(seed)));
             const Qt::Key key = presses++ % 2 ? Qt::Key_Return : Qt::Key_Space;
-            if (form().Slot().ButtonMode() == ButtonStart) {
-                Press(key);
-                QVERIFY(form().Slot().Spinning());
-                Press(key == Qt::Key_Space ? Qt::Key_Return : Qt::Key_Space);
-                SpinUntilItHalts();
+            if (form().drum().buttonMode() == ButtonStart) {
+                press(key);
+                QVERIFY(form().drum().spinning());
+                press(key == Qt::Key_Space ? Qt::Key_Return : Qt::Key_Space);
+                spinUntilItHalts();
             } else {
                 // The square's event waits for its confirmation.
-                QVERIFY2(form().Slot().ButtonMode() != ButtonIdle,
+                QVERIFY2(form().drum().buttonMode() != ButtonIdle,
                          qPrintable(QStringLiteral("seed %1, turn %2").arg(seed).arg(turns)));
-                Press(key);
+                press(key);
             }
-            Settle();
+            settle();
         }
 
         // The result was answered with Enter, and the focus is back on the button.
         QCOMPARE(answers.Seen().size(), std::size_t(1));
         QCOMPARE(answers.Seen().front(), QStringLiteral("ResultDialog"));
-        QVERIFY(answers.AllAnswered());
-        QVERIFY(!forms->MessageForm().isVisible());
+        QVERIFY(answers.allAnswered());
+        QVERIFY(!forms->resultDialog().isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
-        const std::int32_t state = form().Controller().LiveRecord().State;
+        const std::int32_t state = form().controller().liveRecord().state;
         QVERIFY(state == StateGoal || state == StateGameOver);
         qInfo("seed %u: %s after %d turns", seed, state == StateGoal ? "goal" : "game over", turns);
     }
 
     void theQuitQuestionAnswersEscAndEnterAndGivesTheFocusBack() {
-        form().Session().EndConfirmation = true;
-        StartGameFromTheMenu();
+        form().session().askBeforeQuit = true;
+        startGameFromTheMenu();
         ModalAnswerer answers;
-        answers.Then(PressKey(Qt::Key_Escape)); // "いいえ": the game goes on
+        answers.then(pressKey(Qt::Key_Escape)); // "いいえ": the game goes on
         form().restartGame();
-        QVERIFY(answers.AllAnswered());
+        QVERIFY(answers.allAnswered());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
-        Press(Qt::Key_Space);
-        QVERIFY(form().Slot().Spinning());
+        press(Qt::Key_Space);
+        QVERIFY(form().drum().spinning());
 
-        answers.Then(PressKey(Qt::Key_Return)); // "はい": a new game
+        answers.then(pressKey(Qt::Key_Return)); // "はい": a new game
         form().restartGame();
-        QVERIFY(answers.AllAnswered());
-        SpinUntilItHalts(); // the abandoned spin halts without a result
-        Settle();
+        QVERIFY(answers.allAnswered());
+        spinUntilItHalts(); // the abandoned spin halts without a result
+        settle();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
         QCOMPARE(button()->text(), QStringLiteral("スタート"));
         QCOMPARE(answers.Seen().size(), std::size_t(2));

@@ -20,15 +20,15 @@
 
 namespace {
 
-void Click(QWidget* dialog, const char* button) {
+void click(QWidget* dialog, const char* button) {
     auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
     QVERIFY2(b, button);
     b->click();
 }
 
-const auto AnswerYes = [](QWidget* w) { Click(w, "yesButton"); };
-const auto AnswerNo = [](QWidget* w) { Click(w, "noButton"); };
-const auto AnswerOk = [](QWidget* w) { Click(w, "okButton"); };
+const auto AnswerYes = [](QWidget* w) { click(w, "yesButton"); };
+const auto AnswerNo = [](QWidget* w) { click(w, "noButton"); };
+const auto AnswerOk = [](QWidget* w) { click(w, "okButton"); };
 const auto CloseBox = [](QWidget* w) { w->close(); };
 
 } // namespace
@@ -38,44 +38,44 @@ class MainWindowTest : public QObject {
 
 private:
     std::unique_ptr<ProgramWindows> forms;
-    MainWindow& form() { return forms->Form1(); }
+    MainWindow& form() { return forms->mainWindow(); }
 
-    bool Enabled(const char* item) { return form().MenuItem(item)->isEnabled(); }
-    bool MenuEnabled(const char* menu) { return form().Menu(menu)->menuAction()->isEnabled(); }
+    bool enabled(const char* item) { return form().menuItem(item)->isEnabled(); }
+    bool menuEnabled(const char* menu) { return form().menu(menu)->menuAction()->isEnabled(); }
 
-    void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
+    void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
     // The drum's result as the drum posts it.
-    void DrumStopsOn(int number) {
+    void drumStopsOn(int number) {
         QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, SlotStop, number));
-        Settle();
+        settle();
     }
 
-    void StartGame() {
+    void startGame() {
         form().startGame();
-        Settle();
+        settle();
     }
 
 private slots:
     void initTestCase() {
-        RegisterFontSubstitutes();
-        ReserveGameMessageTypes();
+        registerFontSubstitutes();
+        reserveGameMessageTypes();
     }
 
     void init() {
-        SetFullScreenSizeOverride(QSize(1024, 749));
-        SetCursorPosOverride(QPoint(500, 400));
+        setFullScreenSizeOverride(QSize(1024, 749));
+        setCursorPosOverride(QPoint(500, 400));
         forms = std::make_unique<ProgramWindows>();
-        QVERIFY(form().Session().EndConfirmation);
-        form().Session().EndConfirmation = false; // tests that ask turn it on
+        QVERIFY(form().session().askBeforeQuit);
+        form().session().askBeforeQuit = false; // tests that ask turn it on
         form().show();
     }
 
     void cleanup() {
-        form().Session().EndConfirmation = false;
+        form().session().askBeforeQuit = false;
         forms.reset();
-        SetFullScreenSizeOverride(std::nullopt);
-        SetCursorPosOverride(std::nullopt);
+        setFullScreenSizeOverride(std::nullopt);
+        setCursorPosOverride(std::nullopt);
     }
 
     void titleScreenShowsThePictureAndTheMenuInOrder() {
@@ -89,31 +89,31 @@ private slots:
             bar << a->text();
         QCOMPARE(bar, (QStringList{"ファイル", "オプション", "ヘルプ"}));
         QStringList file;
-        for (QAction* a : form().Menu("fileMenu")->actions())
+        for (QAction* a : form().menu("fileMenu")->actions())
             file << (a->isSeparator() ? "-" + a->objectName() : a->objectName() + ":" + a->text());
         QCOMPARE(file,
                  (QStringList{"enterNameAction:名前の入力", "-N1", "startGameAction:ゲームスタート",
                               "restartGameAction:やり直し", "-N2",
                               "returnToTitleAction:タイトルへ戻る", "-N3", "closeAction:閉じる"}));
-        QCOMPARE(form().MenuItem("optionsAction")->text(), QStringLiteral("オプション"));
-        QCOMPARE(form().MenuItem("debugAction")->text(), QStringLiteral("デバグ"));
-        QVERIFY(!form().MenuItem("debugAction")->isVisible());
-        QCOMPARE(form().MenuItem("notesAction")->text(), QStringLiteral("注意事項"));
-        QCOMPARE(form().MenuItem("versionAction")->text(), QStringLiteral("バージョン情報"));
+        QCOMPARE(form().menuItem("optionsAction")->text(), QStringLiteral("オプション"));
+        QCOMPARE(form().menuItem("debugAction")->text(), QStringLiteral("デバグ"));
+        QVERIFY(!form().menuItem("debugAction")->isVisible());
+        QCOMPARE(form().menuItem("notesAction")->text(), QStringLiteral("注意事項"));
+        QCOMPARE(form().menuItem("versionAction")->text(), QStringLiteral("バージョン情報"));
         for (QAction* a : form().findChildren<QAction*>())
             QVERIFY(a->shortcut().isEmpty());
 
-        QVERIFY(Enabled("enterNameAction") && Enabled("startGameAction") &&
-                !Enabled("restartGameAction") && !Enabled("returnToTitleAction"));
-        QVERIFY(MenuEnabled("optionsMenu") && Enabled("notesAction") && Enabled("versionAction") &&
-                Enabled("closeAction"));
-        QVERIFY(!form().Status().Panel()->isVisible());
-        QVERIFY(!form().MessBox().Memo()->isVisible());
+        QVERIFY(enabled("enterNameAction") && enabled("startGameAction") &&
+                !enabled("restartGameAction") && !enabled("returnToTitleAction"));
+        QVERIFY(menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
+                enabled("closeAction"));
+        QVERIFY(!form().statusPanel().panel()->isVisible());
+        QVERIFY(!form().remarkBox().textEdit()->isVisible());
     }
 
     void windowIsCentredOnTheWorkAreaTruncatingTowardZero() {
         QCOMPARE(form().pos(), QPoint(382, 199));
-        SetFullScreenSizeOverride(QSize(1024, 201));
+        setFullScreenSizeOverride(QSize(1024, 201));
         MainWindow small;
         QCOMPARE(small.pos().y(), -74);
         QCOMPARE(small.titlePicture()->pos(), QPoint(61, 0));
@@ -122,79 +122,80 @@ private slots:
     void gameStartShowsTheFourViewsAndLocksTheMenu() {
         form().startGame();
         QVERIFY(!form().titlePicture()->isVisible());
-        QVERIFY(!Enabled("enterNameAction") && !Enabled("startGameAction") &&
-                Enabled("restartGameAction") && Enabled("returnToTitleAction"));
-        QVERIFY(!MenuEnabled("optionsMenu") && Enabled("notesAction") && Enabled("versionAction") &&
-                Enabled("closeAction"));
-        QCOMPARE(form().Status().Panel()->geometry(), QRect(10, 0, 105, 120));
-        QVERIFY(form().Status().Panel()->isVisible());
-        QCOMPARE(form().MessBox().Memo()->geometry(), QRect(0, 242, 251, 60));
-        QVERIFY(form().MessBox().Memo()->isVisible());
-        QVERIFY(form().Session().StartTime > 0.0);
-        Settle();
-        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
-        QCOMPARE(form().MessBox().Memo()->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！"));
+        QVERIFY(!enabled("enterNameAction") && !enabled("startGameAction") &&
+                enabled("restartGameAction") && enabled("returnToTitleAction"));
+        QVERIFY(!menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
+                enabled("closeAction"));
+        QCOMPARE(form().statusPanel().panel()->geometry(), QRect(10, 0, 105, 120));
+        QVERIFY(form().statusPanel().panel()->isVisible());
+        QCOMPARE(form().remarkBox().textEdit()->geometry(), QRect(0, 242, 251, 60));
+        QVERIFY(form().remarkBox().textEdit()->isVisible());
+        QVERIFY(form().session().startTime > 0.0);
+        settle();
+        QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
+        QCOMPARE(form().remarkBox().textEdit()->toPlainText(),
+                 QStringLiteral("さぁっ！いくぞぉっ！！"));
     }
 
     void statusPanelFollowsTheGame() {
-        StartGame();
-        StatusPanelWidget& s = form().Status();
-        QCOMPARE(s.NameValue()->text(), QStringLiteral("zad"));
-        QCOMPARE(s.StaminaValue()->text(), QStringLiteral("30"));
-        QCOMPARE(s.ArrowValue()->text() + "/" + s.RotationValue()->text() + "/" +
-                     s.TimerValue()->text(),
+        startGame();
+        StatusPanelWidget& s = form().statusPanel();
+        QCOMPARE(s.nameValue()->text(), QStringLiteral("zad"));
+        QCOMPARE(s.staminaValue()->text(), QStringLiteral("30"));
+        QCOMPARE(s.arrowValue()->text() + "/" + s.rotationValue()->text() + "/" +
+                     s.timerValue()->text(),
                  QStringLiteral("0/30/10"));
-        QCOMPARE(s.DistanceValue()->text(), QStringLiteral("100"));
+        QCOMPARE(s.distanceValue()->text(), QStringLiteral("100"));
 
-        DrumStopsOn(5); // square 6, lucky: the arrow moves down
-        QCOMPARE(s.StaminaValue()->text(), QStringLiteral("25"));
-        QCOMPARE(s.DistanceValue()->text(), QStringLiteral("95"));
-        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("ラッキー"));
-        form().Slot().SlotButton()->click();
-        Settle();
-        QCOMPARE(form().Controller().LiveRecord().ArrowPosition, 1);
-        QCOMPARE(s.ArrowValue()->text(), QStringLiteral("0"));
-        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+        drumStopsOn(5); // square 6, lucky: the arrow moves down
+        QCOMPARE(s.staminaValue()->text(), QStringLiteral("25"));
+        QCOMPARE(s.distanceValue()->text(), QStringLiteral("95"));
+        QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("ラッキー"));
+        form().drum().slotButton()->click();
+        settle();
+        QCOMPARE(form().controller().liveRecord().arrowRow, 1);
+        QCOMPARE(s.arrowValue()->text(), QStringLiteral("0"));
+        QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
 
-        DrumStopsOn(4); // square 10, stamina +6
-        QCOMPARE(s.StaminaValue()->text(), QStringLiteral("21"));
-        form().Slot().SlotButton()->click();
+        drumStopsOn(4); // square 10, stamina +6
+        QCOMPARE(s.staminaValue()->text(), QStringLiteral("21"));
+        form().drum().slotButton()->click();
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(s.StaminaValue()->text(), QStringLiteral("27"));
-        QCOMPARE(s.DistanceValue()->width(), 24);
+        QCOMPARE(s.staminaValue()->text(), QStringLiteral("27"));
+        QCOMPARE(s.distanceValue()->width(), 24);
     }
 
     void aLongNameIsCutAtTheLabelsEdge() {
-        form().Template().PlayerName = std::string(2000, 'W') + "<b>x</b>";
-        StartGame();
-        QLabel* name = form().Status().NameValue();
+        form().recordTemplate().playerName = std::string(2000, 'W') + "<b>x</b>";
+        startGame();
+        QLabel* name = form().statusPanel().nameValue();
         QCOMPARE(name->size(), QSize(80, 12));
         QVERIFY(name->text().endsWith("<b>x</b>"));
         QCOMPARE(name->textFormat(), Qt::PlainText);
     }
 
     void askFirstAnswersNoYesAndCloseBox() {
-        form().Session().EndConfirmation = true;
-        StartGame();
-        DrumStopsOn(2); // square 3, waiting for its OK
+        form().session().askBeforeQuit = true;
+        startGame();
+        drumStopsOn(2); // square 3, waiting for its OK
         ModalAnswerer answers;
-        answers.Then(AnswerNo);
+        answers.then(AnswerNo);
         form().restartGame();
-        QCOMPARE(form().Controller().LiveRecord().StartPosition, 3); // No keeps the game
-        answers.Then(CloseBox);
+        QCOMPARE(form().controller().liveRecord().currentSquare, 3); // No keeps the game
+        answers.then(CloseBox);
         form().restartGame();
-        Settle();
-        QCOMPARE(form().Controller().LiveRecord().StartPosition, 1); // the close box goes on
-        answers.Then(AnswerYes);
+        settle();
+        QCOMPARE(form().controller().liveRecord().currentSquare, 1); // the close box goes on
+        answers.then(AnswerYes);
         form().returnToTitle();
         QVERIFY(form().titlePicture()->isVisible());
-        QVERIFY(answers.AllAnswered());
+        QVERIFY(answers.allAnswered());
         QCOMPARE(answers.Seen().size(), std::size_t(3));
     }
 
     void withoutEndConfirmationNothingIsAsked() {
-        form().Session().EndConfirmation = false;
-        StartGame();
+        form().session().askBeforeQuit = false;
+        startGame();
         ModalAnswerer answers;
         form().restartGame();
         form().returnToTitle();
@@ -203,28 +204,28 @@ private slots:
     }
 
     void returningToTheTitleLeavesTheGameInProgress() {
-        form().Session().EndConfirmation = true;
-        StartGame();
+        form().session().askBeforeQuit = true;
+        startGame();
         ModalAnswerer answers;
-        answers.Then(AnswerYes); // "やめちゃうの？" on the way to the title
+        answers.then(AnswerYes); // "やめちゃうの？" on the way to the title
         form().returnToTitle();
-        QVERIFY(form().Controller().IsGameInProgress());
-        answers.Then(AnswerNo); // "閉じる" asks again
+        QVERIFY(form().controller().isGameInProgress());
+        answers.then(AnswerNo); // "閉じる" asks again
         form().closeGame();
         QVERIFY(form().isVisible());
-        answers.Then(AnswerYes);
-        answers.Then(AnswerOk); // the farewell
+        answers.then(AnswerYes);
+        answers.then(AnswerOk); // the farewell
         form().closeGame();
         QVERIFY(!form().isVisible());
         QCOMPARE(answers.Seen().size(), std::size_t(4));
     }
 
     void aFreshTitleScreenClosesWithOnlyTheFarewell() {
-        form().Session().EndConfirmation = true;
+        form().session().askBeforeQuit = true;
         ModalAnswerer answers;
-        answers.Then([](QWidget* w) {
+        answers.then([](QWidget* w) {
             QVERIFY(w->findChild<QWidget*>("farewellPanel")->isVisible());
-            Click(w, "okButton");
+            click(w, "okButton");
         });
         form().closeGame();
         QVERIFY(!form().isVisible());
@@ -232,83 +233,83 @@ private slots:
     }
 
     void afterTheGoalNothingIsAsked() {
-        form().Session().EndConfirmation = true;
-        form().Template().StartPosition = 98;
-        form().Template().MessageCheck = 0;
-        StartGame();
+        form().session().askBeforeQuit = true;
+        form().recordTemplate().currentSquare = 98;
+        form().recordTemplate().messageCheck = 0;
+        startGame();
         ModalAnswerer answers;
-        answers.Then(AnswerOk); // the goal result
-        DrumStopsOn(3);
-        QCOMPARE(form().Controller().LiveRecord().State, StateGoal);
-        QVERIFY(Enabled("restartGameAction") &&
-                Enabled("returnToTitleAction")); // the menu stays as it was
+        answers.then(AnswerOk); // the goal result
+        drumStopsOn(3);
+        QCOMPARE(form().controller().liveRecord().state, StateGoal);
+        QVERIFY(enabled("restartGameAction") &&
+                enabled("returnToTitleAction")); // the menu stays as it was
         form().restartGame();
-        Settle();
+        settle();
         QCOMPARE(answers.Seen().size(), std::size_t(1));
     }
 
     void returningToTheTitleStopsTheWalkOutOfSight() {
-        StartGame();
+        startGame();
         QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, SlotStop, 6));
         QCoreApplication::sendPostedEvents();
-        QVERIFY(form().Display().AnimeInterval() != 0);
+        QVERIFY(form().courseView().animationInterval() != 0);
         form().returnToTitle();
-        QCOMPARE(form().Display().AnimeInterval(), 0);
-        QVERIFY(!form().Status().Panel()->isVisible());
-        QVERIFY(!form().Slot().OuterPanel()->isVisible());
-        QVERIFY(!form().MessBox().Memo()->isVisible());
+        QCOMPARE(form().courseView().animationInterval(), 0);
+        QVERIFY(!form().statusPanel().panel()->isVisible());
+        QVERIFY(!form().drum().outerPanel()->isVisible());
+        QVERIFY(!form().remarkBox().textEdit()->isVisible());
         form().startGame(); // a fresh game with the same objects
-        Settle();
-        QCOMPARE(form().Controller().LiveRecord().StartPosition, 1);
-        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+        settle();
+        QCOMPARE(form().controller().liveRecord().currentSquare, 1);
+        QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
     }
 
     // A tick can land in the same turn of the event loop as a menu click, so
     // the abandoned game's messages may still be queued when the command runs.
     void messagesOfAnAbandonedGameNeverReachTheNextOne() {
         QStringList boxes;
-        SetMessageBoxHook([&](const QString& text) { boxes << text; });
+        setMessageBoxHook([&](const QString& text) { boxes << text; });
         const auto queueWalkEnd = [this] {
             QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_STEP, 1, 0));
             QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, AnimeEnd, 0));
             QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_NEXT, 0, 0));
         };
-        StartGame();
-        DrumStopsOn(2);
+        startGame();
+        drumStopsOn(2);
         queueWalkEnd();
         form().restartGame(); // "やり直し"
         QCoreApplication::sendPostedEvents();
-        const GameRecord& live = form().Controller().LiveRecord();
-        QCOMPARE(live.StartPosition, 1);
-        QCOMPARE(live.Stamina, 30);
-        QCOMPARE(live.State, StateNewGame);
-        QVERIFY(form().Slot().SlotButton()->text().isEmpty()); // still entering
-        Settle();
-        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
+        const GameRecord& live = form().controller().liveRecord();
+        QCOMPARE(live.currentSquare, 1);
+        QCOMPARE(live.stamina, 30);
+        QCOMPARE(live.state, StateNewGame);
+        QVERIFY(form().drum().slotButton()->text().isEmpty()); // still entering
+        settle();
+        QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
 
         queueWalkEnd();
         form().returnToTitle(); // "タイトルへ戻る"
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(live.StartPosition, 1);
-        QCOMPARE(live.Stamina, 30);
+        QCOMPARE(live.currentSquare, 1);
+        QCOMPARE(live.stamina, 30);
         queueWalkEnd();
         form().startGame(); // "ゲームスタート"
-        Settle();
-        QCOMPARE(live.StartPosition, 1);
-        QCOMPARE(live.Stamina, 30);
-        QCOMPARE(form().Slot().SlotButton()->text(), QStringLiteral("スタート"));
-        SetMessageBoxHook(nullptr);
+        settle();
+        QCOMPARE(live.currentSquare, 1);
+        QCOMPARE(live.stamina, 30);
+        QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
+        setMessageBoxHook(nullptr);
         QCOMPARE(boxes, QStringList());
     }
 
     void onlyTheThreeGameMessagesReachTheController() {
-        StartGame();
+        startGame();
         for (int other : {1024, 1028, 2000}) {
             QCoreApplication::postEvent(&form(), new GameMessageEvent(other, SlotStop, 6));
         }
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(form().Display().AnimeInterval(), 0);
-        QCOMPARE(form().Controller().LiveRecord().StartPosition, 1);
+        QCOMPARE(form().courseView().animationInterval(), 0);
+        QCOMPARE(form().controller().liveRecord().currentSquare, 1);
     }
 };
 

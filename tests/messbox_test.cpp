@@ -17,7 +17,7 @@ protected:
 };
 
 TEST_F(RemarkWindowTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
-    QPlainTextEdit* memo = box.Memo();
+    QPlainTextEdit* memo = box.textEdit();
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ(memo->parentWidget(), &window);
     EXPECT_EQ(memo->size(), QSize(251, 60));
@@ -27,7 +27,7 @@ TEST_F(RemarkWindowTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
     EXPECT_EQ(memo->font().pixelSize(), 12);
     EXPECT_TRUE(memo->toPlainText().isEmpty());
 
-    box.ShowMessBox(0, 242);
+    box.showBox(0, 242);
     EXPECT_EQ(memo->pos(), QPoint(0, 242));
     EXPECT_TRUE(memo->isVisibleTo(&window));
 }
@@ -35,10 +35,10 @@ TEST_F(RemarkWindowTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
 TEST_F(RemarkWindowTest, ThePlayerCannotTypeIntoIt) {
     window.resize(260, 320);
     window.show();
-    box.ShowMessBox(0, 242);
-    box.AddLine("さぁっ！いくぞぉっ！！");
-    box.AddLine("体力が 2 上がった");
-    QPlainTextEdit* memo = box.Memo();
+    box.showBox(0, 242);
+    box.addLine("さぁっ！いくぞぉっ！！");
+    box.addLine("体力が 2 上がった");
+    QPlainTextEdit* memo = box.textEdit();
     const QString before = memo->toPlainText();
     memo->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("pasted"));
@@ -55,25 +55,25 @@ TEST_F(RemarkWindowTest, ThePlayerCannotTypeIntoIt) {
 }
 
 TEST_F(RemarkWindowTest, WritesOneLineEachAndKeepsThemWhileHidden) {
-    box.ShowMessBox(0, 242);
-    box.ClearLines();
-    box.AddLine("さぁっ！いくぞぉっ！！");
-    box.AddLine("");
-    box.AddLine("ＯＫ");
-    EXPECT_EQ(box.Memo()->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
-    EXPECT_EQ(box.Memo()->blockCount(), 3);
+    box.showBox(0, 242);
+    box.clearLines();
+    box.addLine("さぁっ！いくぞぉっ！！");
+    box.addLine("");
+    box.addLine("ＯＫ");
+    EXPECT_EQ(box.textEdit()->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
+    EXPECT_EQ(box.textEdit()->blockCount(), 3);
 
-    box.HideMessBox();
-    EXPECT_FALSE(box.Memo()->isVisibleTo(&window));
-    EXPECT_EQ(box.Memo()->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
+    box.hideBox();
+    EXPECT_FALSE(box.textEdit()->isVisibleTo(&window));
+    EXPECT_EQ(box.textEdit()->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
 
     // A new game clears it before showing it again.
-    box.ClearMessBox();
-    box.ShowMessBox(0, 242);
-    EXPECT_TRUE(box.Memo()->toPlainText().isEmpty());
-    box.AddLine("x");
-    box.ClearLines();
-    EXPECT_TRUE(box.Memo()->toPlainText().isEmpty());
+    box.clear();
+    box.showBox(0, 242);
+    EXPECT_TRUE(box.textEdit()->toPlainText().isEmpty());
+    box.addLine("x");
+    box.clearLines();
+    EXPECT_TRUE(box.textEdit()->toPlainText().isEmpty());
 }
 
 TEST(RemarkWindowLifetimeTest, TheMainWindowMayGoBeforeOrAfterTheBox) {
@@ -81,10 +81,10 @@ TEST(RemarkWindowLifetimeTest, TheMainWindowMayGoBeforeOrAfterTheBox) {
         auto window = std::make_unique<QWidget>();
         RemarkBox box(window.get(), 251, 60);
         window.reset();
-        EXPECT_EQ(box.Memo(), nullptr);
-        box.ShowMessBox(0, 242);
-        box.AddLine("gone");
-        box.ClearMessBox();
+        EXPECT_EQ(box.textEdit(), nullptr);
+        box.showBox(0, 242);
+        box.addLine("gone");
+        box.clear();
     }
     QWidget window;
     { RemarkBox box(&window, 251, 60); }

@@ -15,7 +15,7 @@
 namespace {
 
 TEST(PlatformTest, GameMessageNumbersAreReservedForUs) {
-    EXPECT_TRUE(ReserveGameMessageTypes());
+    EXPECT_TRUE(reserveGameMessageTypes());
     EXPECT_NE(QEvent::registerEventType(), WM_GAME_EVENT);
 }
 
@@ -25,7 +25,7 @@ public:
     bool event(QEvent* e) override {
         if (int(e->type()) >= WM_GAME_EVENT && int(e->type()) <= WM_GAME_NEXT) {
             auto* m = static_cast<GameMessageEvent*>(e);
-            got.push_back({int(e->type()), m->WParam, m->LParam});
+            got.push_back({int(e->type()), m->wParam, m->lParam});
             return true;
         }
         return QObject::event(e);
@@ -36,9 +36,9 @@ public:
 TEST(PlatformTest, PostedMessagesArriveLaterAndInOrder) {
     Receiver receiver;
     QtMessagePoster poster(&receiver);
-    poster.PostGameMessage(WM_GAME_STEP, -1, 0);
-    poster.PostGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
-    poster.PostGameMessage(WM_GAME_NEXT, 0, 0);
+    poster.postGameMessage(WM_GAME_STEP, -1, 0);
+    poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+    poster.postGameMessage(WM_GAME_NEXT, 0, 0);
     EXPECT_TRUE(receiver.got.empty()) << "posted, never sent";
     QCoreApplication::sendPostedEvents(&receiver);
     EXPECT_EQ(receiver.got,
@@ -49,38 +49,38 @@ TEST(PlatformTest, PostedMessagesArriveLaterAndInOrder) {
 TEST(PlatformTest, IntervalZeroMeansStopped) {
     int ticks = 0;
     IntervalTimer timer([&] { ++ticks; });
-    EXPECT_FALSE(timer.Running());
-    timer.SetInterval(20);
-    EXPECT_TRUE(timer.Running());
+    EXPECT_FALSE(timer.running());
+    timer.setInterval(20);
+    EXPECT_TRUE(timer.running());
     EXPECT_EQ(timer.Interval(), 20);
-    timer.SetInterval(0);
-    EXPECT_FALSE(timer.Running());
-    timer.SetInterval(-5);
-    EXPECT_FALSE(timer.Running());
+    timer.setInterval(0);
+    EXPECT_FALSE(timer.running());
+    timer.setInterval(-5);
+    EXPECT_FALSE(timer.running());
     EXPECT_EQ(ticks, 0);
 }
 
 TEST(PlatformTest, TimesOfDayAreWrittenHmmss) {
-    EXPECT_EQ(FormatTimeOfDay(0.0), "0:00:00");
-    EXPECT_EQ(FormatTimeOfDay((12 * 60 + 5) / 86400.0), "0:12:05");
-    EXPECT_EQ(FormatTimeOfDay((13 * 3600 + 4 * 60 + 9) / 86400.0), "13:04:09");
-    EXPECT_EQ(FormatTimeOfDay(-60 / 86400.0), "23:59:00") << "a game across midnight";
-    EXPECT_EQ(FormatTimeOfDay(1.0 / 0.0), "0:00:00");
-    const double now = LocalTimeOfDay().Now();
+    EXPECT_EQ(formatTimeOfDay(0.0), "0:00:00");
+    EXPECT_EQ(formatTimeOfDay((12 * 60 + 5) / 86400.0), "0:12:05");
+    EXPECT_EQ(formatTimeOfDay((13 * 3600 + 4 * 60 + 9) / 86400.0), "13:04:09");
+    EXPECT_EQ(formatTimeOfDay(-60 / 86400.0), "23:59:00") << "a game across midnight";
+    EXPECT_EQ(formatTimeOfDay(1.0 / 0.0), "0:00:00");
+    const double now = LocalTimeOfDay().now();
     EXPECT_GE(now, 0.0);
     EXPECT_LT(now, 1.0);
 }
 
 TEST(PlatformTest, SeededRandomIsRepeatable) {
-    SeedRandom(7);
-    const auto a = NextRandom();
-    const auto b = NextRandom();
-    SeedRandom(7);
-    EXPECT_EQ(NextRandom(), a);
-    EXPECT_EQ(NextRandom(), b);
-    SeedRandomFromClockOnce(); // already seeded: keeps the sequence
-    SeedRandom(7);
-    EXPECT_EQ(NextRandom(), a);
+    seedRandom(7);
+    const auto a = nextRandom();
+    const auto b = nextRandom();
+    seedRandom(7);
+    EXPECT_EQ(nextRandom(), a);
+    EXPECT_EQ(nextRandom(), b);
+    seedRandomFromClockOnce(); // already seeded: keeps the sequence
+    seedRandom(7);
+    EXPECT_EQ(nextRandom(), a);
 }
 
 TEST(PlatformTest, ImageListCutsFramesFourWideAndKeysOnBlack) {
@@ -91,10 +91,10 @@ TEST(PlatformTest, ImageListCutsFramesFourWideAndKeysOnBlack) {
         sheet.setPixel(x + 1, y + 1, qRgb(10 * (i + 1), 1, 1));
     }
     ImageList keyed(10, 10);
-    keyed.LoadSheet(sheet, 5, ImageMask::BlackKey);
-    ASSERT_EQ(keyed.Count(), 5);
-    EXPECT_EQ(qRed(keyed.Frame(4).pixel(1, 1)), 50);
-    const QImage mask = keyed.Mask(4);
+    keyed.loadSheet(sheet, 5, ImageMask::BlackKey);
+    ASSERT_EQ(keyed.count(), 5);
+    EXPECT_EQ(qRed(keyed.frame(4).pixel(1, 1)), 50);
+    const QImage mask = keyed.mask(4);
     EXPECT_EQ(mask.pixelIndex(0, 0), 1) << "black is transparent";
     EXPECT_EQ(mask.pixelIndex(1, 1), 0);
 
@@ -102,22 +102,22 @@ TEST(PlatformTest, ImageListCutsFramesFourWideAndKeysOnBlack) {
     target.fill(qRgb(200, 100, 50));
     {
         QPainter painter(&target);
-        keyed.Draw(painter, 0, 0, 0);
-        keyed.Draw(painter, 0, 0, 99); // outside the list: nothing
+        keyed.draw(painter, 0, 0, 0);
+        keyed.draw(painter, 0, 0, 99); // outside the list: nothing
     }
     EXPECT_EQ(target.pixel(0, 0), qRgb(200, 100, 50));
     EXPECT_EQ(target.pixel(1, 1), qRgb(10, 1, 1));
 
     ImageList opaque(10, 10);
-    opaque.LoadSheet(sheet, 2, ImageMask::None);
-    const QImage opaqueMask = opaque.Mask(0);
+    opaque.loadSheet(sheet, 2, ImageMask::None);
+    const QImage opaqueMask = opaque.mask(0);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x)
             EXPECT_EQ(opaqueMask.pixelIndex(x, y), 0);
 }
 
 TEST(PlatformTest, TheGameFontResolvesToTheJapaneseGothic) {
-    const QFontInfo info(GameFont(12));
+    const QFontInfo info(gameFont(12));
     EXPECT_EQ(info.family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(info.pixelSize(), 12);
 }

@@ -19,7 +19,7 @@ constexpr int Scale = 2;
 
 // A picture full of edges: every pixel differs from its right and lower
 // neighbour, so any smoothing shows.
-QImage Checker(QSize size) {
+QImage checkerboard(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
@@ -31,7 +31,7 @@ QImage Checker(QSize size) {
 
 // Empty when every pixel of `source` is a 2 x 2 block of its colour in `grab`,
 // else where the first one is not.
-QString BlocksDiffer(const QImage& source, const QPixmap& grab) {
+QString blocksDiffer(const QImage& source, const QPixmap& grab) {
     if (grab.devicePixelRatio() != Scale) {
         return QStringLiteral("grabbed at ratio %1").arg(grab.devicePixelRatio());
     }
@@ -75,80 +75,82 @@ private:
     std::unique_ptr<ProgramWindows> forms;
 
     // The picture labels of every form, by the form's and the label's name.
-    std::vector<std::pair<QString, QLabel*>> PictureLabels() {
+    std::vector<std::pair<QString, QLabel*>> pictureLabels() {
         std::vector<std::pair<QString, QLabel*>> labels;
-        labels.emplace_back("MainWindow/titlePicture", forms->Form1().titlePicture());
+        labels.emplace_back("MainWindow/titlePicture", forms->mainWindow().titlePicture());
         for (const char* name :
              {"goalPicture", "gameOverPicture", "quitPicture", "farewellPicture"}) {
             labels.emplace_back(QStringLiteral("ResultDialog/") + name,
-                                forms->MessageForm().findChild<QLabel*>(name));
+                                forms->resultDialog().findChild<QLabel*>(name));
         }
         labels.emplace_back("AboutDialog/iconPicture",
-                            forms->Form3().findChild<QLabel*>("iconPicture"));
+                            forms->aboutDialog().findChild<QLabel*>("iconPicture"));
         return labels;
     }
 
 private slots:
     void init() {
-        SetFullScreenSizeOverride(QSize(1024, 749));
+        setFullScreenSizeOverride(QSize(1024, 749));
         forms = std::make_unique<ProgramWindows>();
-        forms->Form1().Session().EndConfirmation = false;
-        forms->Form1().show();
+        forms->mainWindow().session().askBeforeQuit = false;
+        forms->mainWindow().show();
     }
 
     void cleanup() {
         forms.reset();
-        SetFullScreenSizeOverride(std::nullopt);
+        setFullScreenSizeOverride(std::nullopt);
     }
 
-    void theScreenDoublesEveryPixel() { QCOMPARE(forms->Form1().devicePixelRatio(), qreal(Scale)); }
+    void theScreenDoublesEveryPixel() {
+        QCOMPARE(forms->mainWindow().devicePixelRatio(), qreal(Scale));
+    }
 
     void everyPictureOnTheFormsIsDrawnPixelForPixel() {
-        for (const auto& [name, label] : PictureLabels()) {
+        for (const auto& [name, label] : pictureLabels()) {
             QVERIFY2(label, qPrintable(name));
             const QImage picture = label->pixmap().toImage();
             QVERIFY2(!picture.isNull(), qPrintable(name));
             QCOMPARE(label->size(), picture.size());
-            const QString shown = BlocksDiffer(picture, label->grab());
+            const QString shown = blocksDiffer(picture, label->grab());
             QVERIFY2(shown.isEmpty(), qPrintable(name + ": " + shown));
 
             // Whatever picture a label gets, it is not smoothed.
-            const QImage checker = Checker(picture.size());
+            const QImage checker = checkerboard(picture.size());
             label->setPixmap(QPixmap::fromImage(checker));
-            const QString checked = BlocksDiffer(checker, label->grab());
+            const QString checked = blocksDiffer(checker, label->grab());
             QVERIFY2(checked.isEmpty(), qPrintable(name + " with a checker: " + checked));
         }
     }
 
     void theDrumAndTheCourseViewAreDrawnPixelForPixel() {
-        MainWindow& form = forms->Form1();
+        MainWindow& form = forms->mainWindow();
         form.startGame();
-        for (int tick = 0; tick < 100 && form.Display().AnimeInterval() != 0; ++tick) {
+        for (int tick = 0; tick < 100 && form.courseView().animationInterval() != 0; ++tick) {
             QCoreApplication::sendPostedEvents();
-            form.Display().AnimeTick();
+            form.courseView().animationTick();
         }
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
 
-        SlotDrum& drum = form.Slot();
-        QString shown = BlocksDiffer(drum.DrumImage(), drum.PaintBox()->grab());
+        SlotDrum& drum = form.drum();
+        QString shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("drum: " + shown));
-        AnimatedCourseView& view = form.Display();
-        shown = BlocksDiffer(view.BackBuffer(), view.ViewBox()->grab());
+        AnimatedCourseView& view = form.courseView();
+        shown = blocksDiffer(view.backBuffer(), view.viewBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("course view: " + shown));
 
         // A spinning drum, and the course scrolled under the heroine mid-walk.
-        QTest::keyClick(drum.SlotButton(), Qt::Key_Space);
-        QVERIFY(drum.Spinning());
-        drum.SpinTick();
-        shown = BlocksDiffer(drum.DrumImage(), drum.PaintBox()->grab());
+        QTest::keyClick(drum.slotButton(), Qt::Key_Space);
+        QVERIFY(drum.spinning());
+        drum.spinTick();
+        shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("spinning drum: " + shown));
-        drum.StopSpin();
+        drum.stopSpin();
         QCoreApplication::postEvent(&form, new GameMessageEvent(WM_GAME_EVENT, SlotStop, 3));
         QCoreApplication::sendPostedEvents();
-        view.AnimeTick();
-        view.AnimeTick();
-        shown = BlocksDiffer(view.BackBuffer(), view.ViewBox()->grab());
+        view.animationTick();
+        view.animationTick();
+        shown = blocksDiffer(view.backBuffer(), view.viewBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("course view mid-walk: " + shown));
     }
 };

@@ -14,7 +14,7 @@
 namespace {
 
 // The text in code page 932, or nothing if some character has no code there.
-std::optional<std::string> ToCp932(const std::string& utf8) {
+std::optional<std::string> toCp932(const std::string& utf8) {
     iconv_t cd = iconv_open("CP932", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         ADD_FAILURE() << "iconv has no CP932";
@@ -35,7 +35,7 @@ std::optional<std::string> ToCp932(const std::string& utf8) {
     return out;
 }
 
-bool IsAscii(const std::string& text) {
+bool isAscii(const std::string& text) {
     for (unsigned char c : text) {
         if (c >= 0x80)
             return false;
@@ -45,7 +45,7 @@ bool IsAscii(const std::string& text) {
 
 // Every non-ASCII string literal of the program's sources and every text of
 // its forms, with the file it stands in.
-std::vector<std::pair<std::string, std::string>> ProgramTexts() {
+std::vector<std::pair<std::string, std::string>> programTexts() {
     namespace fs = std::filesystem;
     const std::regex literal(R"re("((?:[^"\\\n]|\\.)*)")re");
     const std::regex uiString(R"re(<string>([^<]*)</string>)re");
@@ -67,7 +67,7 @@ std::vector<std::pair<std::string, std::string>> ProgramTexts() {
             for (std::sregex_iterator it(content.begin(), content.end(), pattern), end; it != end;
                  ++it) {
                 const std::string text = (*it)[1];
-                if (!IsAscii(text))
+                if (!isAscii(text))
                     texts.emplace_back(file.path().string(), text);
             }
         }
@@ -76,43 +76,43 @@ std::vector<std::pair<std::string, std::string>> ProgramTexts() {
 }
 
 TEST(TextsTest, EveryBuiltInTextHasACodeInCodePage932) {
-    const auto texts = ProgramTexts();
+    const auto texts = programTexts();
     EXPECT_GT(texts.size(), 100u);
     for (const auto& [file, text] : texts) {
-        EXPECT_TRUE(ToCp932(text).has_value()) << file << ": " << text;
+        EXPECT_TRUE(toCp932(text).has_value()) << file << ": " << text;
     }
 }
 
 TEST(TextsTest, EveryCourseRemarkAndEffectLineHasACodeInCodePage932) {
     CourseTable course;
-    course.BuildCourse();
+    course.buildCourse();
     for (int square = 0; square < SquareCount; ++square) {
-        const CourseSquare& entry = course.At(square, WalkRow);
-        EXPECT_TRUE(ToCp932(entry.remark).has_value()) << square;
-        if (auto line = EffectLine(entry.kind, entry.param)) {
-            EXPECT_TRUE(ToCp932(*line).has_value()) << *line;
+        const CourseSquare& entry = course.at(square, WalkRow);
+        EXPECT_TRUE(toCp932(entry.remark).has_value()) << square;
+        if (auto line = effectLine(entry.kind, entry.param)) {
+            EXPECT_TRUE(toCp932(*line).has_value()) << *line;
         }
     }
-    EXPECT_TRUE(ToCp932(GameOverLine).has_value());
+    EXPECT_TRUE(toCp932(GameOverLine).has_value());
 }
 
 TEST(TextsTest, EffectLinesJoinTheirPartsWithTheIdeographicSpace) {
-    EXPECT_EQ(*EffectLine(SquareKind::Forward, 3), "更に3歩、進みま～す");
-    EXPECT_EQ(*EffectLine(SquareKind::Back, 2), "うみゅ～～(ToT)　2歩、戻るるる");
-    EXPECT_EQ(*EffectLine(SquareKind::StaminaUp, 18), "うおぉぉぉぉっ！　18体力が回復した");
-    EXPECT_EQ(*EffectLine(SquareKind::Lucky, 0), "スロットの矢印の位置が下がった");
-    EXPECT_EQ(*EffectLine(SquareKind::Lucky, 1), "回転速度が下がった");
-    EXPECT_EQ(*EffectLine(SquareKind::Lucky, 2), "スロットのパラメータはすべて良い方向に変化した");
-    EXPECT_FALSE(EffectLine(SquareKind::Lucky, 3).has_value());
-    EXPECT_FALSE(EffectLine(SquareKind::Remark, 0).has_value());
-    EXPECT_FALSE(EffectLine(SquareKind::Goal, 4).has_value());
+    EXPECT_EQ(*effectLine(SquareKind::Forward, 3), "更に3歩、進みま～す");
+    EXPECT_EQ(*effectLine(SquareKind::Back, 2), "うみゅ～～(ToT)　2歩、戻るるる");
+    EXPECT_EQ(*effectLine(SquareKind::StaminaUp, 18), "うおぉぉぉぉっ！　18体力が回復した");
+    EXPECT_EQ(*effectLine(SquareKind::Lucky, 0), "スロットの矢印の位置が下がった");
+    EXPECT_EQ(*effectLine(SquareKind::Lucky, 1), "回転速度が下がった");
+    EXPECT_EQ(*effectLine(SquareKind::Lucky, 2), "スロットのパラメータはすべて良い方向に変化した");
+    EXPECT_FALSE(effectLine(SquareKind::Lucky, 3).has_value());
+    EXPECT_FALSE(effectLine(SquareKind::Remark, 0).has_value());
+    EXPECT_FALSE(effectLine(SquareKind::Goal, 4).has_value());
 
-    const auto back = ToCp932(*EffectLine(SquareKind::Back, 2));
+    const auto back = toCp932(*effectLine(SquareKind::Back, 2));
     ASSERT_TRUE(back.has_value());
     const std::string space = "\x81\x40";
     const std::string digitAfterSpace = space + "2";
     EXPECT_NE(back->find(digitAfterSpace), std::string::npos);
-    const auto stamina = ToCp932(*EffectLine(SquareKind::StaminaUp, 4));
+    const auto stamina = toCp932(*effectLine(SquareKind::StaminaUp, 4));
     ASSERT_TRUE(stamina.has_value());
     EXPECT_NE(stamina->find(space + "4"), std::string::npos);
 }

@@ -29,7 +29,7 @@
 
 namespace {
 
-void Click(QWidget* dialog, const char* button) {
+void click(QWidget* dialog, const char* button) {
     auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
     QVERIFY2(b, button);
     b->click();
@@ -43,61 +43,61 @@ class WholeInputTest : public QObject {
     std::unique_ptr<ProgramWindows> forms;
     QStringList boxes; // wrong-sequence message boxes; there must be none
 
-    MainWindow& form() { return forms->Form1(); }
-    const GameRecord& live() { return form().Controller().LiveRecord(); }
+    MainWindow& form() { return forms->mainWindow(); }
+    const GameRecord& live() { return form().controller().liveRecord(); }
 
-    void Settle() { QVERIFY2(SettleForm(form()), "the animation never ended"); }
+    void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
-    void TypeName(const QString& name) {
+    void typeName(const QString& name) {
         ModalAnswerer answers;
-        answers.Then([&](QWidget* dialog) {
+        answers.then([&](QWidget* dialog) {
             dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(name);
-            Click(dialog, "okButton");
+            click(dialog, "okButton");
         });
-        form().MenuItem("enterNameAction")->trigger();
-        QVERIFY(answers.AllAnswered());
+        form().menuItem("enterNameAction")->trigger();
+        QVERIFY(answers.allAnswered());
     }
 
     // One whole turn from "スタート": spin, stop, walk, and the square's event.
-    void PlayATurn() {
-        SlotDrum& slot = form().Slot();
-        QCOMPARE(slot.SlotButton()->text(), QStringLiteral("スタート"));
-        QTest::mouseClick(slot.SlotButton(), Qt::LeftButton);
-        slot.SpinTick();
-        QTest::mouseClick(slot.SlotButton(), Qt::LeftButton);
-        for (int guard = 0; slot.Spinning() && guard < 1000; ++guard) {
-            slot.SpinTick();
+    void playATurn() {
+        SlotDrum& slot = form().drum();
+        QCOMPARE(slot.slotButton()->text(), QStringLiteral("スタート"));
+        QTest::mouseClick(slot.slotButton(), Qt::LeftButton);
+        slot.spinTick();
+        QTest::mouseClick(slot.slotButton(), Qt::LeftButton);
+        for (int guard = 0; slot.spinning() && guard < 1000; ++guard) {
+            slot.spinTick();
         }
-        Settle();
-        if (!slot.SlotButton()->text().isEmpty() && form().Controller().IsGameInProgress()) {
-            QTest::mouseClick(slot.SlotButton(), Qt::LeftButton);
-            Settle();
+        settle();
+        if (!slot.slotButton()->text().isEmpty() && form().controller().isGameInProgress()) {
+            QTest::mouseClick(slot.slotButton(), Qt::LeftButton);
+            settle();
         }
     }
 
 private slots:
     void initTestCase() {
-        RegisterFontSubstitutes();
-        ReserveGameMessageTypes();
+        registerFontSubstitutes();
+        reserveGameMessageTypes();
     }
 
     void init() {
-        SetFullScreenSizeOverride(QSize(1024, 768));
-        SetCursorPosOverride(QPoint(500, 400));
+        setFullScreenSizeOverride(QSize(1024, 768));
+        setCursorPosOverride(QPoint(500, 400));
         boxes.clear();
-        SetMessageBoxHook([this](const QString& text) { boxes << text; });
+        setMessageBoxHook([this](const QString& text) { boxes << text; });
         forms = std::make_unique<ProgramWindows>();
-        form().Session().EndConfirmation = false;
+        form().session().askBeforeQuit = false;
         form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
 
     void cleanup() {
         forms.reset();
-        SetMessageBoxHook(nullptr);
+        setMessageBoxHook(nullptr);
         QCOMPARE(boxes, QStringList());
-        SetFullScreenSizeOverride(std::nullopt);
-        SetCursorPosOverride(std::nullopt);
+        setFullScreenSizeOverride(std::nullopt);
+        setCursorPosOverride(std::nullopt);
     }
 
     void oddNamesReachTheGameWhole_data() {
@@ -117,115 +117,115 @@ private slots:
     void oddNamesReachTheGameWhole() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        TypeName(typed);
-        form().MenuItem("startGameAction")->trigger();
-        Settle();
-        QCOMPARE(form().Status().NameValue()->text(), shown);
-        QCOMPARE(form().Status().NameValue()->size(), QSize(80, 12)); // cut, never grown
-        QVERIFY(!form().MenuItem("debugAction")->isVisible());
-        PlayATurn();
-        QVERIFY(live().StartPosition > 1);
+        typeName(typed);
+        form().menuItem("startGameAction")->trigger();
+        settle();
+        QCOMPARE(form().statusPanel().nameValue()->text(), shown);
+        QCOMPARE(form().statusPanel().nameValue()->size(), QSize(80, 12)); // cut, never grown
+        QVERIFY(!form().menuItem("debugAction")->isVisible());
+        playATurn();
+        QVERIFY(live().currentSquare > 1);
     }
 
     void theRevealPhraseKeepsTheNameAndShowsTheDebugItem() {
-        TypeName(NameDialog::RevealPhrase);
-        QVERIFY(form().MenuItem("debugAction")->isVisible());
-        QCOMPARE(form().Template().PlayerName, std::string("zad"));
+        typeName(NameDialog::RevealPhrase);
+        QVERIFY(form().menuItem("debugAction")->isVisible());
+        QCOMPARE(form().recordTemplate().playerName, std::string("zad"));
     }
 
     // Every row of the debug panel gets text it must refuse or hold in range;
     // the game that follows still plays.
     void garbageInTheDebugPanelLeavesAPlayableGame() {
-        TypeName(NameDialog::RevealPhrase);
+        typeName(NameDialog::RevealPhrase);
         const QStringList garbage{QStringLiteral("1O"),     QStringLiteral("99999999999"),
                                   QStringLiteral("-1"),     QString(),
                                   QStringLiteral("3"),      QStringLiteral("9"),
                                   QStringLiteral("+5"),     QStringLiteral("301"),
                                   QStringLiteral("１００"), QStringLiteral("2147483648")};
         ModalAnswerer answers;
-        answers.Then([&](QWidget* dialog) {
+        answers.then([&](QWidget* dialog) {
             for (int row = 1; row <= garbage.size(); ++row) {
                 dialog
                     ->findChild<QLineEdit*>(QLatin1String(OptionsDialog::RowNames[row - 1]) +
                                             "Edit")
                     ->setText(garbage[row - 1]);
             }
-            Click(dialog, "okButton");
+            click(dialog, "okButton");
         });
-        form().MenuItem("debugAction")->trigger();
-        QVERIFY(answers.AllAnswered());
+        form().menuItem("debugAction")->trigger();
+        QVERIFY(answers.allAnswered());
 
         GameRecord defaults;
-        FillDefaultRecord(defaults, nullptr);
-        const GameRecord& t = form().Template();
+        fillDefaultRecord(defaults, nullptr);
+        const GameRecord& t = form().recordTemplate();
         // All refused: letters, overflow, just below or above the range, empty,
         // signs, full-width digits. Each row keeps its last valid value.
-        QCOMPARE(t.StartPosition, defaults.StartPosition);
-        QCOMPARE(t.Stamina, defaults.Stamina);
-        QCOMPARE(t.SlotMin, defaults.SlotMin);
-        QCOMPARE(t.SlotMax, defaults.SlotMax);
-        QCOMPARE(t.ArrowPosition, defaults.ArrowPosition);
-        QCOMPARE(t.TimerInterval, defaults.TimerInterval);
-        QCOMPARE(t.RotationWidth, defaults.RotationWidth);
-        QCOMPARE(t.WalkAnimeInterval, defaults.WalkAnimeInterval);
-        QCOMPARE(t.ForwardAnimeInterval, defaults.ForwardAnimeInterval);
-        QCOMPARE(t.BackAnimeInterval, defaults.BackAnimeInterval);
+        QCOMPARE(t.currentSquare, defaults.currentSquare);
+        QCOMPARE(t.stamina, defaults.stamina);
+        QCOMPARE(t.drumMin, defaults.drumMin);
+        QCOMPARE(t.drumMax, defaults.drumMax);
+        QCOMPARE(t.arrowRow, defaults.arrowRow);
+        QCOMPARE(t.spinInterval, defaults.spinInterval);
+        QCOMPARE(t.rotationWidth, defaults.rotationWidth);
+        QCOMPARE(t.walkInterval, defaults.walkInterval);
+        QCOMPARE(t.forwardInterval, defaults.forwardInterval);
+        QCOMPARE(t.backInterval, defaults.backInterval);
 
-        form().MenuItem("startGameAction")->trigger();
-        Settle();
-        PlayATurn();
-        QVERIFY(live().StartPosition > 1);
+        form().menuItem("startGameAction")->trigger();
+        settle();
+        playATurn();
+        QVERIFY(live().currentSquare > 1);
     }
 
     void clicksDuringTheEntryAndOnHiddenViewsDoNothing() {
-        form().MenuItem("startGameAction")->trigger();
-        QPushButton* button = form().Slot().SlotButton();
-        QCOMPARE(form().Display().DisplayState(), DisplayEntry);
+        form().menuItem("startGameAction")->trigger();
+        QPushButton* button = form().drum().slotButton();
+        QCOMPARE(form().courseView().displayState(), DisplayEntry);
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseDClick(button, Qt::LeftButton);
         QTest::keyClick(form().windowHandle(), Qt::Key_Space);
-        QVERIFY(!form().Slot().Spinning());
-        Settle();
-        QCOMPARE(live().StartPosition, 1);
+        QVERIFY(!form().drum().spinning());
+        settle();
+        QCOMPARE(live().currentSquare, 1);
         QCOMPARE(button->text(), QStringLiteral("スタート"));
 
         // Back at the title, clicks where the drum and the view were hit the
         // title screen only.
-        form().MenuItem("returnToTitleAction")->trigger();
+        form().menuItem("returnToTitleAction")->trigger();
         QWidget* client = form().clientArea();
         for (const QPoint at : {QPoint(213, 53), QPoint(120, 180), QPoint(60, 270)}) {
             QTest::mouseDClick(form().windowHandle(), Qt::LeftButton, {},
                                client->mapTo(&form(), at));
         }
         QCoreApplication::sendPostedEvents();
-        QVERIFY(!form().Slot().Spinning());
-        QCOMPARE(form().Display().AnimeInterval(), 0);
-        QCOMPARE(live().StartPosition, 1);
-        QVERIFY(!form().OnGameScreen());
+        QVERIFY(!form().drum().spinning());
+        QCOMPARE(form().courseView().animationInterval(), 0);
+        QCOMPARE(live().currentSquare, 1);
+        QVERIFY(!form().onGameScreen());
     }
 
     // While a dialog is open, a click on the main window's menu bar opens no
     // menu and a click on the drum does not reach it.
     void theMainWindowTakesNoClickWhileADialogIsOpen() {
-        form().MenuItem("startGameAction")->trigger();
-        Settle();
-        QPushButton* button = form().Slot().SlotButton();
+        form().menuItem("startGameAction")->trigger();
+        settle();
+        QPushButton* button = form().drum().slotButton();
         QMenuBar* bar = form().menuBar();
         const QPoint file = bar->mapTo(
-            &form(), bar->actionGeometry(form().Menu("fileMenu")->menuAction()).center());
+            &form(), bar->actionGeometry(form().menu("fileMenu")->menuAction()).center());
         const QPoint drum = button->mapTo(&form(), button->rect().center());
         bool menuOpened = true;
         ModalAnswerer answers;
-        answers.Then([&](QWidget* dialog) {
+        answers.then([&](QWidget* dialog) {
             QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, file);
             QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, drum);
             menuOpened = QApplication::activePopupWidget() != nullptr;
-            Click(dialog, "okButton");
+            click(dialog, "okButton");
         });
-        form().MenuItem("versionAction")->trigger(); // "バージョン情報"
-        QVERIFY(answers.AllAnswered());
+        form().menuItem("versionAction")->trigger(); // "バージョン情報"
+        QVERIFY(answers.allAnswered());
         QVERIFY(!menuOpened);
-        QVERIFY(!form().Slot().Spinning());
+        QVERIFY(!form().drum().spinning());
         QCOMPARE(button->text(), QStringLiteral("スタート"));
     }
 };

@@ -13,9 +13,9 @@ constexpr char16_t KatakanaOffset = 0x60;
 
 } // namespace
 
-QString BadInput::NearMiss() {
+QString BadInput::nearMiss() {
     const QString phrase = NameDialog::RevealPhrase;
-    switch (Below(8)) {
+    switch (below(8)) {
     case 0:
         return phrase + QLatin1Char(' ');
     case 1:
@@ -35,7 +35,7 @@ QString BadInput::NearMiss() {
         return QStringLiteral("ｱｵｲｿﾗﾉｼﾀﾃﾞｳﾀｳｺﾈｺﾉﾕﾒｦﾐﾀ");
     case 6: {
         QString changed = phrase;
-        changed[Below(static_cast<int>(changed.size()))] = QChar(0x3042);
+        changed[below(static_cast<int>(changed.size()))] = QChar(0x3042);
         return changed == phrase ? phrase + phrase : changed;
     }
     default:
@@ -43,19 +43,19 @@ QString BadInput::NearMiss() {
     }
 }
 
-QString BadInput::Name() {
-    switch (Below(12)) {
+QString BadInput::name() {
+    switch (below(12)) {
     case 0:
         return QString();
     case 1:
-        return QString(1 + Below(8), QLatin1Char(' '));
+        return QString(1 + below(8), QLatin1Char(' '));
     case 2: {
         // A huge name of mixed scripts.
         static const QString palette = QStringLiteral("ぽてりんWa1 ｱ漢😀<&>");
         QString huge;
         huge.reserve(HugeLength);
         while (huge.size() < HugeLength) {
-            huge += palette[Below(static_cast<int>(palette.size()))];
+            huge += palette[below(static_cast<int>(palette.size()))];
         }
         return huge.left(HugeLength);
     }
@@ -75,18 +75,18 @@ QString BadInput::Name() {
         return NameDialog::RevealPhrase;
     case 8:
     case 9:
-        return NearMiss();
+        return nearMiss();
     default: {
         static const QStringList ordinary{QStringLiteral("ぽてりん"), QStringLiteral("zad"),
                                           QStringLiteral("名無しの権兵衛"),
                                           QStringLiteral("ＡＢＣ")};
-        return ordinary[Below(static_cast<int>(ordinary.size()))];
+        return ordinary[below(static_cast<int>(ordinary.size()))];
     }
     }
 }
 
-QString BadInput::Number(int min, int max) {
-    switch (Below(16)) {
+QString BadInput::number(int min, int max) {
+    switch (below(16)) {
     case 0:
         return QString::number(min);
     case 1:
@@ -118,11 +118,11 @@ QString BadInput::Number(int min, int max) {
     case 14:
         return QStringLiteral("1,000");
     default:
-        return QString::number(min + Below(max - min + 1));
+        return QString::number(min + below(max - min + 1));
     }
 }
 
-bool BadInput::PlainDecimal(const QString& text, std::int64_t& value) {
+bool BadInput::plainDecimal(const QString& text, std::int64_t& value) {
     QString digits = text;
     const bool negative = digits.startsWith(QLatin1Char('-'));
     if (negative) {

@@ -2,7 +2,7 @@
 
 namespace {
 
-std::string WrongSequenceText(std::int32_t state) {
+std::string wrongSequenceText(std::int32_t state) {
     switch (state) {
     case 13:
         return "内部でエラーが発生しました。from EntryAnime";
@@ -17,70 +17,70 @@ std::string WrongSequenceText(std::int32_t state) {
 
 } // namespace
 
-void FakeCourseViewPort::SetMainDisplay(const GameRecord& record) {
-    State = DisplayIdle;
-    SetDone = true;
-    Data = record;
-    ++SetMainDisplayCalls;
+void FakeCourseViewPort::setUp(const GameRecord& record) {
+    state = DisplayIdle;
+    hasRecord = true;
+    data = record;
+    ++setUpCalls;
 }
 
-void FakeCourseViewPort::StartEntry() {
-    Start(DisplayEntry, 0);
+void FakeCourseViewPort::startEntry() {
+    start(DisplayEntry, 0);
 }
 
-void FakeCourseViewPort::Start(std::int32_t state, std::int32_t squares) {
-    if (State != DisplayIdle) {
-        Refusals.push_back(WrongSequenceText(state));
+void FakeCourseViewPort::start(std::int32_t animation, std::int32_t squares) {
+    if (state != DisplayIdle) {
+        refusals.push_back(wrongSequenceText(animation));
         return;
     }
-    if (!SetDone) {
-        Refusals.push_back("Don't execute SetMainDisplay");
+    if (!hasRecord) {
+        refusals.push_back("Don't execute SetMainDisplay");
         return;
     }
-    State = state;
-    StepsLeft = squares;
+    state = animation;
+    stepsLeft = squares;
 }
 
-void FakeCourseViewPort::SetDisplayState(std::int32_t state) {
-    State = state;
+void FakeCourseViewPort::setDisplayState(std::int32_t newState) {
+    state = newState;
 }
 
-void FakeCourseViewPort::Tick() {
-    if (State == DisplayEntry) {
-        State = DisplayIdle;
-        poster_.PostGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+void FakeCourseViewPort::tick() {
+    if (state == DisplayEntry) {
+        state = DisplayIdle;
+        m_poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
         return;
     }
-    if (!Animating()) {
+    if (!animating()) {
         return;
     }
-    const bool last = StepsLeft <= 1;
-    const std::int32_t step = State == 8 ? -1 : +1;
+    const bool last = stepsLeft <= 1;
+    const std::int32_t step = state == 8 ? -1 : +1;
     if (last) {
-        State = DisplayIdle;
+        state = DisplayIdle;
     }
-    StepsLeft -= 1;
-    poster_.PostGameMessage(WM_GAME_STEP, step, 0);
+    stepsLeft -= 1;
+    m_poster.postGameMessage(WM_GAME_STEP, step, 0);
     if (last) {
-        poster_.PostGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+        m_poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
     }
 }
 
-void FakeSlotDrumPort::SetSlot(const GameRecord& record) {
-    if (Spinning) {
-        DiscardResult = true;
-        StopRequest = true;
+void FakeSlotDrumPort::setUp(const GameRecord& record) {
+    if (spinning) {
+        discardResult = true;
+        stopRequest = true;
     }
-    SetButtonMode(ButtonStart);
-    Data = record;
-    ++SetSlotCalls;
+    setButtonMode(ButtonStart);
+    data = record;
+    ++setUpCalls;
 }
 
-void FakeSlotDrumPort::SetButtonMode(std::int32_t code) {
+void FakeSlotDrumPort::setButtonMode(std::int32_t code) {
     switch (code) {
     case 1:
     case ButtonStart:
-        Mode = ButtonStart;
+        mode = ButtonStart;
         break;
     case ButtonStop:
     case ButtonIdle:
@@ -89,25 +89,25 @@ void FakeSlotDrumPort::SetButtonMode(std::int32_t code) {
     case 6:
     case 7:
     case 8:
-        Mode = code;
+        mode = code;
         break;
     default:
         break;
     }
 }
 
-void FakeSlotDrumPort::Click() {
-    switch (Mode) {
+void FakeSlotDrumPort::click() {
+    switch (mode) {
     case ButtonStart:
         // A new spin's result is never swallowed by an abandoned one's discard.
-        Spinning = true;
-        StopRequest = false;
-        DiscardResult = false;
-        SetButtonMode(ButtonStop);
+        spinning = true;
+        stopRequest = false;
+        discardResult = false;
+        setButtonMode(ButtonStop);
         break;
     case ButtonStop:
-        StopRequest = true;
-        SetButtonMode(ButtonIdle);
+        stopRequest = true;
+        setButtonMode(ButtonIdle);
         break;
     case 3:
     case 5:
@@ -115,58 +115,58 @@ void FakeSlotDrumPort::Click() {
     case 7:
     case 8:
         // As the real drum: the event is handed over once and the button goes blank.
-        poster_.PostGameMessage(WM_GAME_EVENT, Mode, 0);
-        SetButtonMode(ButtonIdle);
+        m_poster.postGameMessage(WM_GAME_EVENT, mode, 0);
+        setButtonMode(ButtonIdle);
         break;
     default:
         break;
     }
 }
 
-void FakeSlotDrumPort::Boundary(std::int32_t numberUnderArrow) {
-    if (!Spinning || !StopRequest) {
+void FakeSlotDrumPort::boundary(std::int32_t numberUnderArrow) {
+    if (!spinning || !stopRequest) {
         return;
     }
-    Spinning = false;
-    if (DiscardResult) {
-        DiscardResult = false;
+    spinning = false;
+    if (discardResult) {
+        discardResult = false;
         return;
     }
-    poster_.PostGameMessage(WM_GAME_EVENT, SlotStop, numberUnderArrow);
+    m_poster.postGameMessage(WM_GAME_EVENT, SlotStop, numberUnderArrow);
 }
 
-void FakeSlotDrumPort::ResetSlot() {
-    SetButtonMode(ButtonIdle);
-    if (Spinning) {
-        StopRequest = true;
-        DiscardResult = true;
+void FakeSlotDrumPort::reset() {
+    setButtonMode(ButtonIdle);
+    if (spinning) {
+        stopRequest = true;
+        discardResult = true;
     }
 }
 
-void FakeStatusPanel::Write(const std::string& field, const std::string& text) {
-    Writes.push_back(field + "=" + text);
+void FakeStatusPanel::write(const std::string& field, const std::string& text) {
+    writes.push_back(field + "=" + text);
     if (field == "name")
-        Name = text;
+        name = text;
     if (field == "stamina")
-        Stamina = text;
+        stamina = text;
     if (field == "arrow")
-        Arrow = text;
+        arrow = text;
     if (field == "rotation")
-        Rotation = text;
+        rotation = text;
     if (field == "timer")
-        Timer = text;
+        timer = text;
     if (field == "distance")
-        Distance = text;
+        distance = text;
 }
 
-void FakeResultDialogs::ShowGameOver(GameRecord record) {
-    Calls.push_back({"gameover", std::move(record)});
-    if (WhileOpen)
-        WhileOpen();
+void FakeResultDialogs::showGameOver(GameRecord record) {
+    calls.push_back({"gameover", std::move(record)});
+    if (whileOpen)
+        whileOpen();
 }
 
-void FakeResultDialogs::ShowGoalResult(GameRecord record) {
-    Calls.push_back({"goal", std::move(record)});
-    if (WhileOpen)
-        WhileOpen();
+void FakeResultDialogs::showGoalResult(GameRecord record) {
+    calls.push_back({"goal", std::move(record)});
+    if (whileOpen)
+        whileOpen();
 }

@@ -12,110 +12,110 @@
 // the real ones as far as the controller can tell: they post the same messages
 // in the same order, one animation tick or drum halt at a time.
 
-// The course view: a walk of n squares posts one step per Tick() and the end
-// message in the tick of the last step; SetDisplayState stops it at once.
+// The course view: a walk of n squares posts one step per tick() and the end
+// message in the tick of the last step; setDisplayState stops it at once.
 class FakeCourseViewPort : public CourseViewPort {
 public:
-    explicit FakeCourseViewPort(MessagePoster& poster) : poster_(poster) {}
+    explicit FakeCourseViewPort(MessagePoster& poster) : m_poster(poster) {}
 
-    void SetMainDisplay(const GameRecord& record) override;
-    void StartEntry() override;
-    void StartWalk(std::int32_t squares) override { Start(SlotStop, squares); }
-    void ForwardWalk(std::int32_t squares) override { Start(7, squares); }
-    void BackWalk(std::int32_t squares) override { Start(8, squares); }
-    void SetDisplayState(std::int32_t state) override;
-    void ShowPose(std::int32_t image) override { Poses.push_back(image); }
+    void setUp(const GameRecord& record) override;
+    void startEntry() override;
+    void startWalk(std::int32_t squares) override { start(SlotStop, squares); }
+    void forwardWalk(std::int32_t squares) override { start(7, squares); }
+    void backWalk(std::int32_t squares) override { start(8, squares); }
+    void setDisplayState(std::int32_t state) override;
+    void showPose(std::int32_t image) override { poses.push_back(image); }
 
-    bool Animating() const { return State == 13 || State == 4 || State == 7 || State == 8; }
+    bool animating() const { return state == 13 || state == 4 || state == 7 || state == 8; }
     // One animation step: a whole square of a walk, or the whole entry.
-    void Tick();
+    void tick();
 
-    std::int32_t State = DisplayIdle;
-    bool SetDone = false;
-    int StepsLeft = 0;
-    GameRecord Data;
-    int SetMainDisplayCalls = 0;
-    std::vector<std::int32_t> Poses;
-    std::vector<std::string> Refusals; // what the real view would show in a message box
+    std::int32_t state = DisplayIdle;
+    bool hasRecord = false;
+    int stepsLeft = 0;
+    GameRecord data;
+    int setUpCalls = 0;
+    std::vector<std::int32_t> poses;
+    std::vector<std::string> refusals; // what the real view would show in a message box
 
 private:
-    void Start(std::int32_t state, std::int32_t squares);
-    MessagePoster& poster_;
+    void start(std::int32_t state, std::int32_t squares);
+    MessagePoster& m_poster;
 };
 
 // The slot drum and its one button.
 class FakeSlotDrumPort : public SlotDrumPort {
 public:
-    explicit FakeSlotDrumPort(MessagePoster& poster) : poster_(poster) {}
+    explicit FakeSlotDrumPort(MessagePoster& poster) : m_poster(poster) {}
 
-    void SetSlot(const GameRecord& record) override;
-    void SetButtonMode(std::int32_t code) override;
-    void SetButtonIdle() override { SetButtonMode(ButtonIdle); }
+    void setUp(const GameRecord& record) override;
+    void setButtonMode(std::int32_t code) override;
+    void setButtonIdle() override { setButtonMode(ButtonIdle); }
 
     // A click on the button in its current mode.
-    void Click();
+    void click();
     // The next cell boundary of a spin: halts it if a stop was requested.
-    void Boundary(std::int32_t numberUnderArrow);
+    void boundary(std::int32_t numberUnderArrow);
     // A game restart abandons a running spin: its halt posts nothing.
-    void ResetSlot();
+    void reset();
 
-    bool Spinning = false;
-    bool StopRequest = false;
-    bool DiscardResult = false;
-    std::int32_t Mode = 0;
-    GameRecord Data;
-    int SetSlotCalls = 0;
+    bool spinning = false;
+    bool stopRequest = false;
+    bool discardResult = false;
+    std::int32_t mode = 0;
+    GameRecord data;
+    int setUpCalls = 0;
 
 private:
-    MessagePoster& poster_;
+    MessagePoster& m_poster;
 };
 
 class FakeRemarkLines : public RemarkLines {
 public:
-    void ClearLines() override { Lines.clear(); }
-    void AddLine(const std::string& line) override { Lines.push_back(line); }
-    std::vector<std::string> Lines;
+    void clearLines() override { lines.clear(); }
+    void addLine(const std::string& line) override { lines.push_back(line); }
+    std::vector<std::string> lines;
 };
 
 class FakeStatusPanel : public StatusPanel {
 public:
-    void SetNameText(const std::string& text) override { Write("name", text); }
-    void SetStaminaText(const std::string& text) override { Write("stamina", text); }
-    void SetArrowText(const std::string& text) override { Write("arrow", text); }
-    void SetRotationText(const std::string& text) override { Write("rotation", text); }
-    void SetTimerText(const std::string& text) override { Write("timer", text); }
-    void SetDistanceText(const std::string& text) override { Write("distance", text); }
-    void ShowPanel(int left, int top) override {
-        Visible = true;
-        Left = left;
-        Top = top;
+    void setNameText(const std::string& text) override { write("name", text); }
+    void setStaminaText(const std::string& text) override { write("stamina", text); }
+    void setArrowText(const std::string& text) override { write("arrow", text); }
+    void setRotationText(const std::string& text) override { write("rotation", text); }
+    void setTimerText(const std::string& text) override { write("timer", text); }
+    void setDistanceText(const std::string& text) override { write("distance", text); }
+    void showPanel(int left, int top) override {
+        visible = true;
+        this->left = left;
+        this->top = top;
     }
-    void HidePanel() override { Visible = false; }
+    void hidePanel() override { visible = false; }
 
-    std::string Name, Stamina, Arrow, Rotation, Timer, Distance;
-    std::vector<std::string> Writes; // "field=value" in the order written
-    bool Visible = false;
-    int Left = 0, Top = 0;
+    std::string name, stamina, arrow, rotation, timer, distance;
+    std::vector<std::string> writes; // "field=value" in the order written
+    bool visible = false;
+    int left = 0, top = 0;
 
 private:
-    void Write(const std::string& field, const std::string& text);
+    void write(const std::string& field, const std::string& text);
 };
 
 class FakeResultDialogs : public ResultDialogs {
 public:
     struct Shown {
-        std::string Variant; // "gameover" or "goal"
-        GameRecord Record;
+        std::string variant; // "gameover" or "goal"
+        GameRecord record;
     };
-    void ShowGameOver(GameRecord record) override;
-    void ShowGoalResult(GameRecord record) override;
+    void showGameOver(GameRecord record) override;
+    void showGoalResult(GameRecord record) override;
 
-    std::vector<Shown> Calls;
-    std::function<void()> WhileOpen; // runs as if inside the modal loop
+    std::vector<Shown> calls;
+    std::function<void()> whileOpen; // runs as if inside the modal loop
 };
 
 class FakeClock : public TimeOfDay {
 public:
-    double Now() override { return Value; }
-    double Value = 0.5;
+    double now() override { return value; }
+    double value = 0.5;
 };

@@ -2,73 +2,73 @@
 
 namespace {
 
-bool IsEventMode(std::int32_t mode) {
+bool isEventMode(std::int32_t mode) {
     return mode == 3 || (mode >= 5 && mode <= 8);
 }
 
 } // namespace
 
 GameDriver::GameDriver()
-    : Controller(
-          ControllerPorts{Queue, Drum, View, Remarks, Status, Results, Clock, Session, Course}) {
-    Course.BuildCourse();
-    Session.EndConfirmation = true;
-    FillDefaultRecord(Template, nullptr);
+    : controller(ControllerPorts{queue, drum, view, remarks, statusPanel, results, clock, session,
+                                 course}) {
+    course.buildCourse();
+    session.askBeforeQuit = true;
+    fillDefaultRecord(recordTemplate, nullptr);
 }
 
-void GameDriver::StartGame() {
-    Controller.SetUpGame(Template);
-    Controller.ShowStatusPanel(10, 0);
-    Drum.ResetSlot();
-    Remarks.ClearLines();
-    Session.StartTime = Clock.Now();
-    Controller.BeginGame();
+void GameDriver::startGame() {
+    controller.setUpGame(recordTemplate);
+    controller.showStatusPanel(10, 0);
+    drum.reset();
+    remarks.clearLines();
+    session.startTime = clock.now();
+    controller.beginGame();
 }
 
-void GameDriver::Restart() {
-    Controller.SetUpGame(Template);
-    Remarks.ClearLines();
-    Drum.ResetSlot();
-    Session.StartTime = Clock.Now();
-    Controller.BeginGame();
+void GameDriver::restart() {
+    controller.setUpGame(recordTemplate);
+    remarks.clearLines();
+    drum.reset();
+    session.startTime = clock.now();
+    controller.beginGame();
 }
 
-void GameDriver::Settle() {
+void GameDriver::settle() {
     for (;;) {
-        if (!Queue.Empty()) {
-            const GameMessageQueue::Message next = Queue.Pending().front();
-            Queue.DeliverNext(Controller);
-            if (AfterDeliver)
-                AfterDeliver(next);
-        } else if (View.Animating()) {
-            View.Tick();
+        if (!queue.Empty()) {
+            const GameMessageQueue::Message next = queue.pending().front();
+            queue.deliverNext(controller);
+            if (afterDeliver)
+                afterDeliver(next);
+        } else if (view.animating()) {
+            view.tick();
         } else {
             return;
         }
     }
 }
 
-void GameDriver::Spin(int number) {
-    Drum.Click();
-    Drum.Click();
-    Drum.Boundary(number);
-    Settle();
+void GameDriver::spin(int number) {
+    drum.click();
+    drum.click();
+    drum.boundary(number);
+    settle();
 }
 
-void GameDriver::Confirm() {
-    Drum.Click();
-    Settle();
+void GameDriver::confirm() {
+    drum.click();
+    settle();
 }
 
-int GameDriver::PlayToEnd(const std::function<int()>& nextNumber, int maxTurns) {
-    Settle();
+int GameDriver::playToEnd(const std::function<int()>& nextNumber, int maxTurns) {
+    settle();
     int turns = 0;
-    while (!Finished() && turns < maxTurns) {
-        if (Drum.Mode == ButtonStart) {
-            Spin(nextNumber());
+    while (!finished() && turns < maxTurns) {
+        if (drum.mode == ButtonStart) {
+            spin(nextNumber());
             ++turns;
-        } else if (IsEventMode(Drum.Mode)) {
-            Confirm();
+        } else if (isEventMode(drum.mode)) {
+            confirm();
         } else {
             break; // waiting for nothing the player can do
         }

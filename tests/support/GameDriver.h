@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GameController.h"
 #include "CourseTable.h"
 #include "FakeViews.h"
+#include "GameController.h"
 #include "GameMessageQueue.h"
 
 #include <functional>
@@ -14,34 +14,34 @@ public:
     GameDriver();
 
     // As the menu commands do it.
-    void StartGame();
-    void Restart();
+    void startGame();
+    void restart();
 
     // Delivers queued messages, one at a time, and ticks the running animation
     // whenever the queue is empty, until the game waits for the player.
-    void Settle();
+    void settle();
     // Start, stop, the drum halts on `number`; then settles.
-    void Spin(int number);
+    void spin(int number);
     // A click on the event button; then settles.
-    void Confirm();
+    void confirm();
     // Plays until the game is over or reached the goal (or maxTurns turns).
-    int PlayToEnd(const std::function<int()>& nextNumber, int maxTurns = 10000);
+    int playToEnd(const std::function<int()>& nextNumber, int maxTurns = 10000);
 
-    bool Finished() const { return !Controller.IsGameInProgress(); }
-    const GameRecord& Live() const { return Controller.LiveRecord(); }
+    bool finished() const { return !controller.isGameInProgress(); }
+    const GameRecord& live() const { return controller.liveRecord(); }
 
     // Called after every delivered message.
-    std::function<void(const GameMessageQueue::Message&)> AfterDeliver;
+    std::function<void(const GameMessageQueue::Message&)> afterDeliver;
 
-    GameRecord Template;
-    CourseTable Course;
-    GameMessageQueue Queue;
-    FakeCourseViewPort View{Queue};
-    FakeSlotDrumPort Drum{Queue};
-    FakeRemarkLines Remarks;
-    FakeStatusPanel Status;
-    FakeResultDialogs Results;
-    FakeClock Clock;
-    SessionValues Session;
-    GameController Controller;
+    GameRecord recordTemplate;
+    CourseTable course;
+    GameMessageQueue queue;
+    FakeCourseViewPort view{queue};
+    FakeSlotDrumPort drum{queue};
+    FakeRemarkLines remarks;
+    FakeStatusPanel statusPanel;
+    FakeResultDialogs results;
+    FakeClock clock;
+    SessionValues session;
+    GameController controller;
 };

@@ -15,34 +15,34 @@ public:
     using Answer = std::function<void(QWidget*)>;
 
     ModalAnswerer() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
-        timer_.start();
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start();
     }
 
-    void Then(Answer answer) { answers_.push_back(std::move(answer)); }
+    void then(Answer answer) { m_answers.push_back(std::move(answer)); }
     // Every modal seen, in order, by object name.
-    const std::vector<QString>& Seen() const { return seen_; }
-    bool AllAnswered() const { return next_ == answers_.size(); }
+    const std::vector<QString>& Seen() const { return m_seen; }
+    bool allAnswered() const { return m_next == m_answers.size(); }
 
 private:
-    void Poll() {
+    void poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_ || !modal->isVisible()) {
+        if (!modal || modal == m_last || !modal->isVisible()) {
             return;
         }
-        last_ = modal;
-        seen_.push_back(modal->objectName());
-        if (next_ < answers_.size()) {
-            Answer answer = answers_[next_++];
+        m_last = modal;
+        m_seen.push_back(modal->objectName());
+        if (m_next < m_answers.size()) {
+            Answer answer = m_answers[m_next++];
             answer(modal);
         }
-        last_ = nullptr;
+        m_last = nullptr;
     }
 
-    QTimer timer_;
-    std::vector<Answer> answers_;
-    std::size_t next_ = 0;
-    std::vector<QString> seen_;
-    QPointer<QWidget> last_;
+    QTimer m_timer;
+    std::vector<Answer> m_answers;
+    std::size_t m_next = 0;
+    std::vector<QString> m_seen;
+    QPointer<QWidget> m_last;
 };

@@ -6,7 +6,7 @@
 // GoogleTest needs a QApplication for anything that paints or makes widgets.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    RegisterFontSubstitutes();
+    registerFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

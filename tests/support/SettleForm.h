@@ -8,16 +8,16 @@
 // Delivers the posted game messages and runs the course view's animation by
 // calling its tick handler, until nothing moves any more. False if the
 // animation never ends.
-inline bool SettleForm(MainWindow& form, int maxTicks = 5000) {
+inline bool settleForm(MainWindow& form, int maxTicks = 5000) {
     for (int tick = 0; tick < maxTicks; ++tick) {
         QCoreApplication::sendPostedEvents();
-        if (form.Display().AnimeInterval() == 0) {
+        if (form.courseView().animationInterval() == 0) {
             QCoreApplication::sendPostedEvents();
-            if (form.Display().AnimeInterval() == 0) {
+            if (form.courseView().animationInterval() == 0) {
                 return true;
             }
         }
-        form.Display().AnimeTick();
+        form.courseView().animationTick();
     }
     return false;
 }
