@@ -3,9 +3,9 @@
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
 #include "Artwork.h"
+#include "DialogAnswer.h"
 #include "Fonts.h"
 #include "GameMessages.h"
-#include "ModalResult.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "RemarkBox.h"
@@ -32,13 +32,13 @@ constexpr int ClientHeight = 304;
 
 constexpr int ViewWidth = 247;
 constexpr int ViewHeight = 110;
-constexpr int MessBoxWidth = 251;
-constexpr int MessBoxHeight = 60;
+constexpr int RemarkBoxWidth = 251;
+constexpr int RemarkBoxHeight = 60;
 
 const QPoint StatusPanelPlace(10, 0);
 const QPoint SlotPlace(120, 0);
 const QPoint DisplayPlace(0, 125);
-const QPoint MessBoxPlace(0, 242);
+const QPoint RemarkBoxPlace(0, 242);
 
 } // namespace
 
@@ -93,7 +93,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_drum = std::make_unique<SlotDrum>(m_ui->clientArea, m_poster, m_arrowImages, m_digitImages);
     m_courseView = std::make_unique<AnimatedCourseView>(m_ui->clientArea, m_poster, m_course,
                                                         ViewWidth, ViewHeight);
-    m_remarkBox = std::make_unique<RemarkBox>(m_ui->clientArea, MessBoxWidth, MessBoxHeight);
+    m_remarkBox = std::make_unique<RemarkBox>(m_ui->clientArea, RemarkBoxWidth, RemarkBoxHeight);
     m_controller = std::make_unique<GameController>(
         ControllerPorts{m_poster, *m_drum, *m_courseView, *m_remarkBox, *m_statusPanel, m_results,
                         m_clock, m_session, m_course});
@@ -149,9 +149,9 @@ QWidget* MainWindow::clientArea() const {
 
 bool MainWindow::event(QEvent* event) {
     const int type = static_cast<int>(event->type());
-    if (type == WM_GAME_EVENT || type == WM_GAME_STEP || type == WM_GAME_NEXT) {
+    if (isGameMessage(type)) {
         const auto* message = static_cast<GameMessageEvent*>(event);
-        dispatchGameMessage(*m_controller, type, message->wParam, message->lParam);
+        dispatchGameMessage(*m_controller, message->message(), message->wParam, message->lParam);
         // A message is where a square or a turn changes; the screen reader's
         // texts follow here rather than in the animations' ticks.
         m_courseView->updateAccessibleText();
@@ -165,7 +165,7 @@ bool MainWindow::mayQuit() {
     if (!m_session.askBeforeQuit || !m_controller->isGameInProgress() || !m_resultDialog) {
         return true;
     }
-    const bool yes = m_resultDialog->confirmQuit() != mrNo;
+    const bool yes = m_resultDialog->confirmQuit() != DialogAnswer::No;
     returnFocusToGame();
     return yes;
 }
@@ -202,8 +202,8 @@ void MainWindow::showTitleScreen() {
 // game: a stale end would offer "スタート" during the entry animation, a stale
 // step would move the new heroine.
 void MainWindow::dropGameMessages() {
-    for (int message : {WM_GAME_EVENT, WM_GAME_STEP, WM_GAME_NEXT}) {
-        QCoreApplication::removePostedEvents(this, message);
+    for (GameMessage message : AllGameMessages) {
+        QCoreApplication::removePostedEvents(this, messageNumber(message));
     }
 }
 
@@ -220,7 +220,7 @@ void MainWindow::startGame() {
     m_courseView->initialise();
     m_courseView->showView(DisplayPlace.x(), DisplayPlace.y());
     m_remarkBox->clear();
-    m_remarkBox->showBox(MessBoxPlace.x(), MessBoxPlace.y());
+    m_remarkBox->showBox(RemarkBoxPlace.x(), RemarkBoxPlace.y());
     m_session.startTime = m_clock.now();
     m_controller->beginGame();
     m_drum->slotButton()->setFocus();

@@ -5,8 +5,8 @@
 #include "GameMessageEvent.h"
 #include "GameRecord.h"
 #include "ImageList.h"
+#include "LocalClock.h"
 #include "StatusPanelWidget.h"
-#include "TimeOfDay.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -113,7 +113,7 @@ private:
     GameRecord m_recordTemplate;
     SessionValues m_session;
     CourseTable m_course;
-    LocalTimeOfDay m_clock;
+    LocalClock m_clock;
     QtMessagePoster m_poster;
     ResultDialogsRelay m_results;
 

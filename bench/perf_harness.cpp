@@ -308,12 +308,12 @@ void measureStartup(int runs) {
 // Counts the game messages; optionally ends an event loop at a walk's end.
 class CountingPoster : public MessagePoster {
 public:
-    void postGameMessage(int message, std::int32_t wParam, std::int32_t) override {
+    void postGameMessage(GameMessage message, std::int32_t wParam, std::int32_t) override {
         ++posted;
-        if (message == WM_GAME_STEP) {
+        if (message == GameMessage::Step) {
             ++steps;
         }
-        if (message == WM_GAME_EVENT && wParam == AnimeEnd) {
+        if (message == GameMessage::Event && wParam == AnimeEnd) {
             endedAt = clock::now();
             if (onEnd) {
                 onEnd();
@@ -699,7 +699,7 @@ private:
 
 void measureBareRepaintCpu() {
     constexpr int Milliseconds = 5000;
-    constexpr int Interval = 10;
+    constexpr int interval = 10;
     QWidget window;
     window.resize(260, 320);
     BareBox box(&window);
@@ -713,13 +713,13 @@ void measureBareRepaintCpu() {
     QTimer::singleShot(Milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     const double cpu0 = cpuSeconds();
     const auto start = clock::now();
-    ticks.start(Interval);
+    ticks.start(interval);
     loop.exec();
     const double wall = std::chrono::duration<double>(clock::now() - start).count();
     const double cpu = cpuSeconds() - cpu0;
     std::printf("  for comparison, a bare widget repainting the same 28x90 area every %d ms: "
                 "%.2f %% of one core\n",
-                Interval, cpu / wall * 100);
+                interval, cpu / wall * 100);
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "Artwork.h"
 #include "BevelPanel.h"
+#include "DialogAnswer.h"
 #include "FormStyle.h"
-#include "ModalResult.h"
 #include "Placement.h"
 #include "ui_AboutDialog.h"
 
@@ -33,7 +33,7 @@ AboutDialog::AboutDialog(QWidget* parent)
 
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     m_ui->okButton->setDefault(true);
-    setModalResult(m_ui->okButton, mrOk);
+    setModalResult(m_ui->okButton, DialogAnswer::Ok);
 }
 
 AboutDialog::~AboutDialog() = default;

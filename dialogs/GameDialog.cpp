@@ -1,8 +1,8 @@
 #include "GameDialog.h"
 
 #include "BevelPanel.h"
+#include "DialogAnswer.h"
 #include "Fonts.h"
-#include "ModalResult.h"
 #include "Placement.h"
 
 #include <QAbstractButton>
@@ -32,15 +32,15 @@ GameDialog::GameDialog(QWidget* parent)
 }
 
 void GameDialog::reject() {
-    done(mrCancel);
+    done(answerCode(DialogAnswer::Cancel));
 }
 
 void GameDialog::setOuterSize(int outerWidth, int outerHeight) {
     setFixedSize(clientSizeForOuter(outerWidth, outerHeight));
 }
 
-void GameDialog::setModalResult(QAbstractButton* button, int result) {
-    connect(button, &QAbstractButton::clicked, this, [this, result] { done(result); });
+void GameDialog::setModalResult(QAbstractButton* button, DialogAnswer answer) {
+    connect(button, &QAbstractButton::clicked, this, [this, answer] { done(answerCode(answer)); });
 }
 
 void GameDialog::setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk) {
@@ -49,9 +49,9 @@ void GameDialog::setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::functi
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this, onOk = std::move(onOk)] {
         onOk();
-        done(mrOk);
+        done(answerCode(DialogAnswer::Ok));
     });
-    setModalResult(cancel, mrCancel);
+    setModalResult(cancel, DialogAnswer::Cancel);
     setCancelButton(cancel);
 }
 

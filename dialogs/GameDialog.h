@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DialogAnswer.h"
+
 #include <QDialog>
 #include <QStyle>
 #include <functional>
@@ -13,7 +15,7 @@ class QPushButton;
 // system menu, minimise button and close box on the button-face colour; Enter
 // presses the default button, Esc presses the cancel button where the form shows
 // one and does nothing where it does not; the close box ends a modal showing
-// with mrCancel.
+// with DialogAnswer::Cancel.
 class GameDialog : public QDialog {
     Q_OBJECT
 public:
@@ -28,9 +30,10 @@ protected:
     // The button that Esc presses while it is visible; none by default.
     void setCancelButton(QAbstractButton* button) { m_cancelButton = button; }
     // A click on `button` ends the modal showing with `result`.
-    void setModalResult(QAbstractButton* button, int result);
+    void setModalResult(QAbstractButton* button, DialogAnswer answer);
     // The usual pair: OK is the default button and runs `onOk` before ending
-    // the showing with mrOk; Cancel is the cancel button and ends it with mrCancel.
+    // the showing with DialogAnswer::Ok; Cancel is the cancel button and ends it with
+    // DialogAnswer::Cancel.
     void setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk);
     // The button's glyph, one of the style's standard icons. The style reads
     // those from image files, which the title screen has no need of, so the

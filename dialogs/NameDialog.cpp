@@ -1,7 +1,7 @@
 #include "NameDialog.h"
 
+#include "DialogAnswer.h"
 #include "FormStyle.h"
-#include "ModalResult.h"
 #include "ui_NameDialog.h"
 
 #include <QStyle>

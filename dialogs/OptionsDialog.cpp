@@ -1,7 +1,7 @@
 #include "OptionsDialog.h"
 
+#include "DialogAnswer.h"
 #include "FormStyle.h"
-#include "ModalResult.h"
 #include "Placement.h"
 #include "UpDown.h"
 #include "ui_OptionsDialog.h"

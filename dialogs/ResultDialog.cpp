@@ -1,8 +1,8 @@
 #include "ResultDialog.h"
 
 #include "Artwork.h"
+#include "DialogAnswer.h"
 #include "FormStyle.h"
-#include "ModalResult.h"
 #include "Placement.h"
 #include "TimeOfDay.h"
 #include "ui_ResultDialog.h"
@@ -68,9 +68,9 @@ ResultDialog::ResultDialog(SessionValues& session, QWidget* parent)
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setGlyph(m_ui->yesButton, QStyle::SP_DialogYesButton);
     setGlyph(m_ui->noButton, QStyle::SP_DialogNoButton);
-    setModalResult(m_ui->okButton, mrOk);
-    setModalResult(m_ui->yesButton, mrYes);
-    setModalResult(m_ui->noButton, mrNo);
+    setModalResult(m_ui->okButton, DialogAnswer::Ok);
+    setModalResult(m_ui->yesButton, DialogAnswer::Yes);
+    setModalResult(m_ui->noButton, DialogAnswer::No);
     setCancelButton(m_ui->noButton);
     hideAllVariants();
 }
@@ -101,7 +101,7 @@ void ResultDialog::showGameOver(GameRecord record) {
     showVariant({m_ui->gameOverPanel, GameOverOuterSize, {{m_ui->okButton, GameOverOkPlace}}});
 }
 
-int ResultDialog::confirmQuit() {
+DialogAnswer ResultDialog::confirmQuit() {
     if (m_showing) {
         return ResultDialog(m_session, parentWidget()).confirmQuit();
     }
@@ -110,7 +110,7 @@ int ResultDialog::confirmQuit() {
                         {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}}});
 }
 
-int ResultDialog::showFarewell() {
+DialogAnswer ResultDialog::showFarewell() {
     if (m_showing) {
         return ResultDialog(m_session, parentWidget()).showFarewell();
     }
@@ -133,7 +133,7 @@ QPoint ResultDialog::placeAtCursor(int outerWidth, int outerHeight) {
     return placeWithCursorAt(offsetX, offsetY, outerWidth, outerHeight);
 }
 
-int ResultDialog::showVariant(const Variant& variant) {
+DialogAnswer ResultDialog::showVariant(const Variant& variant) {
     hideAllVariants();
     variant.panel->setVisible(true);
     for (const auto& [button, place] : variant.buttons) {
@@ -150,7 +150,7 @@ int ResultDialog::showVariant(const Variant& variant) {
     first->setDefault(true);
     first->setFocus();
     m_showing = true;
-    const int result = exec();
+    const DialogAnswer result = answerOf(exec());
     m_showing = false;
     return result;
 }

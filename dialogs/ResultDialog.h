@@ -23,9 +23,10 @@ public:
     void showGoalResult(GameRecord record) override;
     // The square the heroine reached.
     void showGameOver(GameRecord record) override;
-    // mrYes (also Enter), mrNo (also Esc), or mrCancel for the close box.
-    int confirmQuit();
-    int showFarewell();
+    // DialogAnswer::Yes (also Enter), DialogAnswer::No (also Esc), or DialogAnswer::Cancel for the
+    // close box.
+    DialogAnswer confirmQuit();
+    DialogAnswer showFarewell();
 
     void hideAllVariants();
     // The outer top-left corner that puts the point near the buttons, 30 pixels
@@ -34,7 +35,7 @@ public:
 
 private:
     struct Variant;
-    int showVariant(const Variant& variant);
+    DialogAnswer showVariant(const Variant& variant);
 
     SessionValues& m_session;
     std::unique_ptr<Ui::ResultDialog> m_ui;

@@ -136,7 +136,7 @@ void AnimatedCourseView::entryTick() {
         m_animeTimer.setInterval(0);
         m_displayState = DisplayIdle;
         image = LandedImage;
-        m_poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
     }
     copyToBackBuffer(m_sourceRect);
     drawHeroine(image, m_entryX, m_entryY);
@@ -163,10 +163,10 @@ void AnimatedCourseView::walkingTick(const FrameSequence& frames, Direction dire
             --m_stepsLeft;
         }
         shiftField(direction);
-        m_poster.postGameMessage(WM_GAME_STEP, step, 0);
+        m_poster.postGameMessage(GameMessage::Step, step, 0);
     }
     if (lastTick) {
-        m_poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
     }
     drawHeroine(frameAt(frames, m_frameIndex), m_heroineX, m_heroineY);
     paintView();

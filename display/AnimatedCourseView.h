@@ -14,8 +14,8 @@ inline constexpr std::int32_t DisplayBack = static_cast<std::int32_t>(SquareKind
 
 // The course view with the heroine's entry and walks. One timer drives
 // whichever animation displayState names. Every walked square posts
-// WM_GAME_STEP in the tick that completes it, and the end of every animation
-// posts WM_GAME_EVENT(AnimeEnd) in its last tick, after that tick's step.
+// GameMessage::Step in the tick that completes it, and the end of every animation
+// posts GameMessage::Event(AnimeEnd) in its last tick, after that tick's step.
 //
 // A start while an animation runs (or the view is frozen at game over or the
 // goal), or before any setUp, shows a diagnostic message box and
@@ -49,7 +49,7 @@ public:
     std::int32_t stepsLeft() const { return m_stepsLeft; }
     std::int32_t entryX() const { return m_entryX; }
     std::int32_t entryY() const { return m_entryY; }
-    int animationInterval() const { return m_animeTimer.Interval(); }
+    int animationInterval() const { return m_animeTimer.interval(); }
 
 private:
     bool mayStart(const char* busyText, const char* noRecordText);

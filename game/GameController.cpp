@@ -47,7 +47,7 @@ void GameController::finishEvent() {
     m_ports.courseView.showPose(restFrame(data));
     m_ports.drum.setButtonIdle();
     data.state = StateEventApplied;
-    m_ports.poster.postGameMessage(WM_GAME_NEXT, data.spare, 0);
+    m_ports.poster.postGameMessage(GameMessage::NextTurn, data.spare, 0);
 }
 
 void GameController::handleEvent(std::int32_t code, std::int32_t argument) {
@@ -139,19 +139,18 @@ bool GameController::isGameInProgress() const {
     return data.state != StateGameOver && data.state != StateGoal;
 }
 
-bool dispatchGameMessage(GameController& controller, int message, std::int32_t wParam,
+bool dispatchGameMessage(GameController& controller, GameMessage message, std::int32_t wParam,
                          std::int32_t lParam) {
     switch (message) {
-    case WM_GAME_EVENT:
+    case GameMessage::Event:
         controller.handleEvent(wParam, lParam);
         return true;
-    case WM_GAME_STEP:
+    case GameMessage::Step:
         controller.handleStep(wParam);
         return true;
-    case WM_GAME_NEXT:
+    case GameMessage::NextTurn:
         controller.prepareNextTurn();
         return true;
-    default:
-        return false;
     }
+    return false;
 }

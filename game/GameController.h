@@ -26,7 +26,7 @@ struct ControllerPorts {
 // Turn protocol: beginGame -> (entry ends) AnimeEnd -> settleSquare offers the
 // start square -> the drum posts SlotStop(n) -> n x handleStep -> AnimeEnd ->
 // settleSquare offers the landing square's event -> Forward/Back walk again, or
-// Remark/Lucky/StaminaUp take effect and post WM_GAME_NEXT -> prepareNextTurn.
+// Remark/Lucky/StaminaUp take effect and post GameMessage::NextTurn -> prepareNextTurn.
 class GameController {
 public:
     explicit GameController(const ControllerPorts& ports);
@@ -41,13 +41,13 @@ public:
     // Hands the record to the drum and the view and starts the entry animation.
     void beginGame();
 
-    // Handler of WM_GAME_EVENT; unknown codes (compared unsigned) do nothing.
+    // Handler of GameMessage::Event; unknown codes (compared unsigned) do nothing.
     void handleEvent(std::int32_t code, std::int32_t argument);
     // What happens on the square where a walk ends.
     void settleSquare();
-    // Handler of WM_GAME_STEP: one walked square, and the game's two endings.
+    // Handler of GameMessage::Step: one walked square, and the game's two endings.
     void handleStep(std::int32_t step);
-    // Handler of WM_GAME_NEXT.
+    // Handler of GameMessage::NextTurn.
     void prepareNextTurn();
 
     // False only after game over (15) or the goal (16).
@@ -61,5 +61,5 @@ private:
 };
 
 // Hands one private message to the controller; false for any other number.
-bool dispatchGameMessage(GameController& controller, int message, std::int32_t wParam,
+bool dispatchGameMessage(GameController& controller, GameMessage message, std::int32_t wParam,
                          std::int32_t lParam);

@@ -2,7 +2,8 @@
 
 #include "GameController.h"
 
-void GameMessageQueue::postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
+void GameMessageQueue::postGameMessage(GameMessage message, std::int32_t wParam,
+                                       std::int32_t lParam) {
     m_messages.push_back(Message{message, wParam, lParam});
 }
 

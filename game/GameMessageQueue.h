@@ -11,14 +11,14 @@ class GameController;
 class GameMessageQueue : public MessagePoster {
 public:
     struct Message {
-        int id = 0;
+        GameMessage id = GameMessage::Event;
         std::int32_t wParam = 0;
         std::int32_t lParam = 0;
     };
 
-    void postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) override;
+    void postGameMessage(GameMessage message, std::int32_t wParam, std::int32_t lParam) override;
 
-    bool Empty() const { return m_messages.empty(); }
+    bool empty() const { return m_messages.empty(); }
     std::size_t size() const { return m_messages.size(); }
     const std::deque<Message>& pending() const { return m_messages; }
     void clear() { m_messages.clear(); }

@@ -4,13 +4,26 @@
 
 // The three private messages that drive a game. Their numbers are fixed: the
 // drum, the animations and the controller post them by number.
-enum GameMessage : int {
-    WM_GAME_EVENT = 1025,
-    WM_GAME_STEP = 1026,
-    WM_GAME_NEXT = 1027,
+enum class GameMessage : int {
+    Event = 1025,    // wParam: an event code; lParam: its argument
+    Step = 1026,     // wParam: +1 for a square walked forward, -1 back
+    NextTurn = 1027, // wParam: the live record's spare value
 };
+inline constexpr GameMessage AllGameMessages[] = {GameMessage::Event, GameMessage::Step,
+                                                  GameMessage::NextTurn};
 
-// Event codes (wParam of WM_GAME_EVENT) besides the square kinds 1, 3, 5..8.
+// The number a message travels under, as a window event or in a queue.
+constexpr int messageNumber(GameMessage message) {
+    return static_cast<int>(message);
+}
+
+// Whether `number` is one of the three game messages.
+constexpr bool isGameMessage(int number) {
+    return number >= messageNumber(GameMessage::Event) &&
+           number <= messageNumber(GameMessage::NextTurn);
+}
+
+// Event codes (wParam of GameMessage::Event) besides the square kinds 1, 3, 5..8.
 inline constexpr std::int32_t SlotStop = 4;
 inline constexpr std::int32_t AnimeEnd = 14;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameMessages.h"
 #include "GameRecord.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@
 class MessagePoster {
 public:
     virtual ~MessagePoster() = default;
-    virtual void postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) = 0;
+    virtual void postGameMessage(GameMessage message, std::int32_t wParam, std::int32_t lParam) = 0;
 };
 
 class SlotDrumPort {

@@ -13,7 +13,7 @@ public:
     explicit IntervalTimer(std::function<void()> onTick, QObject* parent = nullptr);
 
     void setInterval(int milliseconds);
-    int Interval() const { return m_interval; }
+    int interval() const { return m_interval; }
     bool running() const { return m_interval != 0; }
 
 private:

@@ -11,7 +11,7 @@ constexpr long long MillisecondsPerDay = 24LL * 60 * 60 * 1000;
 
 } // namespace
 
-double LocalTimeOfDay::now() {
+double localTimeOfDay() {
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t seconds = system_clock::to_time_t(now);

@@ -1,14 +1,9 @@
 #pragma once
 
-#include "GamePorts.h"
-
 #include <string>
 
 // The local time of day as a fraction of a day, from the system clock.
-class LocalTimeOfDay : public TimeOfDay {
-public:
-    double now() override;
-};
+double localTimeOfDay();
 
 // A time of day (fraction of a day) as "H:mm:ss". Values outside one day wrap
 // around it, so a negative difference across midnight shows as the time it took.

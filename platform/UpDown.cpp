@@ -99,7 +99,7 @@ void UpDown::setPosition(std::int32_t value) {
     showPosition();
 }
 
-void UpDown::Step(int direction) {
+void UpDown::step(int direction) {
     const int low = std::min<int>(m_min, m_max);
     const int high = std::max<int>(m_min, m_max);
     int next = position() + direction * m_increment;

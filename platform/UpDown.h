@@ -52,8 +52,8 @@ public:
     void setPosition(std::int32_t value);
 
     // What one click on an arrow does.
-    void stepUp() { Step(+1); }
-    void stepDown() { Step(-1); }
+    void stepUp() { step(+1); }
+    void stepDown() { step(-1); }
 
     QToolButton* upButton() const { return m_up; }
     QToolButton* downButton() const { return m_down; }
@@ -63,7 +63,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Step(int direction);
+    void step(int direction);
     std::int16_t clamped(std::int32_t value) const;
     void showPosition();
     QString format(int value) const;

@@ -87,15 +87,15 @@ constexpr QRect SlotButtonRect(66, 28, 54, 50);
 // The main window's font; the button shows it like every control on the window.
 constexpr int MainWindowFontHeight = 12;
 
-constexpr std::int32_t Kind(SquareKind kind) {
+constexpr std::int32_t kindCode(SquareKind kind) {
     return static_cast<std::int32_t>(kind);
 }
 
 // Whether clicking in `mode` hands the square's event to the controller.
-constexpr bool IsSquareMode(std::int32_t mode) {
-    return mode == Kind(SquareKind::Remark) || mode == Kind(SquareKind::Lucky) ||
-           mode == Kind(SquareKind::StaminaUp) || mode == Kind(SquareKind::Forward) ||
-           mode == Kind(SquareKind::Back);
+constexpr bool isSquareMode(std::int32_t mode) {
+    return mode == kindCode(SquareKind::Remark) || mode == kindCode(SquareKind::Lucky) ||
+           mode == kindCode(SquareKind::StaminaUp) || mode == kindCode(SquareKind::Forward) ||
+           mode == kindCode(SquareKind::Back);
 }
 
 } // namespace
@@ -271,7 +271,7 @@ void SlotDrum::setButtonMode(std::int32_t code) {
     std::int32_t mode = code;
     QString caption;
     switch (code) {
-    case Kind(SquareKind::Start):
+    case kindCode(SquareKind::Start):
     case ButtonStart:
         mode = ButtonStart;
         caption = QStringLiteral("スタート");
@@ -281,19 +281,19 @@ void SlotDrum::setButtonMode(std::int32_t code) {
         break;
     case ButtonIdle:
         break;
-    case Kind(SquareKind::Remark):
+    case kindCode(SquareKind::Remark):
         caption = QStringLiteral("ＯＫ");
         break;
-    case Kind(SquareKind::Lucky):
+    case kindCode(SquareKind::Lucky):
         caption = QStringLiteral("ラッキー");
         break;
-    case Kind(SquareKind::StaminaUp):
+    case kindCode(SquareKind::StaminaUp):
         caption = QStringLiteral("体力上昇");
         break;
-    case Kind(SquareKind::Forward):
+    case kindCode(SquareKind::Forward):
         caption = QStringLiteral("更に進む");
         break;
-    case Kind(SquareKind::Back):
+    case kindCode(SquareKind::Back):
         caption = QStringLiteral("も、戻る");
         break;
     default:
@@ -314,11 +314,11 @@ void SlotDrum::buttonClicked() {
     } else if (m_buttonMode == ButtonStop) {
         m_stopRequest = 1;
         setButtonMode(ButtonIdle);
-    } else if (IsSquareMode(m_buttonMode)) {
+    } else if (isSquareMode(m_buttonMode)) {
         // One offer, one event: the button goes blank at once, so a double
         // click (or a second click before the event is handled) posts nothing
         // more. The controller blanks it too when the event arrives.
-        m_poster.postGameMessage(WM_GAME_EVENT, m_buttonMode, 0);
+        m_poster.postGameMessage(GameMessage::Event, m_buttonMode, 0);
         setButtonMode(ButtonIdle);
     }
 }
@@ -354,7 +354,7 @@ void SlotDrum::spinTick() {
         if (m_discardResult) {
             m_discardResult = 0;
         } else {
-            m_poster.postGameMessage(WM_GAME_EVENT, SlotStop, m_numbers[arrowRow() + 1]);
+            m_poster.postGameMessage(GameMessage::Event, SlotStop, m_numbers[arrowRow() + 1]);
         }
     }
     showNumberWindow(m_scrollOffset);

@@ -24,8 +24,8 @@ class ImageList;
 //
 // A turn: mode 10 "スタート" -> click -> spinning, mode 11 "ストップ" -> click ->
 // mode 9 (blank, inert) -> the next cell boundary halts the drum and posts
-// WM_GAME_EVENT (SlotStop, the number beside the arrow). Square modes 3, 5..8
-// post WM_GAME_EVENT (mode, 0) once when clicked and go blank. Results leave
+// GameMessage::Event (SlotStop, the number beside the arrow). Square modes 3, 5..8
+// post GameMessage::Event (mode, 0) once when clicked and go blank. Results leave
 // only as posted messages, never as calls.
 //
 // The drum is drawn from two strips made once: numberStrip holds the four cells

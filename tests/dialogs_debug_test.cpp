@@ -31,7 +31,7 @@ QLineEdit* edit(const QDialog& d, int row) {
 }
 
 void click(const QDialog& d, const char* button) {
-    QTest::mouseClick(Part<QAbstractButton>(d, button), Qt::LeftButton);
+    QTest::mouseClick(part<QAbstractButton>(d, button), Qt::LeftButton);
 }
 
 } // namespace
@@ -84,12 +84,12 @@ private slots:
                 visibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
             outer = outerSizeOf(d);
             place = d.pos();
-            ok = Part(d, "okButton")->pos();
-            cancel = Part(d, "cancelButton")->pos();
+            ok = part(d, "okButton")->pos();
+            cancel = part(d, "cancelButton")->pos();
             for (int row = 1; row <= 10; ++row) {
                 texts << edit(d, row)->text();
             }
-            checked = Part<QCheckBox>(d, "quitConfirmationCheck")->isChecked();
+            checked = part<QCheckBox>(d, "quitConfirmationCheck")->isChecked();
             click(d, "cancelButton");
         });
         form.showDebug(record);
@@ -251,9 +251,9 @@ private slots:
                 visibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
             outer = outerSizeOf(d);
             place = d.pos();
-            radio = Part(d, "messageCheckGroup")->pos();
-            ok = Part(d, "okButton")->pos();
-            cancel = Part(d, "cancelButton")->pos();
+            radio = part(d, "messageCheckGroup")->pos();
+            ok = part(d, "okButton")->pos();
+            cancel = part(d, "cancelButton")->pos();
             click(d, "checkNoneRadio");
             click(d, "cancelButton");
         });
@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(record.messageCheck, MessageCheckAll);
 
         ModalAnswer reopenAndOk([&](QDialog& d) {
-            secondItemChecked = Part<QRadioButton>(d, "checkNoneRadio")->isChecked();
+            secondItemChecked = part<QRadioButton>(d, "checkNoneRadio")->isChecked();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
         form.showOptions(record);

@@ -1,5 +1,5 @@
+#include "DialogAnswer.h"
 #include "Fonts.h"
-#include "ModalResult.h"
 #include "Placement.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
@@ -28,13 +28,13 @@ Seen look(const QDialog& dialog) {
     return {visibleParts(dialog, VariantParts),
             outerSizeOf(dialog),
             dialog.pos(),
-            Part(dialog, "okButton")->pos(),
-            Part(dialog, "yesButton")->pos(),
-            Part(dialog, "noButton")->pos()};
+            part(dialog, "okButton")->pos(),
+            part(dialog, "yesButton")->pos(),
+            part(dialog, "noButton")->pos()};
 }
 
 QString labelText(const QDialog& dialog, const char* name) {
-    return Part<QLabel>(dialog, name)->text();
+    return part<QLabel>(dialog, name)->text();
 }
 
 } // namespace
@@ -55,11 +55,11 @@ private slots:
         ResultDialog form(m_session);
         GameRecord record;
         Seen seen;
-        int result = 0;
+        DialogAnswer result = DialogAnswer::None;
         const auto closeWith = [&](const char* button) {
             return [&, button](QDialog& d) {
                 seen = look(d);
-                QTest::mouseClick(Part<QPushButton>(d, button), Qt::LeftButton);
+                QTest::mouseClick(part<QPushButton>(d, button), Qt::LeftButton);
             };
         };
 
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(seen.outer, QSize(178, 248));
         QCOMPARE(seen.yesPlace, QPoint(8, 188));
         QCOMPARE(seen.noPlace, QPoint(88, 188));
-        QCOMPARE(result, mrYes);
+        QCOMPARE(result, DialogAnswer::Yes);
         {
             ModalAnswer answer(closeWith("okButton"));
             result = form.showFarewell();
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(seen.visible, QStringList({"farewellPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(179, 248));
         QCOMPARE(seen.okPlace, QPoint(48, 188));
-        QCOMPARE(result, mrOk);
+        QCOMPARE(result, DialogAnswer::Ok);
         QVERIFY(form.isHidden());
     }
 
@@ -189,16 +189,16 @@ private slots:
 
     void confirmQuitAnswers_data() {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("Yes") << "yesButton" << mrYes;
-        QTest::newRow("No") << "noButton" << mrNo;
-        QTest::newRow("close box") << "close" << mrCancel;
-        QTest::newRow("Enter") << "Enter" << mrYes;
-        QTest::newRow("Esc") << "Esc" << mrNo;
+        QTest::addColumn<DialogAnswer>("expected");
+        QTest::newRow("Yes") << "yesButton" << DialogAnswer::Yes;
+        QTest::newRow("No") << "noButton" << DialogAnswer::No;
+        QTest::newRow("close box") << "close" << DialogAnswer::Cancel;
+        QTest::newRow("Enter") << "Enter" << DialogAnswer::Yes;
+        QTest::newRow("Esc") << "Esc" << DialogAnswer::No;
     }
     void confirmQuitAnswers() {
         QFETCH(QString, how);
-        QFETCH(int, expected);
+        QFETCH(DialogAnswer, expected);
         ResultDialog form(m_session);
         ModalAnswer answer([&](QDialog& d) {
             if (how == "close") {
@@ -221,7 +221,7 @@ private slots:
             stillOpen = d.isVisible();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
-        QCOMPARE(form.showFarewell(), mrOk);
+        QCOMPARE(form.showFarewell(), DialogAnswer::Ok);
         QVERIFY(stillOpen);
     }
 
@@ -241,9 +241,9 @@ private slots:
                 &d);
             form.showGameOver(record);
             outerAfterwards = visibleParts(d, VariantParts);
-            QTest::mouseClick(Part<QPushButton>(d, "noButton"), Qt::LeftButton);
+            QTest::mouseClick(part<QPushButton>(d, "noButton"), Qt::LeftButton);
         });
-        QCOMPARE(form.confirmQuit(), mrNo);
+        QCOMPARE(form.confirmQuit(), DialogAnswer::No);
         QCOMPARE(nestedSquare, QStringLiteral("42"));
         QCOMPARE(outerAfterwards, QStringList({"quitPanel", "yesButton", "noButton"}));
     }

@@ -67,6 +67,6 @@ inline QStringList visibleParts(const QDialog& dialog, const QStringList& names)
     return visible;
 }
 
-template <typename T = QWidget> T* Part(const QDialog& dialog, const char* name) {
+template <typename T = QWidget> T* part(const QDialog& dialog, const char* name) {
     return dialog.findChild<T*>(QString::fromLatin1(name));
 }

@@ -12,7 +12,7 @@ namespace {
 const QString Phrase = QStringLiteral("あおいそらのしたでうたうこねこのゆめをみた");
 
 QLineEdit* nameEdit(const QDialog& d) {
-    return Part<QLineEdit>(d, "nameEdit");
+    return part<QLineEdit>(d, "nameEdit");
 }
 
 } // namespace
@@ -79,7 +79,7 @@ private slots:
         std::unique_ptr<NameDialog> form(makeForm());
         ModalAnswer answer([&](QDialog& d) {
             nameEdit(d)->setText(typed);
-            QTest::mouseClick(Part<QPushButton>(d, "okButton"), Qt::LeftButton);
+            QTest::mouseClick(part<QPushButton>(d, "okButton"), Qt::LeftButton);
         });
         form->showNameEntry(m_record);
         QCOMPARE(QString::fromStdString(m_record.playerName), expected);
@@ -113,7 +113,7 @@ private slots:
             ModalAnswer answer([&](QDialog& d) {
                 nameEdit(d)->setText(typed);
                 if (how == "Cancel") {
-                    QTest::mouseClick(Part<QPushButton>(d, "cancelButton"), Qt::LeftButton);
+                    QTest::mouseClick(part<QPushButton>(d, "cancelButton"), Qt::LeftButton);
                 } else if (how == "Esc") {
                     QTest::keyClick(nameEdit(d), Qt::Key_Escape);
                 } else {

@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
+#include "DialogAnswer.h"
 #include "Fonts.h"
-#include "ModalResult.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "Placement.h"
@@ -19,7 +19,7 @@
 namespace {
 
 QString notes(const QDialog& d) {
-    return Part<QPlainTextEdit>(d, "notesText")->toPlainText();
+    return part<QPlainTextEdit>(d, "notesText")->toPlainText();
 }
 
 } // namespace
@@ -43,7 +43,7 @@ private slots:
             visible << visibleParts(d, {"notesPanel", "versionPanel", "okButton"});
             places << d.pos();
             outer = outerSizeOf(d);
-            QTest::mouseClick(Part<QPushButton>(d, "okButton"), Qt::LeftButton);
+            QTest::mouseClick(part<QPushButton>(d, "okButton"), Qt::LeftButton);
         };
         {
             ModalAnswer answer(look);
@@ -71,7 +71,7 @@ private slots:
         QString second;
         {
             ModalAnswer answer([&](QDialog& d) {
-                auto* memo = Part<QPlainTextEdit>(d, "notesText");
+                auto* memo = part<QPlainTextEdit>(d, "notesText");
                 memo->moveCursor(QTextCursor::End);
                 QTest::keyClicks(memo, "memo");
                 d.close();
@@ -96,7 +96,7 @@ private slots:
         QList<int> wrappedLines;
         ModalAnswer answer([&](QDialog& d) {
             lines = notes(d).split('\n');
-            auto* memo = Part<QPlainTextEdit>(d, "notesText");
+            auto* memo = part<QPlainTextEdit>(d, "notesText");
             for (QTextBlock block = memo->document()->begin(); block.isValid();
                  block = block.next()) {
                 if (block.layout()->lineCount() > 1) {
@@ -126,9 +126,9 @@ private slots:
         ModalAnswer answer([&](QDialog& d) {
             for (const char* name : {"titleLabel", "versionLabel", "emailLabel", "homePageCaption",
                                      "homePageLabel", "fileNameLabel"}) {
-                texts << Part<QLabel>(d, name)->text();
+                texts << part<QLabel>(d, name)->text();
             }
-            face = Part<QLabel>(d, "iconPicture")->pixmap().size();
+            face = part<QLabel>(d, "iconPicture")->pixmap().size();
             d.close();
         });
         form.showVersion();
@@ -155,9 +155,9 @@ private slots:
             QVERIFY(!answer.leftOpen());
         }
         QVERIFY(openAfterEsc);
-        ModalAnswer answer([&](QDialog& d) { Part<QPushButton>(d, "okButton")->click(); });
+        ModalAnswer answer([&](QDialog& d) { part<QPushButton>(d, "okButton")->click(); });
         form.showVersion();
-        QCOMPARE(form.result(), mrOk);
+        QCOMPARE(answerOf(form.result()), DialogAnswer::Ok);
     }
 
     // Names and other texts must never be read as markup.

@@ -99,10 +99,10 @@ std::string hex(QRgb rgb) {
     return sameArea(a, b, a.rect());
 }
 
-using Posted = std::tuple<int, int, int>;
-const Posted Step{WM_GAME_STEP, +1, 0};
-const Posted StepBack{WM_GAME_STEP, -1, 0};
-const Posted End{WM_GAME_EVENT, AnimeEnd, 0};
+using Posted = std::tuple<GameMessage, int, int>;
+const Posted step{GameMessage::Step, +1, 0};
+const Posted StepBack{GameMessage::Step, -1, 0};
+const Posted End{GameMessage::Event, AnimeEnd, 0};
 
 class CourseViewTest : public ::testing::Test {
 protected:
@@ -581,7 +581,7 @@ TEST_F(CourseViewTest, AWalkOfOneSquareTakesFourTicksAndReportsItsStepBeforeItsE
                 << "tick " << tick;
         }
         view.animationTick();
-        EXPECT_EQ(takePosted(), (std::vector<Posted>{Step, End}));
+        EXPECT_EQ(takePosted(), (std::vector<Posted>{step, End}));
         EXPECT_EQ(view.displayState(), DisplayIdle);
         EXPECT_EQ(view.animationInterval(), 0);
         EXPECT_EQ(view.subStep(), 0);
@@ -636,7 +636,7 @@ TEST_F(CourseViewTest, TheWalkCyclesItsFramesIndependentlyOfTheSquares) {
     view.setUp(recordOn(10));
     view.startWalk(2);
     EXPECT_EQ(framesOver(8), (std::vector<int>{0, 1, 2, 1, 0, 1, 2, 1}));
-    EXPECT_EQ(takePosted(), (std::vector<Posted>{Step, Step, End}));
+    EXPECT_EQ(takePosted(), (std::vector<Posted>{step, step, End}));
     EXPECT_EQ(view.stepsLeft(), 0);
 }
 
@@ -657,7 +657,7 @@ TEST_F(CourseViewTest, TheWalkFurtherRunsItsEightFramesAtItsOwnInterval) {
         }
     }
     EXPECT_EQ(frames, (std::vector<int>{0, 0, 0, 1, 2, 2, 2, 1}));
-    EXPECT_EQ(posted, (std::vector<Posted>{Step, Step, End}));
+    EXPECT_EQ(posted, (std::vector<Posted>{step, step, End}));
     EXPECT_EQ(view.firstCol(), 24);
 }
 
@@ -728,7 +728,7 @@ TEST_F(CourseViewTest, OddFrameSequencesNeverReadOutsideTheRecord) {
     EXPECT_EQ(framesOver(4), (std::vector<int>{-1, -1, -1, -1}));
     EXPECT_EQ(view.frameIndex(), 4);
     EXPECT_EQ(takePosted(),
-              (std::vector<Posted>{Step, End, Step, Step, Step, Step, Step, Step, End, Step, End}));
+              (std::vector<Posted>{step, End, step, step, step, step, step, step, End, step, End}));
 }
 
 TEST_F(CourseViewTest, AHugeWalkKeepsCountingDownSquareBySquare) {
@@ -738,7 +738,7 @@ TEST_F(CourseViewTest, AHugeWalkKeepsCountingDownSquareBySquare) {
     framesOver(8);
     EXPECT_EQ(view.stepsLeft(), std::numeric_limits<std::int32_t>::max() - 2);
     EXPECT_EQ(view.displayState(), DisplayWalk);
-    EXPECT_EQ(takePosted(), (std::vector<Posted>{Step, Step}));
+    EXPECT_EQ(takePosted(), (std::vector<Posted>{step, step}));
 }
 
 TEST_F(CourseViewTest, AWalkIsWithoutAHeroineWhenTheRecordHasNoImages) {
@@ -752,7 +752,7 @@ TEST_F(CourseViewTest, AWalkIsWithoutAHeroineWhenTheRecordHasNoImages) {
     }
     view.startWalk(1);
     EXPECT_EQ(framesOver(4), (std::vector<int>{-1, -1, -1, -1}));
-    EXPECT_EQ(takePosted(), (std::vector<Posted>{End, Step, End}));
+    EXPECT_EQ(takePosted(), (std::vector<Posted>{End, step, End}));
 }
 
 // The four starts with their two refusal texts.
@@ -810,7 +810,7 @@ TEST_F(CourseViewTest, AStartWhileAWalkRunsIsRefusedAndTheWalkGoesOnUndisturbed)
         EXPECT_EQ(view.stepsLeft(), 2);
         EXPECT_EQ(view.subStep(), 1);
         EXPECT_EQ(framesOver(7), (std::vector<int>{1, 2, 1, 0, 1, 2, 1}));
-        EXPECT_EQ(takePosted(), (std::vector<Posted>{Step, Step, End}));
+        EXPECT_EQ(takePosted(), (std::vector<Posted>{step, step, End}));
     }
 }
 
@@ -819,7 +819,7 @@ TEST_F(CourseViewTest, AFrozenViewRefusesStartsUntilTheNextSetMainDisplay) {
     view.setUp(recordOn(10));
     view.startWalk(3);
     framesOver(4);
-    ASSERT_EQ(takePosted(), std::vector<Posted>{Step});
+    ASSERT_EQ(takePosted(), std::vector<Posted>{step});
     const QImage frozen = view.backBuffer().copy();
 
     view.setDisplayState(StateGameOver);

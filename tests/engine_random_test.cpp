@@ -30,7 +30,7 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
         int faults = 0;
         game.afterDeliver = [&](const GameMessageQueue::Message& m) {
             const GameRecord& live = game.live();
-            if (m.id == WM_GAME_STEP) {
+            if (m.id == GameMessage::Step) {
                 if (finished)
                     ++faults; // a finished game receives no further step
                 ++walked;
@@ -38,8 +38,8 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
             }
             // A stamina square takes effect by the click, or at once at the walk's end.
             const CourseSquare& square = game.course.at(live.currentSquare, live.currentRow);
-            const bool staminaByClick = m.id == WM_GAME_EVENT && m.wParam == 6;
-            const bool staminaAtOnce = m.id == WM_GAME_EVENT && m.wParam == AnimeEnd &&
+            const bool staminaByClick = m.id == GameMessage::Event && m.wParam == 6;
+            const bool staminaAtOnce = m.id == GameMessage::Event && m.wParam == AnimeEnd &&
                                        live.messageCheck == MessageCheckNone &&
                                        square.kind == SquareKind::StaminaUp &&
                                        startStamina - walked + regained > 0;

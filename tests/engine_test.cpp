@@ -104,7 +104,7 @@ TEST_F(EngineTest, GameOverCutsAWalkShort) {
     int stepsAfterEnd = 0;
     bool ended = false;
     game.afterDeliver = [&](const GameMessageQueue::Message& m) {
-        if (m.id == WM_GAME_STEP && ended)
+        if (m.id == GameMessage::Step && ended)
             ++stepsAfterEnd;
         ended = ended || game.finished();
     };
@@ -142,7 +142,7 @@ TEST_F(EngineTest, WithoutMessageCheckAChainIsWalkedWithoutInput) {
     beginAtTemplatePosition();
     std::vector<int> landings;
     game.afterDeliver = [&](const GameMessageQueue::Message& m) {
-        if (m.id == WM_GAME_EVENT && m.wParam == AnimeEnd)
+        if (m.id == GameMessage::Event && m.wParam == AnimeEnd)
             landings.push_back(game.live().currentSquare);
     };
     game.spin(1); // 99 back 8 -> 91 back 3 -> 88 back 2 -> 86 back 2 -> 84 remark
@@ -159,7 +159,7 @@ TEST_F(EngineTest, WithMessageCheckEveryLinkOfAChainWaitsForTheClick) {
     game.spin(1);
     EXPECT_EQ(game.live().currentSquare, 99);
     EXPECT_EQ(game.drum.mode, 8);
-    EXPECT_TRUE(game.queue.Empty());
+    EXPECT_TRUE(game.queue.empty());
     EXPECT_FALSE(game.view.animating());
     game.confirm();
     EXPECT_EQ(game.live().currentSquare, 91);
@@ -263,14 +263,14 @@ TEST_F(EngineTest, UnknownEventCodesChangeNothing) {
     for (std::int32_t code : {0, 2, 9, 10, 11, 12, 13, 15, 16, -1, -4, -14, 1 << 30}) {
         game.controller.handleEvent(code, 3);
     }
-    EXPECT_TRUE(game.queue.Empty());
+    EXPECT_TRUE(game.queue.empty());
     EXPECT_FALSE(game.view.animating());
     EXPECT_EQ(game.drum.mode, ButtonStart);
     EXPECT_EQ(game.live().currentSquare, before.currentSquare);
     EXPECT_EQ(game.live().stamina, before.stamina);
     EXPECT_EQ(game.live().state, before.state);
-    EXPECT_FALSE(dispatchGameMessage(game.controller, 1024, 4, 3));
-    EXPECT_FALSE(dispatchGameMessage(game.controller, 1028, 4, 3));
+    EXPECT_FALSE(dispatchGameMessage(game.controller, static_cast<GameMessage>(1024), 4, 3));
+    EXPECT_FALSE(dispatchGameMessage(game.controller, static_cast<GameMessage>(1028), 4, 3));
 }
 
 TEST_F(EngineTest, GameInProgressUnlessOverOrGoal) {

@@ -47,7 +47,8 @@ private:
 
     // The drum's result as the drum posts it.
     void drumStopsOn(int number) {
-        QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, SlotStop, number));
+        QCoreApplication::postEvent(&form(),
+                                    new GameMessageEvent(GameMessage::Event, SlotStop, number));
         settle();
     }
 
@@ -250,7 +251,7 @@ private slots:
 
     void returningToTheTitleStopsTheWalkOutOfSight() {
         startGame();
-        QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, SlotStop, 6));
+        QCoreApplication::postEvent(&form(), new GameMessageEvent(GameMessage::Event, SlotStop, 6));
         QCoreApplication::sendPostedEvents();
         QVERIFY(form().courseView().animationInterval() != 0);
         form().returnToTitle();
@@ -270,9 +271,10 @@ private slots:
         QStringList boxes;
         setMessageBoxHook([&](const QString& text) { boxes << text; });
         const auto queueWalkEnd = [this] {
-            QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_STEP, 1, 0));
-            QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_EVENT, AnimeEnd, 0));
-            QCoreApplication::postEvent(&form(), new GameMessageEvent(WM_GAME_NEXT, 0, 0));
+            QCoreApplication::postEvent(&form(), new GameMessageEvent(GameMessage::Step, 1, 0));
+            QCoreApplication::postEvent(&form(),
+                                        new GameMessageEvent(GameMessage::Event, AnimeEnd, 0));
+            QCoreApplication::postEvent(&form(), new GameMessageEvent(GameMessage::NextTurn, 0, 0));
         };
         startGame();
         drumStopsOn(2);
@@ -305,7 +307,8 @@ private slots:
     void onlyTheThreeGameMessagesReachTheController() {
         startGame();
         for (int other : {1024, 1028, 2000}) {
-            QCoreApplication::postEvent(&form(), new GameMessageEvent(other, SlotStop, 6));
+            QCoreApplication::postEvent(
+                &form(), new GameMessageEvent(static_cast<GameMessage>(other), SlotStop, 6));
         }
         QCoreApplication::sendPostedEvents();
         QCOMPARE(form().courseView().animationInterval(), 0);

@@ -100,10 +100,6 @@ MonkeyOptions readOptions(std::vector<char*>& args) {
     return options;
 }
 
-bool isGameMessage(int type) {
-    return type == WM_GAME_EVENT || type == WM_GAME_STEP || type == WM_GAME_NEXT;
-}
-
 bool inProgress(std::int32_t state) {
     return state != StateGameOver && state != StateGoal;
 }
@@ -216,7 +212,7 @@ private slots:
         while (m_faults.isEmpty() &&
                (m_actions < m_options.actions || m_gamesStarted < m_options.games) &&
                m_actions < actionLimit) {
-            Step();
+            step();
             if (m_forms && !m_forms->mainWindow().isVisible()) {
                 newProgram(); // the program was closed; a person starts it again
             }
@@ -305,7 +301,7 @@ private:
     }
 
     // --------------------------------------------------------- main-loop step
-    void Step() {
+    void step() {
         SlotDrum& slot = mainWindow().drum();
         AnimatedCourseView& display = mainWindow().courseView();
         const bool buttonShown = slot.slotButton()->isVisible();
@@ -864,17 +860,20 @@ private:
         ++m_delivered;
         m_before.push_back({liveRecord(), m_delivered});
         const GameRecord& live = liveRecord();
-        const int type = static_cast<int>(message.type());
+        const GameMessage type = message.message();
         const bool animating = mainWindow().courseView().animationInterval() != 0;
         const auto squareKind = static_cast<std::int32_t>(
             mainWindow().course().kindAt(live.currentSquare, live.currentRow));
-        if (type == WM_GAME_STEP && live.state != StateNewGame && live.state != StateTurnReady) {
-            reportFault(QStringLiteral("WM_GAME_STEP reached a game in state %1").arg(live.state));
+        if (type == GameMessage::Step && live.state != StateNewGame &&
+            live.state != StateTurnReady) {
+            reportFault(
+                QStringLiteral("a step message reached a game in state %1").arg(live.state));
         }
-        if (type == WM_GAME_NEXT && live.state != StateEventApplied) {
-            reportFault(QStringLiteral("WM_GAME_NEXT reached a game in state %1").arg(live.state));
+        if (type == GameMessage::NextTurn && live.state != StateEventApplied) {
+            reportFault(
+                QStringLiteral("a next-turn message reached a game in state %1").arg(live.state));
         }
-        if (type != WM_GAME_EVENT) {
+        if (type != GameMessage::Event) {
             return;
         }
         const std::int32_t code = message.wParam;
@@ -901,8 +900,8 @@ private:
             return; // other messages came in between (a dialog was up): no exact books
         }
         const GameRecord& live = liveRecord();
-        const int type = static_cast<int>(message.type());
-        if (type == WM_GAME_STEP) {
+        const GameMessage type = message.message();
+        if (type == GameMessage::Step) {
             if (live.currentSquare != before.currentSquare + message.wParam ||
                 live.stamina != before.stamina - 1) {
                 reportFault(QStringLiteral("a step moved %1,%2 to %3,%4")
@@ -919,7 +918,7 @@ private:
                                 .arg(live.state)
                                 .arg(expected));
             }
-        } else if (type == WM_GAME_EVENT && message.wParam == 6) {
+        } else if (type == GameMessage::Event && message.wParam == 6) {
             const std::int32_t param =
                 mainWindow().course().paramAt(before.currentSquare, before.currentRow);
             if (live.stamina != before.stamina + param) {

@@ -16,14 +16,14 @@ namespace {
 
 TEST(PlatformTest, GameMessageNumbersAreReservedForUs) {
     EXPECT_TRUE(reserveGameMessageTypes());
-    EXPECT_NE(QEvent::registerEventType(), WM_GAME_EVENT);
+    EXPECT_NE(QEvent::registerEventType(), messageNumber(GameMessage::Event));
 }
 
 // Records the game messages a window receives.
 class Receiver : public QObject {
 public:
     bool event(QEvent* e) override {
-        if (int(e->type()) >= WM_GAME_EVENT && int(e->type()) <= WM_GAME_NEXT) {
+        if (isGameMessage(int(e->type()))) {
             auto* m = static_cast<GameMessageEvent*>(e);
             got.push_back({int(e->type()), m->wParam, m->lParam});
             return true;
@@ -36,14 +36,15 @@ public:
 TEST(PlatformTest, PostedMessagesArriveLaterAndInOrder) {
     Receiver receiver;
     QtMessagePoster poster(&receiver);
-    poster.postGameMessage(WM_GAME_STEP, -1, 0);
-    poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
-    poster.postGameMessage(WM_GAME_NEXT, 0, 0);
+    poster.postGameMessage(GameMessage::Step, -1, 0);
+    poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
+    poster.postGameMessage(GameMessage::NextTurn, 0, 0);
     EXPECT_TRUE(receiver.got.empty()) << "posted, never sent";
     QCoreApplication::sendPostedEvents(&receiver);
     EXPECT_EQ(receiver.got,
-              (std::vector<std::vector<int>>{
-                  {WM_GAME_STEP, -1, 0}, {WM_GAME_EVENT, 14, 0}, {WM_GAME_NEXT, 0, 0}}));
+              (std::vector<std::vector<int>>{{messageNumber(GameMessage::Step), -1, 0},
+                                             {messageNumber(GameMessage::Event), 14, 0},
+                                             {messageNumber(GameMessage::NextTurn), 0, 0}}));
 }
 
 TEST(PlatformTest, IntervalZeroMeansStopped) {
@@ -52,7 +53,7 @@ TEST(PlatformTest, IntervalZeroMeansStopped) {
     EXPECT_FALSE(timer.running());
     timer.setInterval(20);
     EXPECT_TRUE(timer.running());
-    EXPECT_EQ(timer.Interval(), 20);
+    EXPECT_EQ(timer.interval(), 20);
     timer.setInterval(0);
     EXPECT_FALSE(timer.running());
     timer.setInterval(-5);
@@ -66,7 +67,7 @@ TEST(PlatformTest, TimesOfDayAreWrittenHmmss) {
     EXPECT_EQ(formatTimeOfDay((13 * 3600 + 4 * 60 + 9) / 86400.0), "13:04:09");
     EXPECT_EQ(formatTimeOfDay(-60 / 86400.0), "23:59:00") << "a game across midnight";
     EXPECT_EQ(formatTimeOfDay(1.0 / 0.0), "0:00:00");
-    const double now = LocalTimeOfDay().now();
+    const double now = localTimeOfDay();
     EXPECT_GE(now, 0.0);
     EXPECT_LT(now, 1.0);
 }

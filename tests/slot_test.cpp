@@ -91,7 +91,7 @@ bool operator==(const GameMessageQueue::Message& a, const GameMessageQueue::Mess
     return a.id == b.id && a.wParam == b.wParam && a.lParam == b.lParam;
 }
 void PrintTo(const GameMessageQueue::Message& m, std::ostream* os) {
-    *os << "(" << m.id << ", " << m.wParam << ", " << m.lParam << ")";
+    *os << "(" << messageNumber(m.id) << ", " << m.wParam << ", " << m.lParam << ")";
 }
 
 namespace {
@@ -116,7 +116,7 @@ TEST_F(SlotTest, PanelsSitWhereTheMainWindowExpectsThem) {
     EXPECT_EQ(drum.slotButton()->geometry(), QRect(66, 28, 54, 50));
     EXPECT_EQ(drum.slotButton()->font().family(), GameFontFamily);
     EXPECT_EQ(drum.slotButton()->font().pixelSize(), 12);
-    EXPECT_EQ(drum.spinTimer().Interval(), 0);
+    EXPECT_EQ(drum.spinTimer().interval(), 0);
     EXPECT_EQ(drum.numberStrip().size(), QSize(50, 120));
     EXPECT_EQ(drum.arrowStrip().size(), QSize(22, 120));
 
@@ -153,7 +153,7 @@ TEST_F(SlotTest, SquareModesPostTheirKindOnceAndTheIdleButtonDoesNothing) {
     click(); // before any mode is set
     drum.setButtonIdle();
     click();
-    EXPECT_TRUE(queue.Empty());
+    EXPECT_TRUE(queue.empty());
     EXPECT_FALSE(drum.spinning());
     for (std::int32_t kind : {3, 5, 6, 7, 8}) {
         drum.setButtonMode(kind);
@@ -164,11 +164,11 @@ TEST_F(SlotTest, SquareModesPostTheirKindOnceAndTheIdleButtonDoesNothing) {
         EXPECT_EQ(drum.buttonMode(), ButtonIdle);
         EXPECT_TRUE(drum.slotButton()->text().isEmpty());
     }
-    EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{{WM_GAME_EVENT, 3, 0},
-                                                                {WM_GAME_EVENT, 5, 0},
-                                                                {WM_GAME_EVENT, 6, 0},
-                                                                {WM_GAME_EVENT, 7, 0},
-                                                                {WM_GAME_EVENT, 8, 0}}));
+    EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{{GameMessage::Event, 3, 0},
+                                                                {GameMessage::Event, 5, 0},
+                                                                {GameMessage::Event, 6, 0},
+                                                                {GameMessage::Event, 7, 0},
+                                                                {GameMessage::Event, 8, 0}}));
 }
 
 TEST_F(SlotTest, ADoubleClickOnAnEventCaptionHandsTheEventOverOnce) {
@@ -183,7 +183,8 @@ TEST_F(SlotTest, ADoubleClickOnAnEventCaptionHandsTheEventOverOnce) {
         QTest::mouseRelease(button, Qt::LeftButton);
         QTest::mouseDClick(button, Qt::LeftButton);
         QTest::mouseRelease(button, Qt::LeftButton);
-        EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{{WM_GAME_EVENT, kind, 0}}));
+        EXPECT_EQ(Posted(),
+                  (std::vector<GameMessageQueue::Message>{{GameMessage::Event, kind, 0}}));
     }
 }
 
@@ -198,7 +199,7 @@ TEST_F(SlotTest, SpaceAndEnterPressTheFocusedButton) {
 TEST_F(SlotTest, WithTheDefaultsTheFirstTickPassesNoBoundaryAndEveryLaterOneDoes) {
     newGame();
     click();
-    EXPECT_EQ(drum.spinTimer().Interval(), 10);
+    EXPECT_EQ(drum.spinTimer().interval(), 10);
     EXPECT_EQ(drum.slotButton()->text(), QStringLiteral("ストップ"));
     const auto before = drum.numbers();
     drum.spinTick();
@@ -211,7 +212,7 @@ TEST_F(SlotTest, WithTheDefaultsTheFirstTickPassesNoBoundaryAndEveryLaterOneDoes
         EXPECT_EQ((std::vector{drum.numbers()[1], drum.numbers()[2], drum.numbers()[3]}),
                   (std::vector{last[0], last[1], last[2]}));
     }
-    EXPECT_TRUE(queue.Empty());
+    EXPECT_TRUE(queue.empty());
 }
 
 TEST_F(SlotTest, AStopBeforeTheFirstTickHaltsOnTheSecondAndPostsTheArrowRow) {
@@ -225,10 +226,10 @@ TEST_F(SlotTest, AStopBeforeTheFirstTickHaltsOnTheSecondAndPostsTheArrowRow) {
         EXPECT_EQ(drum.slotButton()->text(), QString());
         EXPECT_EQ(ticksToHalt(), 2) << "arrow " << arrow;
         EXPECT_EQ(drum.scrollOffset(), 30);
-        EXPECT_EQ(drum.spinTimer().Interval(), 0);
+        EXPECT_EQ(drum.spinTimer().interval(), 0);
         const std::int32_t result = drum.numbers()[arrow + 1];
         EXPECT_EQ(Posted(),
-                  (std::vector<GameMessageQueue::Message>{{WM_GAME_EVENT, SlotStop, result}}));
+                  (std::vector<GameMessageQueue::Message>{{GameMessage::Event, SlotStop, result}}));
         // The picture agrees: the arrow and the reported digit share a row.
         EXPECT_TRUE(shows(drum.drumImage(), {0, arrow * H}, arrows.frame(0)));
         EXPECT_TRUE(faceIn(drum.drumImage(), {NumberLeft, arrow * H}, result));
@@ -240,7 +241,7 @@ TEST_F(SlotTest, WidthOneTurnsACellInThirtyTicksAndStopsOnlyAtTheBoundary) {
     record.spinInterval = 1000;
     newGame();
     click();
-    EXPECT_EQ(drum.spinTimer().Interval(), 1000);
+    EXPECT_EQ(drum.spinTimer().interval(), 1000);
     const auto before = drum.numbers();
     for (int tick = 1; tick <= 30; ++tick) {
         drum.spinTick();
@@ -287,7 +288,7 @@ TEST_F(SlotTest, ResetOrSetSlotDuringASpinHaltsSilentlyAndKeepsTheirMode) {
     drum.reset();
     EXPECT_TRUE(drum.discardResult());
     ticksToHalt();
-    EXPECT_TRUE(queue.Empty());
+    EXPECT_TRUE(queue.empty());
     EXPECT_FALSE(drum.discardResult());
     EXPECT_EQ(drum.buttonMode(), ButtonIdle);
 
@@ -300,7 +301,7 @@ TEST_F(SlotTest, ResetOrSetSlotDuringASpinHaltsSilentlyAndKeepsTheirMode) {
     drum.spinTick();
     EXPECT_EQ(drum.scrollOffset(), 17);
     ticksToHalt();
-    EXPECT_TRUE(queue.Empty());
+    EXPECT_TRUE(queue.empty());
     EXPECT_EQ(drum.buttonMode(), ButtonStart);
 
     spin(); // the discard went with the silent halt
@@ -322,7 +323,7 @@ TEST_F(SlotTest, StartingWhileAnAbandonedSpinRunsOnPostsTheNewResult) {
     click();
     ticksToHalt();
     EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{
-                            {WM_GAME_EVENT, SlotStop, drum.numbers()[1]}}));
+                            {GameMessage::Event, SlotStop, drum.numbers()[1]}}));
 }
 
 TEST_F(SlotTest, StopSpinRestsAtOnceAndLeavesNothingBehind) {

@@ -48,7 +48,7 @@ void FakeCourseViewPort::setDisplayState(std::int32_t newState) {
 void FakeCourseViewPort::tick() {
     if (state == DisplayEntry) {
         state = DisplayIdle;
-        m_poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
         return;
     }
     if (!animating()) {
@@ -60,9 +60,9 @@ void FakeCourseViewPort::tick() {
         state = DisplayIdle;
     }
     stepsLeft -= 1;
-    m_poster.postGameMessage(WM_GAME_STEP, step, 0);
+    m_poster.postGameMessage(GameMessage::Step, step, 0);
     if (last) {
-        m_poster.postGameMessage(WM_GAME_EVENT, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
     }
 }
 
@@ -115,7 +115,7 @@ void FakeSlotDrumPort::click() {
     case 7:
     case 8:
         // As the real drum: the event is handed over once and the button goes blank.
-        m_poster.postGameMessage(WM_GAME_EVENT, mode, 0);
+        m_poster.postGameMessage(GameMessage::Event, mode, 0);
         setButtonMode(ButtonIdle);
         break;
     default:
@@ -132,7 +132,7 @@ void FakeSlotDrumPort::boundary(std::int32_t numberUnderArrow) {
         discardResult = false;
         return;
     }
-    m_poster.postGameMessage(WM_GAME_EVENT, SlotStop, numberUnderArrow);
+    m_poster.postGameMessage(GameMessage::Event, SlotStop, numberUnderArrow);
 }
 
 void FakeSlotDrumPort::reset() {

@@ -35,7 +35,7 @@ void GameDriver::restart() {
 
 void GameDriver::settle() {
     for (;;) {
-        if (!queue.Empty()) {
+        if (!queue.empty()) {
             const GameMessageQueue::Message next = queue.pending().front();
             queue.deliverNext(controller);
             if (afterDeliver)

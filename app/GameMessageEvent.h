@@ -10,8 +10,11 @@
 // A private game message as a Qt event whose type is the message number itself.
 class GameMessageEvent : public QEvent {
 public:
-    GameMessageEvent(int message, std::int32_t wParam, std::int32_t lParam)
-        : QEvent(static_cast<QEvent::Type>(message)), wParam(wParam), lParam(lParam) {}
+    GameMessageEvent(GameMessage message, std::int32_t wParam, std::int32_t lParam)
+        : QEvent(static_cast<QEvent::Type>(messageNumber(message))), wParam(wParam),
+          lParam(lParam) {}
+
+    GameMessage message() const { return static_cast<GameMessage>(type()); }
 
     const std::int32_t wParam;
     const std::int32_t lParam;
@@ -26,7 +29,7 @@ bool reserveGameMessageTypes();
 class QtMessagePoster : public MessagePoster {
 public:
     explicit QtMessagePoster(QObject* target) : m_target(target) {}
-    void postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) override;
+    void postGameMessage(GameMessage message, std::int32_t wParam, std::int32_t lParam) override;
 
 private:
     QPointer<QObject> m_target;

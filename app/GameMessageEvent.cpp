@@ -7,15 +7,17 @@
 bool reserveGameMessageTypes() {
     static const bool reserved = [] {
         bool ok = true;
-        for (int message : {WM_GAME_EVENT, WM_GAME_STEP, WM_GAME_NEXT}) {
-            ok = QEvent::registerEventType(message) == message && ok;
+        for (GameMessage message : AllGameMessages) {
+            const int number = messageNumber(message);
+            ok = QEvent::registerEventType(number) == number && ok;
         }
         return ok;
     }();
     return reserved;
 }
 
-void QtMessagePoster::postGameMessage(int message, std::int32_t wParam, std::int32_t lParam) {
+void QtMessagePoster::postGameMessage(GameMessage message, std::int32_t wParam,
+                                      std::int32_t lParam) {
     if (m_target) {
         QCoreApplication::postEvent(m_target, new GameMessageEvent(message, wParam, lParam));
     }
