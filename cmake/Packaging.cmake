@@ -12,6 +12,7 @@ set(IPPON_DOC_BUILD_DIR ${PROJECT_BINARY_DIR}/doc)
 # The newest entry of the Debian changelog names the package's version; its
 # upstream part must be the project's.
 file(STRINGS ${IPPON_DOC_DIR}/changelog.Debian IPPON_CHANGELOG_HEAD LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${IPPON_DOC_DIR}/changelog.Debian)
 if(NOT IPPON_CHANGELOG_HEAD MATCHES "^ipponmichi \\(([^)]+)-([0-9]+)\\) ")
     message(FATAL_ERROR "doc/changelog.Debian: cannot read the version from '${IPPON_CHANGELOG_HEAD}'")
 endif()
