@@ -11,13 +11,3 @@ if(DESKTOP_FILE_VALIDATE AND APPSTREAMCLI)
     set_tests_properties(desktop_files_validate desktop_files_broken_copies_fail
                          PROPERTIES TIMEOUT 60)
 endif()
-
-# The Debian package builds, unpacks into a scratch root and its program starts.
-find_program(DPKG_DEB dpkg-deb)
-if(DPKG_DEB)
-    add_test(NAME debian_package_installs_and_starts
-             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package_installs_and_starts.sh
-                     ${PROJECT_BINARY_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/program_starts_and_quits.sh)
-    set_tests_properties(debian_package_installs_and_starts PROPERTIES TIMEOUT 300
-                         ENVIRONMENT "${IPPON_TEST_ENV}" RUN_SERIAL TRUE)
-endif()
