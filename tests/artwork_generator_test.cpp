@@ -123,6 +123,32 @@ TEST(ArtworkGeneratorTest, APartIsOutlinedInsideItsEdgeAndShadedOnTheFarSide) {
     EXPECT_FALSE(layer.Opaque(1, 1)) << "nothing outside";
 }
 
+TEST(ArtworkGeneratorTest, ARimIsABandAsWideAsItsPenInsideTheEdge) {
+    const Shapes shapes(30, 30);
+    const Mask square = shapes.Rect(5, 5, 20, 20);
+    const Mask rim1 = square.Rim(1);
+    const Mask edge = square.Edge();
+    EXPECT_EQ(Pixels(rim1 - edge) + Pixels(edge - rim1), 0) << "a one-pixel rim is the edge";
+    const Mask rim3 = square.Rim(3);
+    for (int x = 4; x <= 25; ++x) {
+        EXPECT_EQ(rim3.At(x, 15), (x >= 5 && x <= 7) || (x >= 22 && x <= 24)) << x;
+    }
+    // Round shapes get a round band: as thick across a diagonal as across a side.
+    const Mask disc = shapes.Circle({15, 15}, 12);
+    const Mask ring = disc.Rim(3);
+    int across = 0;
+    int diagonal = 0;
+    for (int i = 0; i < 15; ++i) {
+        across += ring.At(15, i) ? 1 : 0;
+        diagonal += ring.At(i, i) ? 1 : 0;
+    }
+    EXPECT_EQ(across, 3);
+    EXPECT_LE(diagonal, 3);
+    EXPECT_GE(diagonal, 2);
+    EXPECT_EQ(Pixels(shapes.Rect(0, 0, 30, 30).Rim(2)), 30 * 30 - 26 * 26)
+        << "the canvas side counts";
+}
+
 TEST(ArtworkGeneratorTest, SilhouetteInksOnlyTheOuterEdge) {
     const Shapes shapes(12, 12);
     Layer layer(12, 12);
