@@ -1,6 +1,7 @@
 #include "Lettering.h"
 #include "Raster.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -77,6 +78,46 @@ TEST(ArtworkGeneratorTest, SmallKanaSitInTheUpperRightOfTheirBoxAndAreDrawnFiner
             }
         }
         EXPECT_LT(glyph.weight, art::Kana("た").weight) << c;
+    }
+}
+
+// Where the ink of each row lies, left to right, for the rows that have ink.
+std::vector<double> RowCentres(const Mask& mask) {
+    std::vector<double> centres;
+    for (int y = 0; y < mask.Height(); ++y) {
+        double sum = 0;
+        int count = 0;
+        for (int x = 0; x < mask.Width(); ++x) {
+            if (mask.At(x, y)) {
+                sum += x;
+                ++count;
+            }
+        }
+        if (count > 0) {
+            centres.push_back(sum / count);
+        }
+    }
+    return centres;
+}
+
+TEST(ArtworkGeneratorTest, TheVerticalWaveDashSwingsRightThenLeftDownTheColumn) {
+    // At the sizes the cries are lettered in, the dash must read as the
+    // horizontal one turned clockwise: going down, out to the right, back
+    // across to the left, each end curling outward past the middle. A single
+    // bend (which reads as "く") or a wave mirrored the other way fails.
+    for (double em : {21.0, 25.0}) {
+        SCOPED_TRACE(em);
+        const int box = static_cast<int>(em) + 2;
+        const Mask dash = art::Letter(Shapes(box, box), art::Kana("～"), {1, 1}, em, 0.07);
+        const std::vector<double> centres = RowCentres(dash);
+        ASSERT_GT(centres.size(), em / 2) << "runs down the column";
+        const auto right = std::max_element(centres.begin(), centres.end());
+        const auto left = std::min_element(centres.begin(), centres.end());
+        EXPECT_LT(right - centres.begin(), left - centres.begin()) << "the right swing comes first";
+        EXPECT_GE(*right - *left, em * 0.2) << "swings wide enough to see";
+        EXPECT_LT(centres.front(), *right - 1.5) << "the top end curls in from the left";
+        EXPECT_GT(centres.back(), *left + 1.5) << "the bottom end curls out to the right";
+        EXPECT_EQ(Reached(dash), Pixels(dash)) << "one stroke";
     }
 }
 
