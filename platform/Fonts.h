@@ -4,7 +4,8 @@
 #include <QString>
 
 // The family every form asks for. Linux has no such font, so start-up maps it
-// to the closest proportional Japanese gothic that is installed.
+// to Monapo, which has its metrics, or else to the closest proportional
+// Japanese gothic that is installed.
 inline const QString GameFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 
 void registerFontSubstitutes();

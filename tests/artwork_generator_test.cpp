@@ -1,6 +1,7 @@
 #include "Lettering.h"
 #include "Raster.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -80,6 +81,46 @@ TEST(ArtworkGeneratorTest, SmallKanaSitInTheUpperRightOfTheirBoxAndAreDrawnFiner
     }
 }
 
+// Where the ink of each row lies, left to right, for the rows that have ink.
+std::vector<double> RowCentres(const Mask& mask) {
+    std::vector<double> centres;
+    for (int y = 0; y < mask.Height(); ++y) {
+        double sum = 0;
+        int count = 0;
+        for (int x = 0; x < mask.Width(); ++x) {
+            if (mask.At(x, y)) {
+                sum += x;
+                ++count;
+            }
+        }
+        if (count > 0) {
+            centres.push_back(sum / count);
+        }
+    }
+    return centres;
+}
+
+TEST(ArtworkGeneratorTest, TheVerticalWaveDashSwingsRightThenLeftDownTheColumn) {
+    // At the sizes the cries are lettered in, the dash must read as the
+    // horizontal one turned clockwise: going down, out to the right, back
+    // across to the left, each end curling outward past the middle. A single
+    // bend (which reads as "く") or a wave mirrored the other way fails.
+    for (double em : {21.0, 25.0}) {
+        SCOPED_TRACE(em);
+        const int box = static_cast<int>(em) + 2;
+        const Mask dash = art::Letter(Shapes(box, box), art::Kana("～"), {1, 1}, em, 0.07);
+        const std::vector<double> centres = RowCentres(dash);
+        ASSERT_GT(centres.size(), em / 2) << "runs down the column";
+        const auto right = std::max_element(centres.begin(), centres.end());
+        const auto left = std::min_element(centres.begin(), centres.end());
+        EXPECT_LT(right - centres.begin(), left - centres.begin()) << "the right swing comes first";
+        EXPECT_GE(*right - *left, em * 0.2) << "swings wide enough to see";
+        EXPECT_LT(centres.front(), *right - 1.5) << "the top end curls in from the left";
+        EXPECT_GT(centres.back(), *left + 1.5) << "the bottom end curls out to the right";
+        EXPECT_EQ(reached(dash), Pixels(dash)) << "one stroke";
+    }
+}
+
 TEST(ArtworkGeneratorTest, LinesAreUnbrokenAndOnePixelWide) {
     const Shapes shapes(40, 40);
     const Mask line = shapes.Line({{3, 5}, {15, 30}, {30, 10}, {37, 36}});
@@ -121,6 +162,32 @@ TEST(ArtworkGeneratorTest, APartIsOutlinedInsideItsEdgeAndShadedOnTheFarSide) {
     EXPECT_EQ(layer.At(5, 8), qRgb(100, 0, 0));
     EXPECT_EQ(layer.At(4, 4), kRed) << "base colour within";
     EXPECT_FALSE(layer.Opaque(1, 1)) << "nothing outside";
+}
+
+TEST(ArtworkGeneratorTest, ARimIsABandAsWideAsItsPenInsideTheEdge) {
+    const Shapes shapes(30, 30);
+    const Mask square = shapes.Rect(5, 5, 20, 20);
+    const Mask rim1 = square.Rim(1);
+    const Mask edge = square.Edge();
+    EXPECT_EQ(Pixels(rim1 - edge) + Pixels(edge - rim1), 0) << "a one-pixel rim is the edge";
+    const Mask rim3 = square.Rim(3);
+    for (int x = 4; x <= 25; ++x) {
+        EXPECT_EQ(rim3.At(x, 15), (x >= 5 && x <= 7) || (x >= 22 && x <= 24)) << x;
+    }
+    // Round shapes get a round band: as thick across a diagonal as across a side.
+    const Mask disc = shapes.Circle({15, 15}, 12);
+    const Mask ring = disc.Rim(3);
+    int across = 0;
+    int diagonal = 0;
+    for (int i = 0; i < 15; ++i) {
+        across += ring.At(15, i) ? 1 : 0;
+        diagonal += ring.At(i, i) ? 1 : 0;
+    }
+    EXPECT_EQ(across, 3);
+    EXPECT_LE(diagonal, 3);
+    EXPECT_GE(diagonal, 2);
+    EXPECT_EQ(Pixels(shapes.Rect(0, 0, 30, 30).Rim(2)), 30 * 30 - 26 * 26)
+        << "the canvas side counts";
 }
 
 TEST(ArtworkGeneratorTest, SilhouetteInksOnlyTheOuterEdge) {

@@ -1,5 +1,4 @@
 #include "DrumRandom.h"
-#include "Fonts.h"
 #include "GameMessageEvent.h"
 #include "GameMessages.h"
 #include "ImageList.h"
@@ -7,7 +6,6 @@
 #include "TimeOfDay.h"
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QPainter>
 #include <gtest/gtest.h>
 #include <vector>
@@ -115,12 +113,6 @@ TEST(PlatformTest, ImageListCutsFramesFourWideAndKeysOnBlack) {
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x)
             EXPECT_EQ(opaqueMask.pixelIndex(x, y), 0);
-}
-
-TEST(PlatformTest, TheGameFontResolvesToTheJapaneseGothic) {
-    const QFontInfo info(gameFont(12));
-    EXPECT_EQ(info.family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(info.pixelSize(), 12);
 }
 
 } // namespace

@@ -24,7 +24,9 @@ QImage FarewellPicture(); // 170 x 140
 QImage FacePicture();     // 64 x 64
 
 // The heroine's head in profile on a transparent background, at most 16
-// colours, at the given size (16, 32, 48, 64, 128 or 256).
+// colours, at the given size (16, 32, 48, 64, 128 or 256). Each size is drawn
+// at its own resolution; from 64 pixels up the outline has a half-transparent
+// fringe.
 QImage Icon(int size);
 
 std::vector<Output> AllPictures();

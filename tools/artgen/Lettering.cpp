@@ -9,7 +9,10 @@ namespace {
 
 using Strokes = std::vector<std::vector<Pt>>;
 
+constexpr double kPi = 3.14159265358979323846;
 constexpr double kSmallWeight = 0.72;
+// The wave dash is one long stroke; a finer pen keeps its swings apart.
+constexpr double kWaveWeight = 0.7;
 
 // A small kana: the full-size strokes shrunk toward the upper right.
 Strokes Small(const Strokes& strokes) {
@@ -46,15 +49,29 @@ const Strokes kYu{
     {{0.16, 0.62}, {0.34, 0.34}, {0.66, 0.28}, {0.86, 0.46}, {0.72, 0.7}, {0.46, 0.68}},
     {{0.5, 0.08}, {0.58, 0.5}, {0.36, 0.96}}};
 
-// In vertical writing the wave dash stands upright: one whole sine wave.
+// In vertical writing the wave dash is the horizontal one turned a quarter
+// clockwise: it runs down the column, swinging out to the right and then back
+// across to the left, ")" over "(". A plain sine drawn this small with this
+// pen turns each swing into a sharp corner, and the long middle stroke with
+// one corner reads as "く"; flattening the sine toward a square wave keeps
+// each swing a round arc, and the glyph stops short of its box so that two
+// dashes in a row stay two waves.
 Strokes WaveDash() {
-    constexpr int kPoints = 9;
+    constexpr int kPoints = 25;
     constexpr double kAmplitude = 0.17;
+    constexpr double kRoundness = 0.45; // exponent on the sine: 1 is a plain sine
+    constexpr double kTop = 0.12;
+    constexpr double kLength = 0.76;
+    // A little more than one whole turn, so that both ends curl outward as
+    // the tilde's do.
+    constexpr double kFirst = -0.1 * kPi;
+    constexpr double kLast = 2.1 * kPi;
     std::vector<Pt> wave;
     for (int i = 0; i < kPoints; ++i) {
         const double t = static_cast<double>(i) / (kPoints - 1);
-        wave.push_back(
-            {0.5 - kAmplitude * std::sin(t * 2 * 3.14159265358979323846), 0.08 + 0.84 * t});
+        const double swing = std::sin(kFirst + (kLast - kFirst) * t);
+        const double rounded = std::copysign(std::pow(std::abs(swing), kRoundness), swing);
+        wave.push_back({0.5 + kAmplitude * rounded, kTop + kLength * t});
     }
     return {wave};
 }
@@ -126,7 +143,13 @@ Glyph Kana(const std::string& c) {
         return Glyph{};
     }
     const bool small = c == "っ" || c == "ぁ" || c == "ぅ" || c == "ゅ";
-    return Glyph{it->second, 1, {}, small ? kSmallWeight : 1.0};
+    double weight = 1.0;
+    if (small) {
+        weight = kSmallWeight;
+    } else if (c == "～") {
+        weight = kWaveWeight;
+    }
+    return Glyph{it->second, 1, {}, weight};
 }
 
 Mask Letter(const Shapes& shapes, const Glyph& glyph, Pt origin, double em, double pen) {

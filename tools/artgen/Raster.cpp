@@ -129,6 +129,36 @@ Mask Mask::Edge() const {
     return out;
 }
 
+Mask Mask::Rim(int width) const {
+    if (width <= 1) {
+        return Edge();
+    }
+    // The offsets of a disc of that radius, tested against every pixel.
+    std::vector<std::pair<int, int>> disc;
+    for (int dy = -width; dy <= width; ++dy) {
+        for (int dx = -width; dx <= width; ++dx) {
+            if (dx * dx + dy * dy <= width * width && (dx != 0 || dy != 0)) {
+                disc.emplace_back(dx, dy);
+            }
+        }
+    }
+    Mask out(width_, height_);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            if (!At(x, y)) {
+                continue;
+            }
+            for (const auto& [dx, dy] : disc) {
+                if (!At(x + dx, y + dy)) {
+                    out.Set(x, y);
+                    break;
+                }
+            }
+        }
+    }
+    return out;
+}
+
 Mask Mask::Grown() const {
     Mask out = *this;
     for (int y = 0; y < height_; ++y) {
@@ -357,17 +387,17 @@ void Layer::Fill(const Mask& mask, QRgb colour) {
     }
 }
 
-void Layer::Part(const Mask& mask, const Material& material, int dx, int dy) {
+void Layer::Part(const Mask& mask, const Material& material, int dx, int dy, int outline) {
     Fill(mask, material.base);
     if (dx != 0 || dy != 0) {
-        const Mask inner = mask - mask.Edge();
+        const Mask inner = mask - mask.Rim(outline);
         Fill(inner - inner.Shifted(-dx, -dy), material.shade);
     }
-    Outline(mask, material.line);
+    Outline(mask, material.line, outline);
 }
 
-void Layer::Outline(const Mask& mask, QRgb colour) {
-    Fill(mask.Edge(), colour);
+void Layer::Outline(const Mask& mask, QRgb colour, int width) {
+    Fill(mask.Rim(width), colour);
 }
 
 void Layer::Over(const Layer& above, int dx, int dy) {
@@ -393,8 +423,8 @@ Mask Layer::Coverage() const {
     return out;
 }
 
-void Layer::Silhouette(QRgb colour) {
-    Fill(Coverage().Edge(), colour);
+void Layer::Silhouette(QRgb colour, int width) {
+    Fill(Coverage().Rim(width), colour);
 }
 
 void Layer::Despeckle() {

@@ -51,6 +51,10 @@ public:
     Mask Shifted(int dx, int dy) const;
     // Pixels of the mask with a 4-neighbour outside it.
     Mask Edge() const;
+    // Pixels of the mask within `width` pixels of a pixel outside it: a band
+    // as wide as a pen of that width drawn just inside the outline. Rim(1) is
+    // Edge().
+    Mask Rim(int width) const;
     // The mask and its 4-neighbours.
     Mask Grown() const;
 
@@ -129,14 +133,15 @@ public:
     bool Opaque(int x, int y) const { return qAlpha(At(x, y)) != 0; }
 
     void Fill(const Mask& mask, QRgb colour);
-    // The base colour, the outline just inside the edge and, within it, a
-    // shaded rim |dx| and |dy| pixels deep on the side away from the light.
-    void Part(const Mask& mask, const Material& material, int dx = 1, int dy = 1);
-    void Outline(const Mask& mask, QRgb colour);
+    // The base colour, the outline just inside the edge (`outline` pixels
+    // wide) and, within it, a shaded rim |dx| and |dy| pixels deep on the side
+    // away from the light.
+    void Part(const Mask& mask, const Material& material, int dx = 1, int dy = 1, int outline = 1);
+    void Outline(const Mask& mask, QRgb colour, int width = 1);
     // Draws the opaque pixels of another layer over this one.
     void Over(const Layer& above, int dx = 0, int dy = 0);
-    // Recolours every opaque pixel next to a transparent one.
-    void Silhouette(QRgb colour);
+    // Recolours every opaque pixel within `width` pixels of a transparent one.
+    void Silhouette(QRgb colour, int width = 1);
     // Clears opaque pixels that stick out alone (at most one opaque
     // 4-neighbour), the stray tips a curve can leave at small sizes.
     void Despeckle();
