@@ -1,5 +1,5 @@
-ippon_add_qtest(mainwindow_test SOURCES mainwindow_test.cpp support/ModalAnswerer.h LIBS appcore)
-target_include_directories(mainwindow_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+ippon_add_qtest(main_window_test SOURCES main_window_test.cpp support/ModalAnswerer.h LIBS appcore)
+target_include_directories(main_window_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
 
 # The real binary starts headless, reaches its title screen and ends cleanly.
 add_test(NAME program_starts_and_quits

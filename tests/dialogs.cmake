@@ -1,7 +1,7 @@
 # The dialogs and the up-down control, headless; each modal is answered from a
 # polling timer (dialogs_modal_answer.h).
-ippon_add_qtest(dialogs_message_test SOURCES dialogs_message_test.cpp LIBS dialogs)
-ippon_add_qtest(dialogs_debug_test SOURCES dialogs_debug_test.cpp LIBS dialogs)
-ippon_add_qtest(dialogs_name_test SOURCES dialogs_name_test.cpp LIBS dialogs)
-ippon_add_qtest(dialogs_notes_test SOURCES dialogs_notes_test.cpp LIBS dialogs)
-ippon_add_qtest(dialogs_updown_test SOURCES dialogs_updown_test.cpp LIBS platform)
+ippon_add_qtest(result_dialog_test SOURCES result_dialog_test.cpp LIBS dialogs)
+ippon_add_qtest(options_dialog_test SOURCES options_dialog_test.cpp LIBS dialogs)
+ippon_add_qtest(name_dialog_test SOURCES name_dialog_test.cpp LIBS dialogs)
+ippon_add_qtest(about_dialog_test SOURCES about_dialog_test.cpp LIBS dialogs)
+ippon_add_qtest(up_down_test SOURCES up_down_test.cpp LIBS platform)

@@ -181,4 +181,4 @@ private slots:
 };
 
 QTEST_MAIN(AboutDialogTest)
-#include "dialogs_notes_test.moc"
+#include "about_dialog_test.moc"

@@ -310,4 +310,4 @@ private slots:
 };
 
 QTEST_MAIN(OptionsDialogTest)
-#include "dialogs_debug_test.moc"
+#include "options_dialog_test.moc"

@@ -129,4 +129,4 @@ private slots:
 };
 
 QTEST_MAIN(NameDialogTest)
-#include "dialogs_name_test.moc"
+#include "name_dialog_test.moc"

@@ -134,4 +134,4 @@ private slots:
 };
 
 QTEST_MAIN(UpDownTest)
-#include "dialogs_updown_test.moc"
+#include "up_down_test.moc"

@@ -10,13 +10,13 @@
 
 namespace {
 
-class RemarkWindowTest : public ::testing::Test {
+class RemarkBoxTest : public ::testing::Test {
 protected:
     QWidget window;
     RemarkBox box{&window, 251, 60};
 };
 
-TEST_F(RemarkWindowTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
+TEST_F(RemarkBoxTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
     QPlainTextEdit* memo = box.textEdit();
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ(memo->parentWidget(), &window);
@@ -32,7 +32,7 @@ TEST_F(RemarkWindowTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
     EXPECT_TRUE(memo->isVisibleTo(&window));
 }
 
-TEST_F(RemarkWindowTest, ThePlayerCannotTypeIntoIt) {
+TEST_F(RemarkBoxTest, ThePlayerCannotTypeIntoIt) {
     window.resize(260, 320);
     window.show();
     box.showBox(0, 242);
@@ -54,7 +54,7 @@ TEST_F(RemarkWindowTest, ThePlayerCannotTypeIntoIt) {
     EXPECT_EQ(memo->toPlainText(), before);
 }
 
-TEST_F(RemarkWindowTest, WritesOneLineEachAndKeepsThemWhileHidden) {
+TEST_F(RemarkBoxTest, WritesOneLineEachAndKeepsThemWhileHidden) {
     box.showBox(0, 242);
     box.clearLines();
     box.addLine("さぁっ！いくぞぉっ！！");

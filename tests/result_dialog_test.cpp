@@ -250,4 +250,4 @@ private slots:
 };
 
 QTEST_MAIN(ResultDialogTest)
-#include "dialogs_message_test.moc"
+#include "result_dialog_test.moc"

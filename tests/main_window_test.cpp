@@ -317,4 +317,4 @@ private slots:
 };
 
 QTEST_MAIN(MainWindowTest)
-#include "mainwindow_test.moc"
+#include "main_window_test.moc"
