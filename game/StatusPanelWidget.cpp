@@ -2,14 +2,14 @@
 
 #include "Fonts.h"
 
-#include <QFontMetrics>
-
 namespace {
 
 constexpr int PanelWidth = 105;
 constexpr int PanelHeight = 120;
 constexpr int LabelPixelHeight = 12; // Font.Size 9 at 96 dpi
 constexpr int ValueHeight = 12;
+// Numbers of different length end at the same right edge.
+constexpr Qt::Alignment ValueAlignment = Qt::AlignRight | Qt::AlignVCenter;
 
 // Labels draw in black whatever the desktop's colours. A palette says so far
 // more cheaply than a style sheet, which would put every label through the
@@ -62,7 +62,7 @@ QLabel* StatusPanelWidget::addValue(int left, int top, int width) {
     label->setFont(gameFont(LabelPixelHeight));
     useBlackText(label);
     label->setContentsMargins(0, 0, 0, 0);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setAlignment(ValueAlignment);
     label->setGeometry(left, top, width, ValueHeight);
     label->setFixedSize(width, ValueHeight);
     return label;
@@ -70,10 +70,10 @@ QLabel* StatusPanelWidget::addValue(int left, int top, int width) {
 
 void StatusPanelWidget::writeValue(QLabel* label, const std::string& text, const QString& spoken) {
     const QString shown = QString::fromStdString(text);
-    // A value wider than its label keeps its beginning and is cut at the right
-    // edge; the label itself never grows.
-    const bool fits = label->fontMetrics().horizontalAdvance(shown) <= label->width();
-    label->setAlignment((fits ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    // Right-justified like every value, also when wider than its label: then
+    // its end shows and the beginning is cut at the left edge, and the label
+    // itself never grows.
+    label->setAlignment(ValueAlignment);
     label->setText(shown);
     label->setAccessibleName(spoken.arg(shown));
 }
