@@ -3,6 +3,7 @@
 #include "Fonts.h"
 
 #include <QString>
+#include <QTextCursor>
 #include <algorithm>
 
 namespace {
@@ -48,6 +49,7 @@ void RemarkBox::hideBox() {
 }
 
 void RemarkBox::clear() {
+    m_lineCount = 0;
     if (m_textEdit) {
         m_textEdit->clear();
     }
@@ -61,5 +63,13 @@ void RemarkBox::addLine(const std::string& line) {
     if (!m_textEdit) {
         return;
     }
-    m_textEdit->appendPlainText(QString::fromStdString(line));
+    // Every line gets a block of its own. appendPlainText would fold an empty
+    // first line into the next one and move the effect line up.
+    QTextCursor cursor(m_textEdit->document());
+    cursor.movePosition(QTextCursor::End);
+    if (m_lineCount > 0) {
+        cursor.insertBlock();
+    }
+    cursor.insertText(QString::fromStdString(line));
+    ++m_lineCount;
 }

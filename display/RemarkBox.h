@@ -29,4 +29,7 @@ public:
 
 private:
     QPointer<QPlainTextEdit> m_textEdit;
+    // Lines added since the last clearing; an empty text holds one empty block
+    // whether or not an empty line was added.
+    int m_lineCount = 0;
 };

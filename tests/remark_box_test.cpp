@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <QTextBlock>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -74,6 +75,26 @@ TEST_F(RemarkBoxTest, WritesOneLineEachAndKeepsThemWhileHidden) {
     box.addLine("x");
     box.clearLines();
     EXPECT_TRUE(box.textEdit()->toPlainText().isEmpty());
+}
+
+TEST_F(RemarkBoxTest, AnEmptyRemarkKeepsItsLineAndTheEffectStaysOnTheSecond) {
+    box.showBox(0, 242);
+    for (int game = 0; game < 2; ++game) {
+        box.clearLines();
+        box.addLine("");
+        box.addLine("更に3歩、進みま～す");
+        QPlainTextEdit* memo = box.textEdit();
+        EXPECT_EQ(memo->toPlainText(), QStringLiteral("\n更に3歩、進みま～す")) << game;
+        EXPECT_EQ(memo->blockCount(), 2);
+        EXPECT_TRUE(memo->document()->findBlockByNumber(0).text().isEmpty());
+        EXPECT_EQ(memo->document()->findBlockByNumber(1).text(),
+                  QStringLiteral("更に3歩、進みま～す"));
+    }
+    // Only empty lines still count as lines.
+    box.clear();
+    box.addLine("");
+    box.addLine("");
+    EXPECT_EQ(box.textEdit()->blockCount(), 2);
 }
 
 TEST(RemarkWindowLifetimeTest, TheMainWindowMayGoBeforeOrAfterTheBox) {
