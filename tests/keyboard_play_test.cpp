@@ -1,6 +1,7 @@
-// A whole game played from the keyboard alone: the drum's button holds the
+// A whole game played from the keyboard alone: the menu bar is opened with F10
+// or Alt and walked with the arrow keys and Enter, the drum's button holds the
 // focus from the first turn to the result, Space and Enter press it, and the
-// focus comes back to it after every dialog.
+// focus comes back to it after every dialog and menu.
 #include "AnimatedCourseView.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
@@ -14,6 +15,9 @@
 #include "SettleForm.h"
 #include "SlotDrum.h"
 
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -51,10 +55,43 @@ private:
         };
     }
 
+    // A key as the window system delivers it: to the open menu if there is
+    // one, else to the focused control.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(form().windowHandle(), key, modifiers);
+    }
+
+    QMenuBar* menuBar() { return form().menuBar(); }
+    QAction* title(const char* menu) { return form().menu(menu)->menuAction(); }
+
+    // Chooses `item` under the title `rightPresses` to the right of ファイル:
+    // F10 or Alt, Right, Enter opens the menu, Down to the item, Enter.
+    void choose(Qt::Key opener, int rightPresses, const char* item) {
+        QAction* target = form().menuItem(item);
+        QVERIFY(target->isEnabled());
+        key(opener, opener == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
+        QCOMPARE(menuBar()->activeAction(), title("fileMenu"));
+        for (int i = 0; i < rightPresses; ++i) {
+            key(Qt::Key_Right);
+        }
+        key(Qt::Key_Return);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->menuAction(), menuBar()->activeAction());
+        for (int guard = 0; menu->activeAction() != target; ++guard) {
+            QVERIFY2(guard < menu->actions().size(), item);
+            key(Qt::Key_Down);
+        }
+        key(Qt::Key_Return);
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
     void startGameFromTheMenu() {
-        form().startGame();
+        choose(Qt::Key_F10, 0, "startGameAction");
+        QVERIFY(form().onGameScreen());
         settle();
         QCOMPARE(button()->text(), QStringLiteral("スタート"));
+        QCOMPARE(QApplication::focusWidget(), button());
     }
 
 private slots:
@@ -78,6 +115,83 @@ private slots:
         forms.reset();
         setFullScreenSizeOverride(std::nullopt);
         setCursorPosOverride(std::nullopt);
+    }
+
+    void f10AndAltHighlightTheFirstTitleAndEscGivesTheKeyboardBack() {
+        startGameFromTheMenu();
+        for (Qt::Key opener : {Qt::Key_F10, Qt::Key_Alt}) {
+            const Qt::KeyboardModifiers modifiers =
+                opener == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier;
+            const QImage plain = menuBar()->grab().toImage();
+            key(opener, modifiers);
+            QCOMPARE(menuBar()->activeAction(), title("fileMenu"));
+            QVERIFY(!QApplication::activePopupWidget());
+            QCOMPARE(QApplication::focusWidget(), menuBar());
+
+            // The highlight sits on ファイル and nowhere else.
+            const QImage highlighted = menuBar()->grab().toImage();
+            const QRect file = menuBar()->actionGeometry(title("fileMenu"));
+            QVERIFY(!file.isEmpty());
+            QVERIFY(plain.copy(file) != highlighted.copy(file));
+            QImage outside = highlighted;
+            QImage plainOutside = plain;
+            for (QImage* image : {&outside, &plainOutside}) {
+                QPainter(image).fillRect(file, Qt::black);
+            }
+            QCOMPARE(outside, plainOutside);
+
+            // Right moves the highlight on, past オプション, which is locked
+            // during a game; no menu opens until Enter or Down.
+            key(Qt::Key_Right);
+            QCOMPARE(menuBar()->activeAction(), title("helpMenu"));
+            QVERIFY(!QApplication::activePopupWidget());
+            key(Qt::Key_Left);
+            QCOMPARE(menuBar()->activeAction(), title("fileMenu"));
+
+            key(Qt::Key_Escape);
+            QCOMPARE(menuBar()->activeAction(), nullptr);
+            QCOMPARE(QApplication::focusWidget(), button());
+            QCOMPARE(menuBar()->grab().toImage(), plain);
+
+            // The same key again leaves keyboard mode as well.
+            key(opener, modifiers);
+            QCOMPARE(menuBar()->activeAction(), title("fileMenu"));
+            key(opener, modifiers);
+            QCOMPARE(menuBar()->activeAction(), nullptr);
+            QCOMPARE(QApplication::focusWidget(), button());
+        }
+        // Nothing of it reached the game.
+        press(Qt::Key_Space);
+        QVERIFY(form().drum().spinning());
+    }
+
+    void theGameIsStartedRestartedAndLeftThroughTheMenu() {
+        startGameFromTheMenu();
+        press(Qt::Key_Space);
+        press(Qt::Key_Space);
+        spinUntilItHalts();
+        settle();
+        QVERIFY(form().controller().liveRecord().currentSquare > 1);
+
+        choose(Qt::Key_Alt, 0, "restartGameAction");
+        settle();
+        QCOMPARE(form().controller().liveRecord().currentSquare, 1);
+        QCOMPARE(QApplication::focusWidget(), button());
+
+        // Help is there during a game too, the next title on with オプション
+        // locked; the version is closed with Enter on its OK.
+        ModalAnswerer answers;
+        answers.then(pressKey(Qt::Key_Return));
+        choose(Qt::Key_F10, 1, "versionAction");
+        QVERIFY(answers.allAnswered());
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
+
+        choose(Qt::Key_F10, 0, "returnToTitleAction");
+        QVERIFY(!form().onGameScreen());
+        QVERIFY(form().titlePicture()->isVisible());
+
+        choose(Qt::Key_F10, 0, "closeAction");
+        QVERIFY(!form().isVisible());
     }
 
     void onlyTheDrumsButtonOnTheGameScreenTakesTheFocus() {
@@ -147,14 +261,14 @@ private slots:
         startGameFromTheMenu();
         ModalAnswerer answers;
         answers.then(pressKey(Qt::Key_Escape)); // "いいえ": the game goes on
-        form().restartGame();
+        choose(Qt::Key_F10, 0, "restartGameAction");
         QVERIFY(answers.allAnswered());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
         press(Qt::Key_Space);
         QVERIFY(form().drum().spinning());
 
         answers.then(pressKey(Qt::Key_Return)); // "はい": a new game
-        form().restartGame();
+        choose(Qt::Key_Alt, 0, "restartGameAction");
         QVERIFY(answers.allAnswered());
         spinUntilItHalts(); // the abandoned spin halts without a result
         settle();

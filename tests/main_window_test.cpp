@@ -120,6 +120,22 @@ private slots:
         QCOMPARE(small.titlePicture()->pos(), QPoint(61, 0));
     }
 
+    void theClientAreaIsAMenuBarOf19PixelsAboveTheViews() {
+        // Outer 260 x 350 less the classic frame and title bar: 252 x 323.
+        for (bool game : {false, true}) {
+            if (game)
+                startGame();
+            QCOMPARE(form().size(), QSize(252, 323));
+            QCOMPARE(form().menuBar()->geometry(), QRect(0, 0, 252, 19));
+            QCOMPARE(form().clientArea()->geometry(), QRect(0, 19, 252, 304));
+            for (QAction* title : form().menuBar()->actions()) {
+                const QRect item = form().menuBar()->actionGeometry(title);
+                QVERIFY(!item.isEmpty());
+                QVERIFY2(form().menuBar()->rect().contains(item), qPrintable(title->text()));
+            }
+        }
+    }
+
     void gameStartShowsTheFourViewsAndLocksTheMenu() {
         form().startGame();
         QVERIFY(!form().titlePicture()->isVisible());

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMenuBar>
+
+// A menu bar that behaves as the classic desktop's does: it is 19 pixels
+// high, and Alt or F10 puts it into keyboard mode even though no title has a
+// mnemonic. Keyboard mode highlights the first title without opening it; the
+// arrow keys move along the titles, Enter or Down opens one, and Esc, Alt or
+// F10 again gives the keyboard back to where it was.
+class ClassicMenuBar : public QMenuBar {
+    Q_OBJECT
+public:
+    static constexpr int ClassicHeight = 19;
+
+    explicit ClassicMenuBar(QWidget* parent = nullptr);
+
+    // True while a title is highlighted from the keyboard with no menu open.
+    bool inKeyboardMode() const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
+
+private:
+    static bool isMenuKey(const QEvent* event);
+    // Switches keyboard mode on or off, exactly as a tap of Alt does.
+    void toggleKeyboardMode();
+};
