@@ -1,9 +1,38 @@
 #include "ClassicMenuBar.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 
+namespace {
+
+// The application's style with titles as high as the bar, so that the line a
+// style may draw under its titles is the bar's bottom edge and the bar comes
+// out at its height by itself.
+class FullHeightTitles : public QProxyStyle {
+public:
+    explicit FullHeightTitles(QObject* owner) : QProxyStyle(QApplication::style()->name()) {
+        setParent(owner);
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_MenuBarItem) {
+            const int frame = pixelMetric(PM_MenuBarVMargin, option, widget) +
+                              pixelMetric(PM_MenuBarPanelWidth, option, widget);
+            const int gap = styleHint(SH_MainWindow_SpaceBelowMenuBar, option, widget);
+            result.setHeight(ClassicMenuBar::ClassicHeight - 2 * frame - gap);
+        }
+        return result;
+    }
+};
+
+} // namespace
+
 ClassicMenuBar::ClassicMenuBar(QWidget* parent) : QMenuBar(parent) {
+    setStyle(new FullHeightTitles(this));
     setFixedHeight(ClassicHeight);
 }
 
