@@ -14,9 +14,6 @@ public:
 
     explicit ClassicMenuBar(QWidget* parent = nullptr);
 
-    // True while a title is highlighted from the keyboard with no menu open.
-    bool inKeyboardMode() const;
-
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
@@ -24,6 +21,8 @@ protected:
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
 
 private:
+    // True while the bar has the keyboard and a title is highlighted.
+    bool inKeyboardMode() const;
     static bool isMenuKey(const QEvent* event);
     // Switches keyboard mode on or off, exactly as a tap of Alt does.
     void toggleKeyboardMode();
