@@ -96,7 +96,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_remarkBox = std::make_unique<RemarkBox>(m_ui->clientArea, RemarkBoxWidth, RemarkBoxHeight);
     m_controller = std::make_unique<GameController>(
         ControllerPorts{m_poster, *m_drum, *m_courseView, *m_remarkBox, *m_statusPanel, m_results,
-                        m_clock, m_session, m_course});
+                        m_clock, m_session, m_course, m_texts});
 
     // 10 to 12.
     m_course.buildCourse();

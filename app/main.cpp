@@ -4,12 +4,18 @@
 #include "Fonts.h"
 #include "GameApplication.h"
 #include "GameMessageEvent.h"
+#include "LanguageChoice.h"
 #include "ProgramWindows.h"
 
+#include <QLocale>
 #include <exception>
 
 int main(int argc, char** argv) {
     GameApplication app(argc, argv);
+    // Before any window is built, so every text is made in the player's language.
+    LanguageChoice::use(LanguageChoice::forLocale(QLocale::system().uiLanguages()));
+    //: The program's name, the title of its message boxes.
+    GameApplication::setApplicationName(GameApplication::tr("ぽてりん 一本道"));
     try {
         registerFontSubstitutes();
         applyClassicPalette();

@@ -21,6 +21,8 @@ inline constexpr std::int32_t DisplayBack = static_cast<std::int32_t>(SquareKind
 // goal), or before any setUp, shows a diagnostic message box and
 // changes nothing, so the caller gets no end message.
 class AnimatedCourseView : public CourseView, public CourseViewPort {
+    Q_DECLARE_TR_FUNCTIONS(AnimatedCourseView)
+
 public:
     AnimatedCourseView(QWidget* mainWindow, MessagePoster& poster, const CourseTable& course,
                        int viewWidth, int viewHeight);
@@ -52,7 +54,9 @@ public:
     int animationInterval() const { return m_animeTimer.interval(); }
 
 private:
-    bool mayStart(const char* busyText, const char* noRecordText);
+    // False, with a message box, while another animation runs or before a
+    // record was set; `animation` and `caller` name the start for that box.
+    bool mayStart(const char* animation, const char* caller);
     void startWalking(std::int32_t state, std::int32_t interval, std::int32_t squares);
     void entryTick();
     void walkingTick(const FrameSequence& frames, Direction direction, std::int32_t step);

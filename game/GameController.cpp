@@ -94,7 +94,8 @@ void GameController::settleSquare() {
     if (data.stamina <= 0) {
         return;
     }
-    showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow);
+    showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow,
+                       m_ports.texts);
     const auto kind =
         static_cast<std::int32_t>(m_ports.course.kindAt(data.currentSquare, data.currentRow));
     if (data.messageCheck == MessageCheckNone) {
@@ -114,7 +115,8 @@ void GameController::handleStep(std::int32_t step) {
         m_ports.courseView.setDisplayState(StateGameOver);
         data.state = StateGameOver;
         m_ports.drum.setButtonIdle();
-        showLines(m_ports.remarks, RemarkMessage{GameOverLine, "", "", 1});
+        showLines(m_ports.remarks,
+                  RemarkMessage{m_ports.texts.translate(EffectContext, GameOverLine), "", "", 1});
         m_ports.results.showGameOver(data);
     }
     if (data.currentSquare >= GoalSquare) {
@@ -124,7 +126,8 @@ void GameController::handleStep(std::int32_t step) {
         m_ports.courseView.setDisplayState(StateGoal);
         data.state = StateGoal;
         m_ports.drum.setButtonIdle();
-        showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow);
+        showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow,
+                           m_ports.texts);
         m_ports.results.showGoalResult(data);
     }
 }

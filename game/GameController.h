@@ -3,6 +3,7 @@
 #include "CourseTable.h"
 #include "GamePorts.h"
 #include "GameRecord.h"
+#include "TextCatalogue.h"
 
 #include <cstdint>
 
@@ -18,6 +19,8 @@ struct ControllerPorts {
     TimeOfDay& clock;
     SessionValues& session;
     const CourseTable& course;
+    // Puts the rules' lines into the player's language.
+    const TextCatalogue& texts;
 };
 
 // Runs one game at a time. Every step is the reaction to a posted message,

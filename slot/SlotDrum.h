@@ -6,6 +6,7 @@
 #include "GameRecord.h"
 #include "IntervalTimer.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPointer>
 #include <QPushButton>
@@ -33,6 +34,8 @@ class ImageList;
 // numberStrip starts at scrollOffset; at rest it is one cell down, so the visible
 // rows show Numbers[1..3] and Numbers[0] waits above them.
 class SlotDrum : public SlotDrumPort {
+    Q_DECLARE_TR_FUNCTIONS(SlotDrum)
+
 public:
     static constexpr int CellHeight = 30;
     static constexpr int VisibleCells = 3;

@@ -680,7 +680,7 @@ private:
             auto* edit = name->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
             const QString text = m_input.name();
             did(QStringLiteral("name entry: type %1 characters").arg(text.size()));
-            tally(text == NameDialog::RevealPhrase ? "reveal phrases typed" : "names typed");
+            tally(text == NameDialog::revealPhrase() ? "reveal phrases typed" : "names typed");
             type(edit, text);
         } else if (auto* debug = qobject_cast<OptionsDialog*>(modal)) {
             if (debug->dialogMode() == OptionsDialog::Mode::Options) {
@@ -801,9 +801,9 @@ private:
     void ExpectResult(QWidget* modal, bool ok) {
         if (auto* name = qobject_cast<NameDialog*>(modal)) {
             const QString text = name->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text();
-            if (ok && text != NameDialog::RevealPhrase) {
+            if (ok && text != NameDialog::revealPhrase()) {
                 m_expectedName =
-                    text.isEmpty() ? NameDialog::FallbackName.toStdString() : text.toStdString();
+                    text.isEmpty() ? NameDialog::fallbackName().toStdString() : text.toStdString();
             } else {
                 m_expectedName.reset();
             }
