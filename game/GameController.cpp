@@ -60,7 +60,7 @@ void GameController::handleEvent(std::int32_t code, std::int32_t argument) {
     case static_cast<std::uint32_t>(SquareKind::Remark):
         finishEvent();
         break;
-    case static_cast<std::uint32_t>(SlotStop):
+    case static_cast<std::uint32_t>(DrumStopped):
         m_ports.drum.setButtonIdle();
         m_ports.courseView.startWalk(argument);
         break;
@@ -82,7 +82,7 @@ void GameController::handleEvent(std::int32_t code, std::int32_t argument) {
         m_ports.drum.setButtonIdle();
         m_ports.courseView.backWalk(param);
         break;
-    case static_cast<std::uint32_t>(AnimeEnd):
+    case static_cast<std::uint32_t>(AnimationEnded):
         settleSquare();
         break;
     default:

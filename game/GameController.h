@@ -23,8 +23,8 @@ struct ControllerPorts {
 // Runs one game at a time. Every step is the reaction to a posted message,
 // a menu command or a click; nothing here waits or polls.
 //
-// Turn protocol: beginGame -> (entry ends) AnimeEnd -> settleSquare offers the
-// start square -> the drum posts SlotStop(n) -> n x handleStep -> AnimeEnd ->
+// Turn protocol: beginGame -> (entry ends) AnimationEnded -> settleSquare offers the
+// start square -> the drum posts DrumStopped(n) -> n x handleStep -> AnimationEnded ->
 // settleSquare offers the landing square's event -> Forward/Back walk again, or
 // Remark/Lucky/StaminaUp take effect and post GameMessage::NextTurn -> prepareNextTurn.
 class GameController {

@@ -24,8 +24,8 @@ constexpr bool isGameMessage(int number) {
 }
 
 // Event codes (wParam of GameMessage::Event) besides the square kinds 1, 3, 5..8.
-inline constexpr std::int32_t SlotStop = 4;
-inline constexpr std::int32_t AnimeEnd = 14;
+inline constexpr std::int32_t DrumStopped = 4;
+inline constexpr std::int32_t AnimationEnded = 14;
 
 // Game states of the live record.
 inline constexpr std::int32_t StateNewGame = 0;

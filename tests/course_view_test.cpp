@@ -102,7 +102,7 @@ std::string hex(QRgb rgb) {
 using Posted = std::tuple<GameMessage, int, int>;
 const Posted step{GameMessage::Step, +1, 0};
 const Posted StepBack{GameMessage::Step, -1, 0};
-const Posted End{GameMessage::Event, AnimeEnd, 0};
+const Posted End{GameMessage::Event, AnimationEnded, 0};
 
 class CourseViewTest : public ::testing::Test {
 protected:
@@ -765,16 +765,16 @@ struct StartCase {
 
 const std::vector<StartCase>& startCases() {
     static const std::vector<StartCase> cases = {
-        {"StartEntry", [](AnimatedCourseView& v) { v.startEntry(); },
+        {"startEntry", [](AnimatedCourseView& v) { v.startEntry(); },
          "内部でエラーが発生しました。from EntryAnime",
          "Don't execute SetMainDisplay from MainDisplay::StartEntry"},
-        {"StartWalk", [](AnimatedCourseView& v) { v.startWalk(2); },
+        {"startWalk", [](AnimatedCourseView& v) { v.startWalk(2); },
          "内部でエラーが発生しました。from WalkAnime",
          "Don't execute SetMainDisplay from StartWalk"},
-        {"ForwardWalk", [](AnimatedCourseView& v) { v.forwardWalk(2); },
+        {"forwardWalk", [](AnimatedCourseView& v) { v.forwardWalk(2); },
          "内部でエラーが発生しました。from ForwardAnime",
          "Don't execute SetMainDisplay from ForwardWalk"},
-        {"BackWalk", [](AnimatedCourseView& v) { v.backWalk(2); },
+        {"backWalk", [](AnimatedCourseView& v) { v.backWalk(2); },
          "内部でエラーが発生しました。from BackAnime",
          "Don't execute SetMainDisplay from BackWalk"},
     };

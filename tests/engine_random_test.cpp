@@ -39,7 +39,7 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
             // A stamina square takes effect by the click, or at once at the walk's end.
             const CourseSquare& square = game.course.at(live.currentSquare, live.currentRow);
             const bool staminaByClick = m.id == GameMessage::Event && m.wParam == 6;
-            const bool staminaAtOnce = m.id == GameMessage::Event && m.wParam == AnimeEnd &&
+            const bool staminaAtOnce = m.id == GameMessage::Event && m.wParam == AnimationEnded &&
                                        live.messageCheck == MessageCheckNone &&
                                        square.kind == SquareKind::StaminaUp &&
                                        startStamina - walked + regained > 0;

@@ -142,7 +142,7 @@ TEST_F(EngineTest, WithoutMessageCheckAChainIsWalkedWithoutInput) {
     beginAtTemplatePosition();
     std::vector<int> landings;
     game.afterDeliver = [&](const GameMessageQueue::Message& m) {
-        if (m.id == GameMessage::Event && m.wParam == AnimeEnd)
+        if (m.id == GameMessage::Event && m.wParam == AnimationEnded)
             landings.push_back(game.live().currentSquare);
     };
     game.spin(1); // 99 back 8 -> 91 back 3 -> 88 back 2 -> 86 back 2 -> 84 remark

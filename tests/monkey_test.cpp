@@ -544,12 +544,12 @@ private:
         }
         if (m_expectedMessageCheck) {
             if (now.messageCheck != *m_expectedMessageCheck) {
-                reportFault(QStringLiteral("options: MessageCheck %1, expected %2")
+                reportFault(QStringLiteral("options: message check %1, expected %2")
                                 .arg(now.messageCheck)
                                 .arg(*m_expectedMessageCheck));
             }
         } else if (now.messageCheck != before.messageCheck) {
-            reportFault(QStringLiteral("MessageCheck changed without OK"));
+            reportFault(QStringLiteral("the message check changed without OK"));
         }
         const auto fields = debugFields(now);
         if (m_expectedDebug) {
@@ -569,7 +569,7 @@ private:
                 }
             }
             if (now.drumMin > now.drumMax) {
-                reportFault(QStringLiteral("debug: SlotMin above SlotMax"));
+                reportFault(QStringLiteral("debug: drum minimum above its maximum"));
             }
             if (mainWindow().session().askBeforeQuit != m_expectedConfirmation) {
                 reportFault(QStringLiteral("debug: 終了確認画面 not stored"));
@@ -877,7 +877,7 @@ private:
             return;
         }
         const std::int32_t code = message.wParam;
-        if ((code == AnimeEnd || code == SlotStop) && animating) {
+        if ((code == AnimationEnded || code == DrumStopped) && animating) {
             reportFault(QStringLiteral("event %1 arrived while the view animates").arg(code));
         }
         const bool squareEvent = code == 3 || (code >= 5 && code <= 8);
