@@ -14,7 +14,7 @@ constexpr const char* InitialDistanceText = "100";
 GameController::GameController(const ControllerPorts& ports) : m_ports(ports) {
     data.playerName.clear();
     // No game yet: the title screen's "閉じる" must not ask first.
-    data.state = StateGameOver;
+    data.state = GameState::GameOver;
 }
 
 void GameController::setUpGame(GameRecord templateRecord) {
@@ -46,7 +46,7 @@ void GameController::beginGame() {
 void GameController::finishEvent() {
     m_ports.courseView.showPose(restFrame(data));
     m_ports.drum.setButtonIdle();
-    data.state = StateEventApplied;
+    data.state = GameState::EventApplied;
     m_ports.poster.postGameMessage(GameMessage::NextTurn, data.spare, 0);
 }
 
@@ -111,8 +111,8 @@ void GameController::handleStep(std::int32_t step) {
     m_ports.statusPanel.setStaminaText(std::to_string(data.stamina));
 
     if (data.stamina <= 0) {
-        m_ports.courseView.setDisplayState(StateGameOver);
-        data.state = StateGameOver;
+        m_ports.courseView.setDisplayState(DisplayGameOver);
+        data.state = GameState::GameOver;
         m_ports.drum.setButtonIdle();
         showLines(m_ports.remarks, RemarkMessage{GameOverLine, "", "", 1});
         m_ports.results.showGameOver(data);
@@ -121,8 +121,8 @@ void GameController::handleStep(std::int32_t step) {
         SessionValues& session = m_ports.session;
         session.endTime = m_ports.clock.now();
         session.elapsedTime = session.endTime - session.startTime;
-        m_ports.courseView.setDisplayState(StateGoal);
-        data.state = StateGoal;
+        m_ports.courseView.setDisplayState(DisplayGoal);
+        data.state = GameState::Goal;
         m_ports.drum.setButtonIdle();
         showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow);
         m_ports.results.showGoalResult(data);
@@ -132,11 +132,11 @@ void GameController::handleStep(std::int32_t step) {
 void GameController::prepareNextTurn() {
     m_ports.drum.setUp(data);
     m_ports.courseView.setUp(data);
-    data.state = StateTurnReady;
+    data.state = GameState::TurnReady;
 }
 
 bool GameController::isGameInProgress() const {
-    return data.state != StateGameOver && data.state != StateGoal;
+    return data.state != GameState::GameOver && data.state != GameState::Goal;
 }
 
 bool dispatchGameMessage(GameController& controller, GameMessage message, std::int32_t wParam,

@@ -372,7 +372,7 @@ TEST_F(CourseViewTest, SetMainDisplayTwiceGivesTheSamePicture) {
 }
 
 TEST_F(CourseViewTest, SetMainDisplayBeforeInitDisplayIsRefusedAndChangesNothing) {
-    view.setDisplayState(StateGameOver);
+    view.setDisplayState(DisplayGameOver);
     const QImage before = view.backBuffer().copy();
     view.setUp(recordOn(1));
     EXPECT_EQ(boxes, std::vector<QString>{QStringLiteral(
@@ -822,9 +822,9 @@ TEST_F(CourseViewTest, AFrozenViewRefusesStartsUntilTheNextSetMainDisplay) {
     ASSERT_EQ(takePosted(), std::vector<Posted>{step});
     const QImage frozen = view.backBuffer().copy();
 
-    view.setDisplayState(StateGameOver);
+    view.setDisplayState(DisplayGameOver);
     EXPECT_EQ(view.animationInterval(), 0);
-    EXPECT_EQ(view.displayState(), StateGameOver);
+    EXPECT_EQ(view.displayState(), DisplayGameOver);
     view.animationTick();
     EXPECT_TRUE(takePosted().empty()) << "the rest of the walk is not walked and not ended";
     EXPECT_TRUE(sameImage(view.backBuffer(), frozen));
@@ -833,7 +833,7 @@ TEST_F(CourseViewTest, AFrozenViewRefusesStartsUntilTheNextSetMainDisplay) {
         boxes.clear();
         c.start(view);
         EXPECT_EQ(boxes, std::vector<QString>{QString::fromUtf8(c.busyText)}) << c.name;
-        EXPECT_EQ(view.displayState(), StateGameOver);
+        EXPECT_EQ(view.displayState(), DisplayGameOver);
     }
 
     view.setUp(recordOn(11));

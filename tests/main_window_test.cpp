@@ -241,7 +241,7 @@ private slots:
         ModalAnswerer answers;
         answers.then(AnswerOk); // the goal result
         drumStopsOn(3);
-        QCOMPARE(form().controller().liveRecord().state, StateGoal);
+        QCOMPARE(form().controller().liveRecord().state, GameState::Goal);
         QVERIFY(enabled("restartGameAction") &&
                 enabled("returnToTitleAction")); // the menu stays as it was
         form().restartGame();
@@ -285,7 +285,7 @@ private slots:
         const GameRecord& live = form().controller().liveRecord();
         QCOMPARE(live.currentSquare, 1);
         QCOMPARE(live.stamina, 30);
-        QCOMPARE(live.state, StateNewGame);
+        QCOMPARE(live.state, GameState::NewGame);
         QVERIFY(form().drum().slotButton()->text().isEmpty()); // still entering
         settle();
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
