@@ -31,7 +31,7 @@ class GameController {
 public:
     explicit GameController(const ControllerPorts& ports);
 
-    const GameRecord& liveRecord() const { return data; }
+    const GameRecord& liveRecord() const { return m_record; }
 
     // Copies the template into the live record and writes the status panel.
     void setUpGame(GameRecord templateRecord);
@@ -56,7 +56,7 @@ public:
 private:
     void finishEvent();
 
-    GameRecord data;
+    GameRecord m_record;
     ControllerPorts m_ports;
 };
 
