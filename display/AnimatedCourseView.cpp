@@ -133,7 +133,7 @@ void AnimatedCourseView::entryTick() {
         m_animeTimer.setInterval(0);
         m_displayState = DisplayIdle;
         image = LandedImage;
-        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
     }
     copyToBackBuffer(m_sourceRect);
     drawHeroine(image, m_entryX, m_entryY);
@@ -163,7 +163,7 @@ void AnimatedCourseView::walkingTick(const FrameSequence& frames, Direction dire
         m_poster.postGameMessage(GameMessage::Step, step, 0);
     }
     if (lastTick) {
-        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
     }
     drawHeroine(frameAt(frames, m_frameIndex), m_heroineX, m_heroineY);
     paintView();

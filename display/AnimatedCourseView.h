@@ -8,14 +8,14 @@
 #include <cstdint>
 
 // displayState while a walk runs: the event codes that make the controller start it.
-inline constexpr std::int32_t DisplayWalk = SlotStop;
+inline constexpr std::int32_t DisplayWalk = DrumStopped;
 inline constexpr std::int32_t DisplayForward = static_cast<std::int32_t>(SquareKind::Forward);
 inline constexpr std::int32_t DisplayBack = static_cast<std::int32_t>(SquareKind::Back);
 
 // The course view with the heroine's entry and walks. One timer drives
 // whichever animation displayState names. Every walked square posts
 // GameMessage::Step in the tick that completes it, and the end of every animation
-// posts GameMessage::Event(AnimeEnd) in its last tick, after that tick's step.
+// posts GameMessage::Event(AnimationEnded) in its last tick, after that tick's step.
 //
 // A start while an animation runs (or the view is frozen at game over or the
 // goal), or before any setUp, shows a diagnostic message box and

@@ -354,7 +354,7 @@ void SlotDrum::spinTick() {
         if (m_discardResult) {
             m_discardResult = 0;
         } else {
-            m_poster.postGameMessage(GameMessage::Event, SlotStop, m_numbers[arrowRow() + 1]);
+            m_poster.postGameMessage(GameMessage::Event, DrumStopped, m_numbers[arrowRow() + 1]);
         }
     }
     showNumberWindow(m_scrollOffset);

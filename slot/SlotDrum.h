@@ -25,7 +25,7 @@ class ImageList;
 //
 // A turn: mode 10 "スタート" -> click -> spinning, mode 11 "ストップ" -> click ->
 // mode 9 (blank, inert) -> the next cell boundary halts the drum and posts
-// GameMessage::Event (SlotStop, the number beside the arrow). Square modes 3, 5..8
+// GameMessage::Event (DrumStopped, the number beside the arrow). Square modes 3, 5..8
 // post GameMessage::Event (mode, 0) once when clicked and go blank. Results leave
 // only as posted messages, never as calls.
 //
