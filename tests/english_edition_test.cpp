@@ -441,7 +441,7 @@ private slots:
         QVERIFY(answers.allAnswered());
         const GameRecord& live = form().controller().liveRecord();
         const QString remarks = form().remarkBox().textEdit()->toPlainText();
-        if (live.state == StateGoal) {
+        if (live.state == GameState::Goal) {
             // Past square 101 the goal block has nothing to say.
             QVERIFY2(remarks == QStringLiteral("I did it!!") || remarks.isEmpty(),
                      qPrintable(remarks));
@@ -449,13 +449,13 @@ private slots:
                 QVERIFY2(resultTexts.contains(QLatin1String(caption)), caption);
             }
         } else {
-            QCOMPARE(live.state, StateGameOver);
+            QCOMPARE(live.state, GameState::GameOver);
             QCOMPARE(remarks, QStringLiteral("Flop... all out of pep~~"));
             QVERIFY(resultTexts.contains(QStringLiteral("squares in,")));
             QVERIFY(resultTexts.contains(QStringLiteral("so close~~!")));
             QVERIFY(resultTexts.contains(QString::number(live.currentSquare)));
         }
-        QCOMPARE(seed == 17, live.state == StateGoal);
+        QCOMPARE(seed == 17, live.state == GameState::Goal);
     }
 
 private:
