@@ -20,7 +20,6 @@ void onTerminationSignal(int) {
 } // namespace
 
 GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QStringLiteral("ぽてりん 一本道"));
     watchTerminationSignals();
 }
 
@@ -49,7 +48,7 @@ bool GameApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         showException(QString::fromUtf8(error.what()));
     } catch (...) {
-        showException(QStringLiteral("Unknown error"));
+        showException(tr("Unknown error"));
     }
     return false;
 }

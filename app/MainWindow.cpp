@@ -60,7 +60,6 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_arrowImages(22, 30),
       m_digitImages(28, 30), m_heroineImages(50, 70), m_poster(this),
       m_results([this] { returnFocusToGame(); }) {
-    // 1. The window from its layout.
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -68,7 +67,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_ui->clientArea->setFixedSize(ClientWidth, ClientHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The layout format has no named separators; they are added here.
-    const char* separatorNames[] = {"N1", "N2", "N3"};
+    const char* separatorNames[] = {"nameSeparator", "gameSeparator", "closeSeparator"};
     QAction* before[] = {m_ui->startGameAction, m_ui->returnToTitleAction, m_ui->closeAction};
     for (int i = 0; i < 3; ++i) {
         QAction* separator = m_ui->fileMenu->insertSeparator(before[i]);
@@ -82,13 +81,13 @@ MainWindow::MainWindow(QWidget* parent)
     m_ui->titlePicture->resize(title.size());
     m_recordTemplate.playerName.clear();
 
-    // 2 to 5. Size and place.
+    // The title picture sits centred in a window of fixed size.
     placeWindow();
     m_ui->titlePicture->move((OuterWidth - m_ui->titlePicture->width()) / 2, 0);
 
-    // 6 to 9. The game objects, hidden. The controller's status panel comes
-    // first, as the controller builds it; the controller object itself is
-    // wired to the views once they exist.
+    // The game's views start hidden. The status panel comes first, as the
+    // controller writes into it; the controller is wired to the views once
+    // they exist.
     m_statusPanel = std::make_unique<StatusPanelWidget>(m_ui->clientArea);
     m_drum = std::make_unique<SlotDrum>(m_ui->clientArea, m_poster, m_arrowImages, m_digitImages);
     m_courseView = std::make_unique<AnimatedCourseView>(m_ui->clientArea, m_poster, m_course,
@@ -96,9 +95,9 @@ MainWindow::MainWindow(QWidget* parent)
     m_remarkBox = std::make_unique<RemarkBox>(m_ui->clientArea, RemarkBoxWidth, RemarkBoxHeight);
     m_controller = std::make_unique<GameController>(
         ControllerPorts{m_poster, *m_drum, *m_courseView, *m_remarkBox, *m_statusPanel, m_results,
-                        m_clock, m_session, m_course});
+                        m_clock, m_session, m_course, m_texts});
 
-    // 10 to 12.
+    // The course, the quit confirmation and the settings of a new game.
     m_course.buildCourse();
     m_session.askBeforeQuit = true;
     fillDefaultRecord(m_recordTemplate, &m_heroineImages);

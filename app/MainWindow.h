@@ -6,6 +6,7 @@
 #include "GameRecord.h"
 #include "ImageList.h"
 #include "LocalClock.h"
+#include "QtTextCatalogue.h"
 #include "StatusPanelWidget.h"
 
 #include <QMainWindow>
@@ -114,6 +115,7 @@ private:
     SessionValues m_session;
     CourseTable m_course;
     LocalClock m_clock;
+    QtTextCatalogue m_texts;
     QtMessagePoster m_poster;
     ResultDialogsRelay m_results;
 

@@ -1,15 +1,59 @@
 #include "Artwork.h"
 #include "BenchmarkHook.h"
 #include "ClassicLook.h"
+#include "CommandLine.h"
 #include "Fonts.h"
 #include "GameApplication.h"
 #include "GameMessageEvent.h"
+#include "LanguageChoice.h"
 #include "ProgramWindows.h"
 
+#include <QLocale>
+#include <cstdio>
 #include <exception>
 
+namespace {
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    const QStringList arguments = argumentsOf(argc, argv);
+    const CommandLineRequest request = parseCommandLine(arguments);
+    switch (request.action) {
+    case CommandLineRequest::Action::ShowHelp:
+        print(stdout, commandLineHelp());
+        return 0;
+    case CommandLineRequest::Action::ShowVersion:
+        print(stdout, versionText());
+        return 0;
+    case CommandLineRequest::Action::Refuse:
+        print(stderr, QStringLiteral("ipponmichi: %1\n").arg(request.error));
+        return UsageErrorExitCode;
+    case CommandLineRequest::Action::Play:
+        break;
+    }
+    if (const QString reason = missingDisplayReason(arguments); !reason.isEmpty()) {
+        print(stderr, QStringLiteral("ipponmichi: %1\n").arg(reason));
+        return 1;
+    }
+
     GameApplication app(argc, argv);
+    // Before any window is built, so every text is made in the player's language.
+    LanguageChoice::use(LanguageChoice::forLocale(QLocale::system().uiLanguages()));
+    //: The program's name, the title of its message boxes.
+    GameApplication::setApplicationName(GameApplication::tr("ぽてりん 一本道"));
     try {
         registerFontSubstitutes();
         applyClassicPalette();

@@ -1,6 +1,7 @@
 #include "Artwork.h"
 
 #include "ImageList.h"
+#include "LanguageChoice.h"
 
 namespace {
 
@@ -23,11 +24,13 @@ namespace Artwork {
 QImage titlePicture() {
     return load("title.bmp");
 }
+// Their cries are lettered in the player's language.
 QImage goalPicture() {
-    return load("goal.bmp");
+    return load(LanguageChoice::current() == Language::English ? "goal_en.bmp" : "goal.bmp");
 }
 QImage gameOverPicture() {
-    return load("gameover.bmp");
+    return load(LanguageChoice::current() == Language::English ? "gameover_en.bmp"
+                                                               : "gameover.bmp");
 }
 QImage QuitPicture() {
     return load("quit.bmp");

@@ -1,17 +1,17 @@
 // The performance figures of the game in one run (scripts/bench):
 //
-// 1. Start-up: wall time from spawning the program until its title screen has
-//    painted its first frame, and its peak resident memory (ru_maxrss of the
-//    child, from wait4), against a minimal Qt program that shows one Japanese
-//    label in the same font. Both are told to quit once shown
-//    (IPPONMICHI_BENCH_QUIT_WHEN_SHOWN=1); the runs alternate between the two
-//    so that a busy machine weighs on both alike.
-// 2. Ticks: the course view's walking ticks against their floor (one 247 x 110
-//    window copy and one masked 50 x 70 sprite), and the slot drum's ticks
-//    against theirs (one plain 28 x 90 copy), timed in alternating rounds in
-//    this process, with every heap allocation counted.
-// 3. Timing: a 10-square walk with the shipped record on real timers, and the
-//    CPU share of a drum spinning at 10 ms for 10 seconds.
+// - Start-up: wall time from spawning the program until its title screen has
+//   painted its first frame, and its peak resident memory (ru_maxrss of the
+//   child, from wait4), against a minimal Qt program that shows one Japanese
+//   label in the same font. Both are told to quit once shown
+//   (IPPONMICHI_BENCH_QUIT_WHEN_SHOWN=1); the runs alternate between the two
+//   so that a busy machine weighs on both alike.
+// - Ticks: the course view's walking ticks against their floor (one 247 x 110
+//   window copy and one masked 50 x 70 sprite), and the slot drum's ticks
+//   against theirs (one plain 28 x 90 copy), timed in alternating rounds in
+//   this process, with every heap allocation counted.
+// - Timing: a 10-square walk with the shipped record on real timers, and the
+//   CPU share of a drum spinning at 10 ms for 10 seconds.
 //
 // Each figure is printed with its limit; the exit code is 1 if any is missed.
 #include "AnimatedCourseView.h"
@@ -313,7 +313,7 @@ public:
         if (message == GameMessage::Step) {
             ++steps;
         }
-        if (message == GameMessage::Event && wParam == AnimeEnd) {
+        if (message == GameMessage::Event && wParam == AnimationEnded) {
             endedAt = clock::now();
             if (onEnd) {
                 onEnd();

@@ -73,7 +73,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Ipponmichi developers <games@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "board game: walk a straight course of 101 squares")
 # CPack puts the summary first as the synopsis and indents this text below it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Potterin Ipponmichi is a small single-player board game. Each turn you spin
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Poterin Ipponmichi is a small single-player board game. Each turn you spin
 and stop a slot drum, and the heroine walks as many squares as the number
 beside its arrow. Every square she lands on has a remark and an event: walk
 further, go back, a lucky improvement of the drum, or regained stamina.

@@ -12,9 +12,16 @@ constexpr QPoint DesignedPlace(225, 183);
 
 } // namespace
 
-const QString NameDialog::RevealPhrase =
-    QStringLiteral("あおいそらのしたでうたうこねこのゆめをみた");
-const QString NameDialog::FallbackName = QStringLiteral("名無しの権兵衛");
+QString NameDialog::revealPhrase() {
+    //: Typed as the name, this phrase shows the hidden debug item. Make it a
+    //: sentence nobody types by chance.
+    return tr("あおいそらのしたでうたうこねこのゆめをみた");
+}
+
+QString NameDialog::fallbackName() {
+    //: The name of a player who entered none; the status panel shows it.
+    return tr("名無しの権兵衛");
+}
 
 NameDialog::NameDialog(std::function<void()> revealDebugItem, QWidget* parent)
     : GameDialog(parent), m_ui(std::make_unique<Ui::NameDialog>()),
@@ -41,11 +48,11 @@ void NameDialog::acceptName() {
     }
     // Compared exactly as typed: no trimming, no change of case or width.
     const QString text = m_ui->nameEdit->text();
-    if (text == RevealPhrase) {
+    if (text == revealPhrase()) {
         if (m_revealDebugItem) {
             m_revealDebugItem();
         }
         return;
     }
-    m_record->playerName = text.isEmpty() ? FallbackName.toStdString() : text.toStdString();
+    m_record->playerName = text.isEmpty() ? fallbackName().toStdString() : text.toStdString();
 }

@@ -26,8 +26,9 @@ public:
     // OK: the name rule.
     void acceptName();
 
-    static const QString RevealPhrase;
-    static const QString FallbackName;
+    // In the player's language, so they follow the catalogue installed.
+    static QString revealPhrase();
+    static QString fallbackName();
 
 private:
     std::unique_ptr<Ui::NameDialog> m_ui;

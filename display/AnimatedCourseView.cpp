@@ -42,21 +42,21 @@ void AnimatedCourseView::showPose(std::int32_t image) {
     CourseView::showPose(image);
 }
 
-bool AnimatedCourseView::mayStart(const char* busyText, const char* noRecordText) {
+bool AnimatedCourseView::mayStart(const char* animation, const char* caller) {
     if (m_displayState != DisplayIdle) {
-        showMessageBox(QString::fromUtf8(busyText));
+        //: An animation was asked to start while another still runs; %1 names it.
+        showMessageBox(tr("内部でエラーが発生しました。from %1").arg(QLatin1String(animation)));
         return false;
     }
     if (!m_hasRecord) {
-        showMessageBox(QString::fromUtf8(noRecordText));
+        showMessageBox(tr("Don't execute SetMainDisplay from %1").arg(QLatin1String(caller)));
         return false;
     }
     return true;
 }
 
 void AnimatedCourseView::startEntry() {
-    if (!mayStart("内部でエラーが発生しました。from EntryAnime",
-                  "Don't execute SetMainDisplay from MainDisplay::StartEntry")) {
+    if (!mayStart("EntryAnime", "MainDisplay::StartEntry")) {
         return;
     }
     m_displayState = DisplayEntry;
@@ -68,22 +68,19 @@ void AnimatedCourseView::startEntry() {
 }
 
 void AnimatedCourseView::startWalk(std::int32_t squares) {
-    if (mayStart("内部でエラーが発生しました。from WalkAnime",
-                 "Don't execute SetMainDisplay from StartWalk")) {
+    if (mayStart("WalkAnime", "StartWalk")) {
         startWalking(DisplayWalk, m_record.walkInterval, squares);
     }
 }
 
 void AnimatedCourseView::forwardWalk(std::int32_t squares) {
-    if (mayStart("内部でエラーが発生しました。from ForwardAnime",
-                 "Don't execute SetMainDisplay from ForwardWalk")) {
+    if (mayStart("ForwardAnime", "ForwardWalk")) {
         startWalking(DisplayForward, m_record.forwardInterval, squares);
     }
 }
 
 void AnimatedCourseView::backWalk(std::int32_t squares) {
-    if (mayStart("内部でエラーが発生しました。from BackAnime",
-                 "Don't execute SetMainDisplay from BackWalk")) {
+    if (mayStart("BackAnime", "BackWalk")) {
         startWalking(DisplayBack, m_record.backInterval, squares);
     }
 }
@@ -136,7 +133,7 @@ void AnimatedCourseView::entryTick() {
         m_animeTimer.setInterval(0);
         m_displayState = DisplayIdle;
         image = LandedImage;
-        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
     }
     copyToBackBuffer(m_sourceRect);
     drawHeroine(image, m_entryX, m_entryY);
@@ -166,7 +163,7 @@ void AnimatedCourseView::walkingTick(const FrameSequence& frames, Direction dire
         m_poster.postGameMessage(GameMessage::Step, step, 0);
     }
     if (lastTick) {
-        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
     }
     drawHeroine(frameAt(frames, m_frameIndex), m_heroineX, m_heroineY);
     paintView();

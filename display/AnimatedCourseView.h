@@ -8,19 +8,21 @@
 #include <cstdint>
 
 // displayState while a walk runs: the event codes that make the controller start it.
-inline constexpr std::int32_t DisplayWalk = SlotStop;
+inline constexpr std::int32_t DisplayWalk = DrumStopped;
 inline constexpr std::int32_t DisplayForward = static_cast<std::int32_t>(SquareKind::Forward);
 inline constexpr std::int32_t DisplayBack = static_cast<std::int32_t>(SquareKind::Back);
 
 // The course view with the heroine's entry and walks. One timer drives
 // whichever animation displayState names. Every walked square posts
 // GameMessage::Step in the tick that completes it, and the end of every animation
-// posts GameMessage::Event(AnimeEnd) in its last tick, after that tick's step.
+// posts GameMessage::Event(AnimationEnded) in its last tick, after that tick's step.
 //
 // A start while an animation runs (or the view is frozen at game over or the
 // goal), or before any setUp, shows a diagnostic message box and
 // changes nothing, so the caller gets no end message.
 class AnimatedCourseView : public CourseView, public CourseViewPort {
+    Q_DECLARE_TR_FUNCTIONS(AnimatedCourseView)
+
 public:
     AnimatedCourseView(QWidget* mainWindow, MessagePoster& poster, const CourseTable& course,
                        int viewWidth, int viewHeight);
@@ -52,7 +54,9 @@ public:
     int animationInterval() const { return m_animeTimer.interval(); }
 
 private:
-    bool mayStart(const char* busyText, const char* noRecordText);
+    // False, with a message box, while another animation runs or before a
+    // record was set; `animation` and `caller` name the start for that box.
+    bool mayStart(const char* animation, const char* caller);
     void startWalking(std::int32_t state, std::int32_t interval, std::int32_t squares);
     void entryTick();
     void walkingTick(const FrameSequence& frames, Direction direction, std::int32_t step);

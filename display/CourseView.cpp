@@ -4,6 +4,7 @@
 #include "GameMessages.h"
 #include "ImageList.h"
 #include "MessageBox.h"
+#include "TextMarks.h"
 
 #include <QPaintEvent>
 #include <algorithm>
@@ -24,9 +25,6 @@ constexpr std::int32_t MaxHeroineSize = 4096;
 
 // The heroine's image when she stands at rest.
 constexpr std::int32_t StandingImage = 1;
-
-// What a screen reader calls the view.
-const char* const AccessibleViewName = "コース";
 
 constexpr QRgb White = qRgb(0xFF, 0xFF, 0xFF);
 constexpr QRgb BackgroundColour = qRgb(0xFF, 0xEE, 0xEE);
@@ -131,7 +129,8 @@ CourseView::CourseView(QWidget* mainWindow, const CourseTable& course, int viewW
 
     m_viewBox = new CourseViewBox(m_backBuffer, m_displayPanel);
     m_viewBox->setGeometry(2, 2, m_viewWidth, m_viewHeight);
-    m_viewBox->setAccessibleName(QString::fromUtf8(AccessibleViewName));
+    //: What a screen reader calls the view of the course.
+    m_viewBox->setAccessibleName(tr("コース"));
     m_viewBox->show();
 }
 
@@ -167,7 +166,7 @@ void CourseView::initialise() {
 void CourseView::setUp(const GameRecord& record) {
     m_displayState = DisplayIdle;
     if (!m_initialised) {
-        showMessageBox(QStringLiteral("not Execute InitDisplay from CourseView::SetMainDisplay"));
+        showMessageBox(tr("not Execute InitDisplay from CourseView::SetMainDisplay"));
         return;
     }
     m_hasRecord = true;
@@ -292,10 +291,12 @@ void CourseView::updateAccessibleText() {
     m_described = true;
     m_describedSquare = square;
     m_describedRow = row;
-    QString text = QStringLiteral("%1 マス目").arg(square);
+    //: What a screen reader says of the square the heroine stands on.
+    QString text = tr("%1 マス目").arg(square);
     const std::string& remark = m_course.remarkAt(square, row);
     if (!remark.empty()) {
-        text += QStringLiteral(": ") + QString::fromStdString(remark);
+        //: A square's number, then the heroine's remark on it.
+        text = tr("%1: %2").arg(text, QCoreApplication::translate(RemarkContext, remark.c_str()));
     }
     m_viewBox->setAccessibleDescription(text);
 }

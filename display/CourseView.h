@@ -4,6 +4,7 @@
 #include "CourseTable.h"
 #include "GameRecord.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
@@ -44,6 +45,8 @@ private:
 // sideways, so shiftField draws the new column only in the rows a view window
 // can reach (sourceRect's rows); the rows outside them are never shown.
 class CourseView {
+    Q_DECLARE_TR_FUNCTIONS(CourseView)
+
 public:
     CourseView(QWidget* mainWindow, const CourseTable& course, int viewWidth, int viewHeight);
     virtual ~CourseView();

@@ -19,7 +19,8 @@ RemarkBox::RemarkBox(QWidget* mainWindow, int width, int height)
     // The drum's button keeps the keyboard during a game; a click into the
     // remark window must not take it away.
     m_textEdit->setFocusPolicy(Qt::NoFocus);
-    m_textEdit->setAccessibleName(QStringLiteral("メッセージ"));
+    //: What a screen reader calls the box with the heroine's remarks.
+    m_textEdit->setAccessibleName(tr("メッセージ"));
     m_textEdit->setFont(gameFont(MemoFontPixels));
     // A memo shows no scroll bars unless asked to; three lines fit without them.
     m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

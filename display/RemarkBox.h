@@ -2,6 +2,7 @@
 
 #include "GamePorts.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <string>
@@ -10,6 +11,8 @@
 // and the square effects' messages appear. It only owns and places the box;
 // the square effects write the lines.
 class RemarkBox : public RemarkLines {
+    Q_DECLARE_TR_FUNCTIONS(RemarkBox)
+
 public:
     // A hidden box of width x height on the main window.
     RemarkBox(QWidget* mainWindow, int width, int height);

@@ -12,19 +12,19 @@ constexpr const char* InitialDistanceText = "100";
 } // namespace
 
 GameController::GameController(const ControllerPorts& ports) : m_ports(ports) {
-    data.playerName.clear();
+    m_record.playerName.clear();
     // No game yet: the title screen's "閉じる" must not ask first.
-    data.state = StateGameOver;
+    m_record.state = GameState::GameOver;
 }
 
 void GameController::setUpGame(GameRecord templateRecord) {
-    data = std::move(templateRecord);
+    m_record = std::move(templateRecord);
     StatusPanel& panel = m_ports.statusPanel;
-    panel.setNameText(data.playerName);
-    panel.setStaminaText(std::to_string(data.stamina));
-    panel.setArrowText(std::to_string(data.arrowRow));
-    panel.setRotationText(std::to_string(data.rotationWidth));
-    panel.setTimerText(std::to_string(data.spinInterval));
+    panel.setNameText(m_record.playerName);
+    panel.setStaminaText(std::to_string(m_record.stamina));
+    panel.setArrowText(std::to_string(m_record.arrowRow));
+    panel.setRotationText(std::to_string(m_record.rotationWidth));
+    panel.setTimerText(std::to_string(m_record.spinInterval));
     panel.setDistanceText(InitialDistanceText);
 }
 
@@ -37,41 +37,41 @@ void GameController::hideStatusPanel() {
 }
 
 void GameController::beginGame() {
-    m_ports.drum.setUp(data);
+    m_ports.drum.setUp(m_record);
     m_ports.drum.setButtonIdle();
-    m_ports.courseView.setUp(data);
+    m_ports.courseView.setUp(m_record);
     m_ports.courseView.startEntry();
 }
 
 void GameController::finishEvent() {
-    m_ports.courseView.showPose(restFrame(data));
+    m_ports.courseView.showPose(restFrame(m_record));
     m_ports.drum.setButtonIdle();
-    data.state = StateEventApplied;
-    m_ports.poster.postGameMessage(GameMessage::NextTurn, data.spare, 0);
+    m_record.state = GameState::EventApplied;
+    m_ports.poster.postGameMessage(GameMessage::NextTurn, m_record.spare, 0);
 }
 
 void GameController::handleEvent(std::int32_t code, std::int32_t argument) {
-    const std::int32_t param = m_ports.course.paramAt(data.currentSquare, data.currentRow);
+    const std::int32_t param = m_ports.course.paramAt(m_record.currentSquare, m_record.currentRow);
     switch (static_cast<std::uint32_t>(code)) {
     case static_cast<std::uint32_t>(SquareKind::Start):
-        m_ports.drum.setUp(data);
+        m_ports.drum.setUp(m_record);
         m_ports.drum.setButtonMode(ButtonStart);
         break;
     case static_cast<std::uint32_t>(SquareKind::Remark):
         finishEvent();
         break;
-    case static_cast<std::uint32_t>(SlotStop):
+    case static_cast<std::uint32_t>(DrumStopped):
         m_ports.drum.setButtonIdle();
         m_ports.courseView.startWalk(argument);
         break;
     case static_cast<std::uint32_t>(SquareKind::Lucky):
-        applyLucky(data, param);
-        m_ports.drum.setUp(data);
+        applyLucky(m_record, param);
+        m_ports.drum.setUp(m_record);
         finishEvent();
         break;
     case static_cast<std::uint32_t>(SquareKind::StaminaUp):
-        data.stamina += param;
-        m_ports.statusPanel.setStaminaText(std::to_string(data.stamina));
+        m_record.stamina += param;
+        m_ports.statusPanel.setStaminaText(std::to_string(m_record.stamina));
         finishEvent();
         break;
     case static_cast<std::uint32_t>(SquareKind::Forward):
@@ -82,7 +82,7 @@ void GameController::handleEvent(std::int32_t code, std::int32_t argument) {
         m_ports.drum.setButtonIdle();
         m_ports.courseView.backWalk(param);
         break;
-    case static_cast<std::uint32_t>(AnimeEnd):
+    case static_cast<std::uint32_t>(AnimationEnded):
         settleSquare();
         break;
     default:
@@ -91,52 +91,55 @@ void GameController::handleEvent(std::int32_t code, std::int32_t argument) {
 }
 
 void GameController::settleSquare() {
-    if (data.stamina <= 0) {
+    if (m_record.stamina <= 0) {
         return;
     }
-    showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow);
-    const auto kind =
-        static_cast<std::int32_t>(m_ports.course.kindAt(data.currentSquare, data.currentRow));
-    if (data.messageCheck == MessageCheckNone) {
+    showSquareMessages(m_ports.remarks, m_ports.course, m_record.currentSquare, m_record.currentRow,
+                       m_ports.texts);
+    const auto kind = static_cast<std::int32_t>(
+        m_ports.course.kindAt(m_record.currentSquare, m_record.currentRow));
+    if (m_record.messageCheck == MessageCheckNone) {
         handleEvent(kind, 0);
-    } else if (data.messageCheck == MessageCheckAll) {
+    } else if (m_record.messageCheck == MessageCheckAll) {
         m_ports.drum.setButtonMode(kind);
     }
 }
 
 void GameController::handleStep(std::int32_t step) {
-    data.currentSquare += step;
-    data.stamina -= 1;
-    m_ports.statusPanel.setDistanceText(std::to_string(GoalSquare - data.currentSquare));
-    m_ports.statusPanel.setStaminaText(std::to_string(data.stamina));
+    m_record.currentSquare += step;
+    m_record.stamina -= 1;
+    m_ports.statusPanel.setDistanceText(std::to_string(GoalSquare - m_record.currentSquare));
+    m_ports.statusPanel.setStaminaText(std::to_string(m_record.stamina));
 
-    if (data.stamina <= 0) {
-        m_ports.courseView.setDisplayState(StateGameOver);
-        data.state = StateGameOver;
+    if (m_record.stamina <= 0) {
+        m_ports.courseView.setDisplayState(DisplayGameOver);
+        m_record.state = GameState::GameOver;
         m_ports.drum.setButtonIdle();
-        showLines(m_ports.remarks, RemarkMessage{GameOverLine, "", "", 1});
-        m_ports.results.showGameOver(data);
+        showLines(m_ports.remarks,
+                  RemarkMessage{m_ports.texts.translate(EffectContext, GameOverLine), "", "", 1});
+        m_ports.results.showGameOver(m_record);
     }
-    if (data.currentSquare >= GoalSquare) {
+    if (m_record.currentSquare >= GoalSquare) {
         SessionValues& session = m_ports.session;
         session.endTime = m_ports.clock.now();
         session.elapsedTime = session.endTime - session.startTime;
-        m_ports.courseView.setDisplayState(StateGoal);
-        data.state = StateGoal;
+        m_ports.courseView.setDisplayState(DisplayGoal);
+        m_record.state = GameState::Goal;
         m_ports.drum.setButtonIdle();
-        showSquareMessages(m_ports.remarks, m_ports.course, data.currentSquare, data.currentRow);
-        m_ports.results.showGoalResult(data);
+        showSquareMessages(m_ports.remarks, m_ports.course, m_record.currentSquare,
+                           m_record.currentRow, m_ports.texts);
+        m_ports.results.showGoalResult(m_record);
     }
 }
 
 void GameController::prepareNextTurn() {
-    m_ports.drum.setUp(data);
-    m_ports.courseView.setUp(data);
-    data.state = StateTurnReady;
+    m_ports.drum.setUp(m_record);
+    m_ports.courseView.setUp(m_record);
+    m_record.state = GameState::TurnReady;
 }
 
 bool GameController::isGameInProgress() const {
-    return data.state != StateGameOver && data.state != StateGoal;
+    return m_record.state != GameState::GameOver && m_record.state != GameState::Goal;
 }
 
 bool dispatchGameMessage(GameController& controller, GameMessage message, std::int32_t wParam,

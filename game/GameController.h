@@ -3,6 +3,7 @@
 #include "CourseTable.h"
 #include "GamePorts.h"
 #include "GameRecord.h"
+#include "TextCatalogue.h"
 
 #include <cstdint>
 
@@ -18,20 +19,22 @@ struct ControllerPorts {
     TimeOfDay& clock;
     SessionValues& session;
     const CourseTable& course;
+    // Puts the rules' lines into the player's language.
+    const TextCatalogue& texts;
 };
 
 // Runs one game at a time. Every step is the reaction to a posted message,
 // a menu command or a click; nothing here waits or polls.
 //
-// Turn protocol: beginGame -> (entry ends) AnimeEnd -> settleSquare offers the
-// start square -> the drum posts SlotStop(n) -> n x handleStep -> AnimeEnd ->
+// Turn protocol: beginGame -> (entry ends) AnimationEnded -> settleSquare offers the
+// start square -> the drum posts DrumStopped(n) -> n x handleStep -> AnimationEnded ->
 // settleSquare offers the landing square's event -> Forward/Back walk again, or
 // Remark/Lucky/StaminaUp take effect and post GameMessage::NextTurn -> prepareNextTurn.
 class GameController {
 public:
     explicit GameController(const ControllerPorts& ports);
 
-    const GameRecord& liveRecord() const { return data; }
+    const GameRecord& liveRecord() const { return m_record; }
 
     // Copies the template into the live record and writes the status panel.
     void setUpGame(GameRecord templateRecord);
@@ -56,7 +59,7 @@ public:
 private:
     void finishEvent();
 
-    GameRecord data;
+    GameRecord m_record;
     ControllerPorts m_ports;
 };
 

@@ -24,15 +24,18 @@ constexpr bool isGameMessage(int number) {
 }
 
 // Event codes (wParam of GameMessage::Event) besides the square kinds 1, 3, 5..8.
-inline constexpr std::int32_t SlotStop = 4;
-inline constexpr std::int32_t AnimeEnd = 14;
+inline constexpr std::int32_t DrumStopped = 4;
+inline constexpr std::int32_t AnimationEnded = 14;
 
-// Game states of the live record.
-inline constexpr std::int32_t StateNewGame = 0;
-inline constexpr std::int32_t StateGameOver = 15;
-inline constexpr std::int32_t StateGoal = 16;
-inline constexpr std::int32_t StateEventApplied = 17;
-inline constexpr std::int32_t StateTurnReady = 18;
+// Where the live game stands; the numbers follow the event codes so that no
+// state is mistaken for one.
+enum class GameState : std::int32_t {
+    NewGame = 0,
+    GameOver = 15,
+    Goal = 16,
+    EventApplied = 17, // a square's event took effect; the next turn is posted
+    TurnReady = 18,    // the drum offers スタート
+};
 
 // Slot drum button modes that are not square kinds.
 inline constexpr std::int32_t ButtonIdle = 9;
@@ -42,3 +45,6 @@ inline constexpr std::int32_t ButtonStop = 11;
 // Course view animation states that are not event codes.
 inline constexpr std::int32_t DisplayIdle = 12;
 inline constexpr std::int32_t DisplayEntry = 13;
+// The view freezes at the end of a game.
+inline constexpr std::int32_t DisplayGameOver = 15;
+inline constexpr std::int32_t DisplayGoal = 16;

@@ -46,7 +46,7 @@ void fillDefaultRecord(GameRecord& record, const ImageList* heroineImages) {
     record.drumMax = 6;
     record.messageCheck = MessageCheckAll;
     record.spare = 0;
-    record.state = 0;
+    record.state = GameState::NewGame;
     record.playerName = "zad";
     record.heroineImages = heroineImages;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameMessages.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -35,7 +37,7 @@ struct GameRecord {
     std::int32_t drumMax = 0;
     std::int32_t messageCheck = 0;
     std::int32_t spare = 0;
-    std::int32_t state = 0;
+    GameState state = GameState::NewGame;
     std::string playerName;
     const ImageList* heroineImages = nullptr; // not owned
 };

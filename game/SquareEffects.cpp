@@ -30,23 +30,34 @@ std::int32_t narrowerRotation(std::int32_t width) {
 
 } // namespace
 
-std::optional<std::string> effectLine(SquareKind kind, std::int32_t param) {
-    const std::string n = std::to_string(param);
+std::optional<std::string> effectLine(SquareKind kind, std::int32_t param,
+                                      const TextCatalogue& texts) {
     switch (kind) {
     case SquareKind::Forward:
-        return "更に" + n + "歩、進みま～す";
+        return texts.translate(
+            EffectContext, IPPON_TRANSLATE_N_NOOP("SquareEffects", "更に%n歩、進みま～す"), param);
     case SquareKind::Back:
-        return "うみゅ～～(ToT)　" + n + "歩、戻るるる";
+        return texts.translate(
+            EffectContext,
+            IPPON_TRANSLATE_N_NOOP("SquareEffects", "うみゅ～～(ToT)　%n歩、戻るるる"), param);
     case SquareKind::StaminaUp:
-        return "うおぉぉぉぉっ！　" + n + "体力が回復した";
+        return texts.translate(
+            EffectContext,
+            IPPON_TRANSLATE_N_NOOP("SquareEffects", "うおぉぉぉぉっ！　%n体力が回復した"), param);
     case SquareKind::Lucky:
         switch (param) {
         case LuckyArrow:
-            return std::string("スロットの矢印の位置が下がった");
+            return texts.translate(
+                EffectContext,
+                IPPON_TRANSLATE_NOOP("SquareEffects", "スロットの矢印の位置が下がった"));
         case LuckySlower:
-            return std::string("回転速度が下がった");
+            return texts.translate(EffectContext,
+                                   IPPON_TRANSLATE_NOOP("SquareEffects", "回転速度が下がった"));
         case LuckyBoth:
-            return std::string("スロットのパラメータはすべて良い方向に変化した");
+            return texts.translate(
+                EffectContext,
+                IPPON_TRANSLATE_NOOP("SquareEffects",
+                                     "スロットのパラメータはすべて良い方向に変化した"));
         default:
             return std::nullopt;
         }
@@ -69,7 +80,8 @@ void applyLucky(GameRecord& record, std::int32_t param) {
     }
 }
 
-void showSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row) {
+void showSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row,
+                        const TextCatalogue& texts) {
     window.clearLines();
     if (!CourseTable::contains(square, row)) {
         return;
@@ -80,8 +92,8 @@ void showSquareMessages(RemarkLines& window, const CourseTable& course, int squa
         code > static_cast<std::int32_t>(SquareKind::Back)) {
         return;
     }
-    window.addLine(entry.remark);
-    if (auto effect = effectLine(entry.kind, entry.param)) {
+    window.addLine(texts.translate(RemarkContext, entry.remark.c_str()));
+    if (auto effect = effectLine(entry.kind, entry.param, texts)) {
         window.addLine(*effect);
     }
 }

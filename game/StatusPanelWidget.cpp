@@ -29,20 +29,20 @@ StatusPanelWidget::StatusPanelWidget(QWidget* mainWindow) : m_panel(new BevelPan
     m_panel->setBevelWidth(2);
     m_panel->resize(PanelWidth, PanelHeight);
 
-    addCaption(9, 4, QStringLiteral("名前"));
+    addCaption(9, 4, tr("名前"));
     m_nameValue = addValue(12, 18, 80);
-    addCaption(9, 36, QStringLiteral("体力"));
+    addCaption(9, 36, tr("体力"));
     m_staminaValue = addValue(35, 36, 47);
-    addCaption(9, 54, QStringLiteral("スロットドラム"));
+    addCaption(9, 54, tr("スロットドラム"));
     m_arrowValue = addValue(30, 68, 7);
     addValue(37, 68, 7)->setText(QStringLiteral("/"));
     m_rotationValue = addValue(44, 68, 14);
     addValue(58, 68, 7)->setText(QStringLiteral("/"));
     m_timerValue = addValue(65, 68, 21);
-    addCaption(9, 82, QStringLiteral("ゴールまで"));
-    addCaption(25, 96, QStringLiteral("あと"));
+    addCaption(9, 82, tr("ゴールまで"));
+    addCaption(25, 96, tr("あと"));
     m_distanceValue = addValue(47, 96, 24);
-    addCaption(78, 96, QStringLiteral("歩"));
+    addCaption(78, 96, tr("歩"));
 }
 
 QLabel* StatusPanelWidget::addCaption(int left, int top, const QString& text) {
@@ -79,22 +79,22 @@ void StatusPanelWidget::writeValue(QLabel* label, const std::string& text, const
 }
 
 void StatusPanelWidget::setNameText(const std::string& text) {
-    writeValue(m_nameValue, text, QStringLiteral("名前 %1"));
+    writeValue(m_nameValue, text, tr("名前 %1"));
 }
 void StatusPanelWidget::setStaminaText(const std::string& text) {
-    writeValue(m_staminaValue, text, QStringLiteral("体力 %1"));
+    writeValue(m_staminaValue, text, tr("体力 %1"));
 }
 void StatusPanelWidget::setArrowText(const std::string& text) {
-    writeValue(m_arrowValue, text, QStringLiteral("矢印の位置 %1"));
+    writeValue(m_arrowValue, text, tr("矢印の位置 %1"));
 }
 void StatusPanelWidget::setRotationText(const std::string& text) {
-    writeValue(m_rotationValue, text, QStringLiteral("回転の幅 %1"));
+    writeValue(m_rotationValue, text, tr("回転の幅 %1"));
 }
 void StatusPanelWidget::setTimerText(const std::string& text) {
-    writeValue(m_timerValue, text, QStringLiteral("回転の間隔 %1"));
+    writeValue(m_timerValue, text, tr("回転の間隔 %1"));
 }
 void StatusPanelWidget::setDistanceText(const std::string& text) {
-    writeValue(m_distanceValue, text, QStringLiteral("ゴールまで あと %1 歩"));
+    writeValue(m_distanceValue, text, tr("ゴールまで あと %1 歩"));
 }
 
 void StatusPanelWidget::showPanel(int left, int top) {

@@ -3,12 +3,15 @@
 #include "BevelPanel.h"
 #include "GamePorts.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <string>
 
 // The framed box with the player's name, stamina, drum settings and distance to
 // the goal. It only shows what the controller writes into it.
 class StatusPanelWidget : public StatusPanel {
+    Q_DECLARE_TR_FUNCTIONS(StatusPanelWidget)
+
 public:
     explicit StatusPanelWidget(QWidget* mainWindow);
 

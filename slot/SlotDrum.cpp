@@ -21,10 +21,6 @@ constexpr QPoint PaintBoxPos(4, 4);
 constexpr int OuterBevelWidth = 1;
 constexpr int InnerBevelWidth = 2;
 
-// What a screen reader calls the drum, and says while it turns.
-const char* const AccessibleDrumName = "スロットドラム";
-const char* const AccessibleSpinningText = "回転中";
-
 // What a cell shows when there is no picture for it.
 constexpr QRgb BlankCell = qRgb(255, 255, 255);
 
@@ -125,7 +121,8 @@ SlotDrum::SlotDrum(QWidget* mainWindow, MessagePoster& poster, const ImageList& 
     m_innerPanel->setGeometry(InnerPanelRect);
 
     m_paintBox->setGeometry(QRect(PaintBoxPos, QSize(PaintBoxWidth, PaintBoxHeight)));
-    m_paintBox->setAccessibleName(QString::fromUtf8(AccessibleDrumName));
+    //: What a screen reader calls the drum.
+    m_paintBox->setAccessibleName(tr("スロットドラム"));
 
     seedRandomFromClockOnce();
 
@@ -203,11 +200,13 @@ void SlotDrum::updateAccessibleText() {
     }
     m_described = now;
     if (now.spinning) {
-        m_paintBox->setAccessibleDescription(QString::fromUtf8(AccessibleSpinningText));
+        //: What a screen reader says while the drum turns.
+        m_paintBox->setAccessibleDescription(tr("回転中"));
         return;
     }
     m_paintBox->setAccessibleDescription(
-        QStringLiteral("%1 %2 %3 (矢印: %4)")
+        //: The three numbers the drum shows, then the one the arrow points at.
+        tr("%1 %2 %3 (矢印: %4)")
             .arg(now.numbers[0])
             .arg(now.numbers[1])
             .arg(now.numbers[2])
@@ -274,27 +273,28 @@ void SlotDrum::setButtonMode(std::int32_t code) {
     case kindCode(SquareKind::Start):
     case ButtonStart:
         mode = ButtonStart;
-        caption = QStringLiteral("スタート");
+        caption = tr("スタート");
         break;
     case ButtonStop:
-        caption = QStringLiteral("ストップ");
+        caption = tr("ストップ");
         break;
     case ButtonIdle:
         break;
     case kindCode(SquareKind::Remark):
-        caption = QStringLiteral("ＯＫ");
+        //: The drum button after a square with only a remark.
+        caption = tr("ＯＫ");
         break;
     case kindCode(SquareKind::Lucky):
-        caption = QStringLiteral("ラッキー");
+        caption = tr("ラッキー");
         break;
     case kindCode(SquareKind::StaminaUp):
-        caption = QStringLiteral("体力上昇");
+        caption = tr("体力上昇");
         break;
     case kindCode(SquareKind::Forward):
-        caption = QStringLiteral("更に進む");
+        caption = tr("更に進む");
         break;
     case kindCode(SquareKind::Back):
-        caption = QStringLiteral("も、戻る");
+        caption = tr("も、戻る");
         break;
     default:
         return; // no mode of its own: nothing changes
@@ -354,7 +354,7 @@ void SlotDrum::spinTick() {
         if (m_discardResult) {
             m_discardResult = 0;
         } else {
-            m_poster.postGameMessage(GameMessage::Event, SlotStop, m_numbers[arrowRow() + 1]);
+            m_poster.postGameMessage(GameMessage::Event, DrumStopped, m_numbers[arrowRow() + 1]);
         }
     }
     showNumberWindow(m_scrollOffset);

@@ -6,6 +6,7 @@
 #include "GameRecord.h"
 #include "IntervalTimer.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPointer>
 #include <QPushButton>
@@ -24,7 +25,7 @@ class ImageList;
 //
 // A turn: mode 10 "スタート" -> click -> spinning, mode 11 "ストップ" -> click ->
 // mode 9 (blank, inert) -> the next cell boundary halts the drum and posts
-// GameMessage::Event (SlotStop, the number beside the arrow). Square modes 3, 5..8
+// GameMessage::Event (DrumStopped, the number beside the arrow). Square modes 3, 5..8
 // post GameMessage::Event (mode, 0) once when clicked and go blank. Results leave
 // only as posted messages, never as calls.
 //
@@ -33,6 +34,8 @@ class ImageList;
 // numberStrip starts at scrollOffset; at rest it is one cell down, so the visible
 // rows show Numbers[1..3] and Numbers[0] waits above them.
 class SlotDrum : public SlotDrumPort {
+    Q_DECLARE_TR_FUNCTIONS(SlotDrum)
+
 public:
     static constexpr int CellHeight = 30;
     static constexpr int VisibleCells = 3;

@@ -16,7 +16,7 @@ expect_gzip_n() { # FILE
     [ -e "$1" ] || return
     gzip -t "$1" 2>/dev/null || { fail "${1#$prefix/} is not gzip data"; return; }
     # Header bytes 3..7: the flags (FNAME is 0x08) and the modification time.
-    header=$(od -An -tx1 -j3 -N5 "$1" | tr -d ' \n')
+    header=$(od -An -tx1 -j3 --read-bytes=5 "$1" | tr -d ' \n')
     [ "$header" = 0000000000 ] || fail "${1#$prefix/} keeps a name or a time stamp (header $header)"
 }
 

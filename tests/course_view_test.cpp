@@ -102,7 +102,7 @@ std::string hex(QRgb rgb) {
 using Posted = std::tuple<GameMessage, int, int>;
 const Posted step{GameMessage::Step, +1, 0};
 const Posted StepBack{GameMessage::Step, -1, 0};
-const Posted End{GameMessage::Event, AnimeEnd, 0};
+const Posted End{GameMessage::Event, AnimationEnded, 0};
 
 class CourseViewTest : public ::testing::Test {
 protected:
@@ -372,7 +372,7 @@ TEST_F(CourseViewTest, SetMainDisplayTwiceGivesTheSamePicture) {
 }
 
 TEST_F(CourseViewTest, SetMainDisplayBeforeInitDisplayIsRefusedAndChangesNothing) {
-    view.setDisplayState(StateGameOver);
+    view.setDisplayState(DisplayGameOver);
     const QImage before = view.backBuffer().copy();
     view.setUp(recordOn(1));
     EXPECT_EQ(boxes, std::vector<QString>{QStringLiteral(
@@ -765,16 +765,16 @@ struct StartCase {
 
 const std::vector<StartCase>& startCases() {
     static const std::vector<StartCase> cases = {
-        {"StartEntry", [](AnimatedCourseView& v) { v.startEntry(); },
+        {"startEntry", [](AnimatedCourseView& v) { v.startEntry(); },
          "内部でエラーが発生しました。from EntryAnime",
          "Don't execute SetMainDisplay from MainDisplay::StartEntry"},
-        {"StartWalk", [](AnimatedCourseView& v) { v.startWalk(2); },
+        {"startWalk", [](AnimatedCourseView& v) { v.startWalk(2); },
          "内部でエラーが発生しました。from WalkAnime",
          "Don't execute SetMainDisplay from StartWalk"},
-        {"ForwardWalk", [](AnimatedCourseView& v) { v.forwardWalk(2); },
+        {"forwardWalk", [](AnimatedCourseView& v) { v.forwardWalk(2); },
          "内部でエラーが発生しました。from ForwardAnime",
          "Don't execute SetMainDisplay from ForwardWalk"},
-        {"BackWalk", [](AnimatedCourseView& v) { v.backWalk(2); },
+        {"backWalk", [](AnimatedCourseView& v) { v.backWalk(2); },
          "内部でエラーが発生しました。from BackAnime",
          "Don't execute SetMainDisplay from BackWalk"},
     };
@@ -822,9 +822,9 @@ TEST_F(CourseViewTest, AFrozenViewRefusesStartsUntilTheNextSetMainDisplay) {
     ASSERT_EQ(takePosted(), std::vector<Posted>{step});
     const QImage frozen = view.backBuffer().copy();
 
-    view.setDisplayState(StateGameOver);
+    view.setDisplayState(DisplayGameOver);
     EXPECT_EQ(view.animationInterval(), 0);
-    EXPECT_EQ(view.displayState(), StateGameOver);
+    EXPECT_EQ(view.displayState(), DisplayGameOver);
     view.animationTick();
     EXPECT_TRUE(takePosted().empty()) << "the rest of the walk is not walked and not ended";
     EXPECT_TRUE(sameImage(view.backBuffer(), frozen));
@@ -833,7 +833,7 @@ TEST_F(CourseViewTest, AFrozenViewRefusesStartsUntilTheNextSetMainDisplay) {
         boxes.clear();
         c.start(view);
         EXPECT_EQ(boxes, std::vector<QString>{QString::fromUtf8(c.busyText)}) << c.name;
-        EXPECT_EQ(view.displayState(), StateGameOver);
+        EXPECT_EQ(view.displayState(), DisplayGameOver);
     }
 
     view.setUp(recordOn(11));

@@ -39,7 +39,7 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
             // A stamina square takes effect by the click, or at once at the walk's end.
             const CourseSquare& square = game.course.at(live.currentSquare, live.currentRow);
             const bool staminaByClick = m.id == GameMessage::Event && m.wParam == 6;
-            const bool staminaAtOnce = m.id == GameMessage::Event && m.wParam == AnimeEnd &&
+            const bool staminaAtOnce = m.id == GameMessage::Event && m.wParam == AnimationEnded &&
                                        live.messageCheck == MessageCheckNone &&
                                        square.kind == SquareKind::StaminaUp &&
                                        startStamina - walked + regained > 0;
@@ -48,7 +48,7 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
 
             EXPECT_EQ(live.stamina, startStamina - walked + regained) << "game " << g;
             EXPECT_EQ(live.currentSquare, startPosition + stepSum) << "game " << g;
-            const int s = live.state;
+            const int s = static_cast<int>(live.state);
             EXPECT_TRUE(s == 0 || s == 15 || s == 16 || s == 17 || s == 18) << s;
             finished = finished || game.finished();
         };
@@ -58,10 +58,10 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
         ASSERT_TRUE(game.finished()) << "game " << g << " did not end";
         EXPECT_EQ(faults, 0) << "game " << g;
         EXPECT_TRUE(game.view.refusals.empty()) << "game " << g;
-        if (game.live().state == StateGoal) {
+        if (game.live().state == GameState::Goal) {
             ++goals;
         } else {
-            ASSERT_EQ(game.live().state, StateGameOver);
+            ASSERT_EQ(game.live().state, GameState::GameOver);
             ++gameOvers;
         }
         if (HasFailure()) {

@@ -39,7 +39,7 @@ TEST_F(EngineTest, FirstTurnOffersTheDrumAfterTheEntry) {
 
     EXPECT_EQ(game.drum.mode, ButtonStart);
     EXPECT_EQ(game.remarks.lines, lines{"さぁっ！いくぞぉっ！！"});
-    EXPECT_EQ(game.live().state, StateNewGame);
+    EXPECT_EQ(game.live().state, GameState::NewGame);
     EXPECT_TRUE(game.controller.isGameInProgress());
     EXPECT_EQ(game.statusPanel.writes, (lines{"name=zad", "stamina=30", "arrow=0", "rotation=30",
                                               "timer=10", "distance=100"}));
@@ -62,16 +62,16 @@ TEST_F(EngineTest, ATurnWalksTheDrumNumberAndWaitsForTheSquaresEvent) {
     EXPECT_EQ(game.statusPanel.stamina, "24");
     EXPECT_EQ(game.statusPanel.distance, "98");
     EXPECT_EQ(game.drum.mode, 3);
-    EXPECT_EQ(game.live().state, StateNewGame);
+    EXPECT_EQ(game.live().state, GameState::NewGame);
 
     game.drum.click();
     ASSERT_EQ(game.queue.size(), 1u);
     game.queue.deliverNext(game.controller);
-    EXPECT_EQ(game.live().state, StateEventApplied);
+    EXPECT_EQ(game.live().state, GameState::EventApplied);
     EXPECT_EQ(game.drum.mode, ButtonIdle);
     EXPECT_EQ(game.view.poses, std::vector<std::int32_t>{1});
     game.settle();
-    EXPECT_EQ(game.live().state, StateTurnReady);
+    EXPECT_EQ(game.live().state, GameState::TurnReady);
     EXPECT_EQ(game.drum.mode, ButtonStart);
     EXPECT_EQ(game.view.data.currentSquare, 3) << "the view takes the record at the turn's start";
 }
@@ -86,7 +86,7 @@ TEST_F(EngineTest, ThirtySquaresWithoutEventsEndInGameOverOnTheThirtieth) {
     }
     EXPECT_EQ(game.live().currentSquare, 31);
     EXPECT_EQ(game.live().stamina, 0);
-    EXPECT_EQ(game.live().state, StateGameOver);
+    EXPECT_EQ(game.live().state, GameState::GameOver);
     EXPECT_EQ(game.remarks.lines, lines{"ばたん、きゅぅ～～"});
     ASSERT_EQ(game.results.calls.size(), 1u);
     EXPECT_EQ(game.results.calls[0].variant, "gameover");
@@ -111,7 +111,7 @@ TEST_F(EngineTest, GameOverCutsAWalkShort) {
     game.spin(6);
     EXPECT_EQ(game.live().currentSquare, 4);
     EXPECT_EQ(stepsAfterEnd, 0);
-    EXPECT_EQ(game.view.state, StateGameOver);
+    EXPECT_EQ(game.view.state, DisplayGameOver);
     EXPECT_EQ(game.results.calls.size(), 1u);
     EXPECT_EQ(game.remarks.lines, lines{"ばたん、きゅぅ～～"});
 }
@@ -124,7 +124,7 @@ TEST_F(EngineTest, TheGoalCutsAWalkShortAndTakesTheTimes) {
     game.spin(6);
 
     EXPECT_EQ(game.live().currentSquare, 101);
-    EXPECT_EQ(game.live().state, StateGoal);
+    EXPECT_EQ(game.live().state, GameState::Goal);
     EXPECT_EQ(game.statusPanel.distance, "0");
     EXPECT_EQ(game.remarks.lines, lines{"やったー！！"});
     ASSERT_EQ(game.results.calls.size(), 1u);
@@ -132,7 +132,7 @@ TEST_F(EngineTest, TheGoalCutsAWalkShortAndTakesTheTimes) {
     EXPECT_EQ(game.results.calls[0].record.stamina, 27);
     EXPECT_DOUBLE_EQ(game.session.endTime, game.clock.value);
     EXPECT_NEAR(game.session.elapsedTime * 86400.0, 200.0, 1e-6);
-    EXPECT_EQ(game.view.state, StateGoal);
+    EXPECT_EQ(game.view.state, DisplayGoal);
     EXPECT_EQ(game.drum.mode, ButtonIdle);
 }
 
@@ -142,13 +142,13 @@ TEST_F(EngineTest, WithoutMessageCheckAChainIsWalkedWithoutInput) {
     beginAtTemplatePosition();
     std::vector<int> landings;
     game.afterDeliver = [&](const GameMessageQueue::Message& m) {
-        if (m.id == GameMessage::Event && m.wParam == AnimeEnd)
+        if (m.id == GameMessage::Event && m.wParam == AnimationEnded)
             landings.push_back(game.live().currentSquare);
     };
     game.spin(1); // 99 back 8 -> 91 back 3 -> 88 back 2 -> 86 back 2 -> 84 remark
     EXPECT_EQ(landings, (std::vector<int>{99, 91, 88, 86, 84}));
     EXPECT_EQ(game.live().stamina, 30 - 1 - 8 - 3 - 2 - 2);
-    EXPECT_EQ(game.live().state, StateTurnReady);
+    EXPECT_EQ(game.live().state, GameState::TurnReady);
     EXPECT_EQ(game.drum.mode, ButtonStart);
     EXPECT_EQ(game.remarks.lines, lines{"これは、つらいわぁぁっ (x x)"});
 }
@@ -170,15 +170,15 @@ TEST_F(EngineTest, TheStepThatEmptiesStaminaOnTheGoalRunsBothEndings) {
     game.recordTemplate.currentSquare = 98;
     game.recordTemplate.stamina = 3;
     beginAtTemplatePosition();
-    std::vector<std::int32_t> statesWhileOpen;
+    std::vector<GameState> statesWhileOpen;
     game.results.whileOpen = [&] { statesWhileOpen.push_back(game.live().state); };
     game.spin(3);
 
     ASSERT_EQ(game.results.calls.size(), 2u);
     EXPECT_EQ(game.results.calls[0].variant, "gameover");
     EXPECT_EQ(game.results.calls[1].variant, "goal");
-    EXPECT_EQ(statesWhileOpen, (std::vector<std::int32_t>{StateGameOver, StateGoal}));
-    EXPECT_EQ(game.live().state, StateGoal);
+    EXPECT_EQ(statesWhileOpen, (std::vector<GameState>{GameState::GameOver, GameState::Goal}));
+    EXPECT_EQ(game.live().state, GameState::Goal);
     EXPECT_EQ(game.remarks.lines, lines{"やったー！！"});
 }
 
@@ -252,7 +252,7 @@ TEST_F(EngineTest, AGameStartedOnTheGoalOnlyShowsItsRemark) {
     EXPECT_EQ(game.remarks.lines, lines{"やったー！！"});
     EXPECT_EQ(game.drum.mode, ButtonIdle);
     EXPECT_TRUE(game.results.calls.empty());
-    EXPECT_EQ(game.live().state, StateNewGame);
+    EXPECT_EQ(game.live().state, GameState::NewGame);
     EXPECT_TRUE(game.controller.isGameInProgress());
 }
 
@@ -286,7 +286,7 @@ TEST_F(EngineTest, GameInProgressUnlessOverOrGoal) {
     EXPECT_TRUE(game.controller.isGameInProgress()) << "during a walk";
     game.settle();
     game.confirm();
-    EXPECT_EQ(game.live().state, StateTurnReady);
+    EXPECT_EQ(game.live().state, GameState::TurnReady);
     EXPECT_TRUE(game.controller.isGameInProgress());
 }
 

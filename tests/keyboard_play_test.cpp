@@ -251,9 +251,10 @@ private slots:
         QVERIFY(answers.allAnswered());
         QVERIFY(!forms->resultDialog().isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
-        const std::int32_t state = form().controller().liveRecord().state;
-        QVERIFY(state == StateGoal || state == StateGameOver);
-        qInfo("seed %u: %s after %d turns", seed, state == StateGoal ? "goal" : "game over", turns);
+        const GameState state = form().controller().liveRecord().state;
+        QVERIFY(state == GameState::Goal || state == GameState::GameOver);
+        qInfo("seed %u: %s after %d turns", seed, state == GameState::Goal ? "goal" : "game over",
+              turns);
     }
 
     void theQuitQuestionAnswersEscAndEnterAndGivesTheFocusBack() {

@@ -48,7 +48,7 @@ private:
     // The drum's result as the drum posts it.
     void drumStopsOn(int number) {
         QCoreApplication::postEvent(&form(),
-                                    new GameMessageEvent(GameMessage::Event, SlotStop, number));
+                                    new GameMessageEvent(GameMessage::Event, DrumStopped, number));
         settle();
     }
 
@@ -92,10 +92,10 @@ private slots:
         QStringList file;
         for (QAction* a : form().menu("fileMenu")->actions())
             file << (a->isSeparator() ? "-" + a->objectName() : a->objectName() + ":" + a->text());
-        QCOMPARE(file,
-                 (QStringList{"enterNameAction:名前の入力", "-N1", "startGameAction:ゲームスタート",
-                              "restartGameAction:やり直し", "-N2",
-                              "returnToTitleAction:タイトルへ戻る", "-N3", "closeAction:閉じる"}));
+        QCOMPARE(file, (QStringList{"enterNameAction:名前の入力", "-nameSeparator",
+                                    "startGameAction:ゲームスタート", "restartGameAction:やり直し",
+                                    "-gameSeparator", "returnToTitleAction:タイトルへ戻る",
+                                    "-closeSeparator", "closeAction:閉じる"}));
         QCOMPARE(form().menuItem("optionsAction")->text(), QStringLiteral("オプション"));
         QCOMPARE(form().menuItem("debugAction")->text(), QStringLiteral("デバグ"));
         QVERIFY(!form().menuItem("debugAction")->isVisible());
@@ -257,7 +257,7 @@ private slots:
         ModalAnswerer answers;
         answers.then(AnswerOk); // the goal result
         drumStopsOn(3);
-        QCOMPARE(form().controller().liveRecord().state, StateGoal);
+        QCOMPARE(form().controller().liveRecord().state, GameState::Goal);
         QVERIFY(enabled("restartGameAction") &&
                 enabled("returnToTitleAction")); // the menu stays as it was
         form().restartGame();
@@ -267,7 +267,8 @@ private slots:
 
     void returningToTheTitleStopsTheWalkOutOfSight() {
         startGame();
-        QCoreApplication::postEvent(&form(), new GameMessageEvent(GameMessage::Event, SlotStop, 6));
+        QCoreApplication::postEvent(&form(),
+                                    new GameMessageEvent(GameMessage::Event, DrumStopped, 6));
         QCoreApplication::sendPostedEvents();
         QVERIFY(form().courseView().animationInterval() != 0);
         form().returnToTitle();
@@ -288,8 +289,8 @@ private slots:
         setMessageBoxHook([&](const QString& text) { boxes << text; });
         const auto queueWalkEnd = [this] {
             QCoreApplication::postEvent(&form(), new GameMessageEvent(GameMessage::Step, 1, 0));
-            QCoreApplication::postEvent(&form(),
-                                        new GameMessageEvent(GameMessage::Event, AnimeEnd, 0));
+            QCoreApplication::postEvent(
+                &form(), new GameMessageEvent(GameMessage::Event, AnimationEnded, 0));
             QCoreApplication::postEvent(&form(), new GameMessageEvent(GameMessage::NextTurn, 0, 0));
         };
         startGame();
@@ -300,7 +301,7 @@ private slots:
         const GameRecord& live = form().controller().liveRecord();
         QCOMPARE(live.currentSquare, 1);
         QCOMPARE(live.stamina, 30);
-        QCOMPARE(live.state, StateNewGame);
+        QCOMPARE(live.state, GameState::NewGame);
         QVERIFY(form().drum().slotButton()->text().isEmpty()); // still entering
         settle();
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
@@ -324,7 +325,7 @@ private slots:
         startGame();
         for (int other : {1024, 1028, 2000}) {
             QCoreApplication::postEvent(
-                &form(), new GameMessageEvent(static_cast<GameMessage>(other), SlotStop, 6));
+                &form(), new GameMessageEvent(static_cast<GameMessage>(other), DrumStopped, 6));
         }
         QCoreApplication::sendPostedEvents();
         QCOMPARE(form().courseView().animationInterval(), 0);

@@ -100,8 +100,8 @@ MonkeyOptions readOptions(std::vector<char*>& args) {
     return options;
 }
 
-bool inProgress(std::int32_t state) {
-    return state != StateGameOver && state != StateGoal;
+bool inProgress(GameState state) {
+    return state != GameState::GameOver && state != GameState::Goal;
 }
 
 // Sees every game message delivered to the main window, before and after.
@@ -544,12 +544,12 @@ private:
         }
         if (m_expectedMessageCheck) {
             if (now.messageCheck != *m_expectedMessageCheck) {
-                reportFault(QStringLiteral("options: MessageCheck %1, expected %2")
+                reportFault(QStringLiteral("options: message check %1, expected %2")
                                 .arg(now.messageCheck)
                                 .arg(*m_expectedMessageCheck));
             }
         } else if (now.messageCheck != before.messageCheck) {
-            reportFault(QStringLiteral("MessageCheck changed without OK"));
+            reportFault(QStringLiteral("the message check changed without OK"));
         }
         const auto fields = debugFields(now);
         if (m_expectedDebug) {
@@ -569,7 +569,7 @@ private:
                 }
             }
             if (now.drumMin > now.drumMax) {
-                reportFault(QStringLiteral("debug: SlotMin above SlotMax"));
+                reportFault(QStringLiteral("debug: drum minimum above its maximum"));
             }
             if (mainWindow().session().askBeforeQuit != m_expectedConfirmation) {
                 reportFault(QStringLiteral("debug: 終了確認画面 not stored"));
@@ -680,7 +680,7 @@ private:
             auto* edit = name->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
             const QString text = m_input.name();
             did(QStringLiteral("name entry: type %1 characters").arg(text.size()));
-            tally(text == NameDialog::RevealPhrase ? "reveal phrases typed" : "names typed");
+            tally(text == NameDialog::revealPhrase() ? "reveal phrases typed" : "names typed");
             type(edit, text);
         } else if (auto* debug = qobject_cast<OptionsDialog*>(modal)) {
             if (debug->dialogMode() == OptionsDialog::Mode::Options) {
@@ -801,9 +801,9 @@ private:
     void ExpectResult(QWidget* modal, bool ok) {
         if (auto* name = qobject_cast<NameDialog*>(modal)) {
             const QString text = name->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text();
-            if (ok && text != NameDialog::RevealPhrase) {
+            if (ok && text != NameDialog::revealPhrase()) {
                 m_expectedName =
-                    text.isEmpty() ? NameDialog::FallbackName.toStdString() : text.toStdString();
+                    text.isEmpty() ? NameDialog::fallbackName().toStdString() : text.toStdString();
             } else {
                 m_expectedName.reset();
             }
@@ -846,10 +846,10 @@ private:
         if (!form || m_countedEnd || !m_gameStarted) {
             return;
         }
-        if (liveRecord().state == StateGoal) {
+        if (liveRecord().state == GameState::Goal) {
             ++m_goals;
             m_countedEnd = true;
-        } else if (liveRecord().state == StateGameOver) {
+        } else if (liveRecord().state == GameState::GameOver) {
             ++m_gameOvers;
             m_countedEnd = true;
         }
@@ -864,31 +864,31 @@ private:
         const bool animating = mainWindow().courseView().animationInterval() != 0;
         const auto squareKind = static_cast<std::int32_t>(
             mainWindow().course().kindAt(live.currentSquare, live.currentRow));
-        if (type == GameMessage::Step && live.state != StateNewGame &&
-            live.state != StateTurnReady) {
-            reportFault(
-                QStringLiteral("a step message reached a game in state %1").arg(live.state));
+        if (type == GameMessage::Step && live.state != GameState::NewGame &&
+            live.state != GameState::TurnReady) {
+            reportFault(QStringLiteral("a step message reached a game in state %1")
+                            .arg(static_cast<int>(live.state)));
         }
-        if (type == GameMessage::NextTurn && live.state != StateEventApplied) {
-            reportFault(
-                QStringLiteral("a next-turn message reached a game in state %1").arg(live.state));
+        if (type == GameMessage::NextTurn && live.state != GameState::EventApplied) {
+            reportFault(QStringLiteral("a next-turn message reached a game in state %1")
+                            .arg(static_cast<int>(live.state)));
         }
         if (type != GameMessage::Event) {
             return;
         }
         const std::int32_t code = message.wParam;
-        if ((code == AnimeEnd || code == SlotStop) && animating) {
+        if ((code == AnimationEnded || code == DrumStopped) && animating) {
             reportFault(QStringLiteral("event %1 arrived while the view animates").arg(code));
         }
         const bool squareEvent = code == 3 || (code >= 5 && code <= 8);
         if (squareEvent && (code != squareKind || !inProgress(live.state) ||
-                            live.state == StateEventApplied || animating)) {
+                            live.state == GameState::EventApplied || animating)) {
             reportFault(
                 QStringLiteral("square event %1 arrived on square %2 (kind %3) in state %4%5")
                     .arg(code)
                     .arg(live.currentSquare)
                     .arg(squareKind)
-                    .arg(live.state)
+                    .arg(static_cast<int>(live.state))
                     .arg(animating ? QStringLiteral(", animating") : QString()));
         }
     }
@@ -910,13 +910,13 @@ private:
                                 .arg(live.currentSquare)
                                 .arg(live.stamina));
             }
-            const std::int32_t expected = live.currentSquare >= GoalSquare ? StateGoal
-                                          : live.stamina <= 0              ? StateGameOver
-                                                                           : before.state;
+            const GameState expected = live.currentSquare >= GoalSquare ? GameState::Goal
+                                       : live.stamina <= 0              ? GameState::GameOver
+                                                                        : before.state;
             if (live.state != expected) {
                 reportFault(QStringLiteral("after a step the state is %1, expected %2")
-                                .arg(live.state)
-                                .arg(expected));
+                                .arg(static_cast<int>(live.state))
+                                .arg(static_cast<int>(expected)));
             }
         } else if (type == GameMessage::Event && message.wParam == 6) {
             const std::int32_t param =
@@ -940,11 +940,11 @@ private:
         const auto faultHere = [&](const QString& what) {
             reportFault(what + QStringLiteral(" (") + QLatin1String(where) + QLatin1Char(')'));
         };
-        const std::int32_t s = live.state;
+        const int s = static_cast<int>(live.state);
         if (s != 0 && s != 15 && s != 16 && s != 17 && s != 18) {
             faultHere(QStringLiteral("state %1").arg(s));
         }
-        if (m_gameStarted && inProgress(s)) {
+        if (m_gameStarted && inProgress(live.state)) {
             if (live.currentSquare < 1 || live.currentSquare > GoalSquare) {
                 faultHere(
                     QStringLiteral("position %1 while the game goes on").arg(live.currentSquare));
@@ -1008,10 +1008,11 @@ private:
         if (!game && (animating || spinning)) {
             faultHere(QStringLiteral("the game runs on behind the title screen"));
         }
-        if (m_gameStarted && !inProgress(s) && (mode != ButtonIdle || animating || spinning)) {
+        if (m_gameStarted && !inProgress(live.state) &&
+            (mode != ButtonIdle || animating || spinning)) {
             faultHere(QStringLiteral("a finished game still moves (mode %1)").arg(mode));
         }
-        if (m_quiet && game && m_gameStarted && inProgress(s) && !animating && !spinning) {
+        if (m_quiet && game && m_gameStarted && inProgress(live.state) && !animating && !spinning) {
             const auto kind = form.course().kindAt(live.currentSquare, live.currentRow);
             const bool offered = mode == ButtonStart || mode == 3 || (mode >= 5 && mode <= 8);
             const bool nothingToOffer =

@@ -35,7 +35,7 @@ TEST(PlatformTest, PostedMessagesArriveLaterAndInOrder) {
     Receiver receiver;
     QtMessagePoster poster(&receiver);
     poster.postGameMessage(GameMessage::Step, -1, 0);
-    poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
+    poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
     poster.postGameMessage(GameMessage::NextTurn, 0, 0);
     EXPECT_TRUE(receiver.got.empty()) << "posted, never sent";
     QCoreApplication::sendPostedEvents(&receiver);

@@ -146,7 +146,8 @@ private slots:
         shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("spinning drum: " + shown));
         drum.stopSpin();
-        QCoreApplication::postEvent(&form, new GameMessageEvent(GameMessage::Event, SlotStop, 3));
+        QCoreApplication::postEvent(&form,
+                                    new GameMessageEvent(GameMessage::Event, DrumStopped, 3));
         QCoreApplication::sendPostedEvents();
         view.animationTick();
         view.animationTick();

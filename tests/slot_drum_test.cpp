@@ -228,8 +228,8 @@ TEST_F(SlotTest, AStopBeforeTheFirstTickHaltsOnTheSecondAndPostsTheArrowRow) {
         EXPECT_EQ(drum.scrollOffset(), 30);
         EXPECT_EQ(drum.spinTimer().interval(), 0);
         const std::int32_t result = drum.numbers()[arrow + 1];
-        EXPECT_EQ(Posted(),
-                  (std::vector<GameMessageQueue::Message>{{GameMessage::Event, SlotStop, result}}));
+        EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{
+                                {GameMessage::Event, DrumStopped, result}}));
         // The picture agrees: the arrow and the reported digit share a row.
         EXPECT_TRUE(shows(drum.drumImage(), {0, arrow * H}, arrows.frame(0)));
         EXPECT_TRUE(faceIn(drum.drumImage(), {NumberLeft, arrow * H}, result));
@@ -323,7 +323,7 @@ TEST_F(SlotTest, StartingWhileAnAbandonedSpinRunsOnPostsTheNewResult) {
     click();
     ticksToHalt();
     EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{
-                            {GameMessage::Event, SlotStop, drum.numbers()[1]}}));
+                            {GameMessage::Event, DrumStopped, drum.numbers()[1]}}));
 }
 
 TEST_F(SlotTest, StopSpinRestsAtOnceAndLeavesNothingBehind) {

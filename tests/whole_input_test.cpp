@@ -103,7 +103,7 @@ private slots:
     void oddNamesReachTheGameWhole_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("empty") << QString() << NameDialog::FallbackName;
+        QTest::newRow("empty") << QString() << NameDialog::fallbackName();
         QTest::newRow("spaces only") << QStringLiteral("   ") << QStringLiteral("   ");
         const QString huge(100000, QChar(0x307D));
         QTest::newRow("100,000 characters") << huge << huge;
@@ -111,7 +111,7 @@ private slots:
         QTest::newRow("control characters") << controls << controls;
         const QString outside = QStringLiteral("😀 한국 €");
         QTest::newRow("outside code page 932") << outside << outside;
-        const QString nearMiss = NameDialog::RevealPhrase + QLatin1Char(' ');
+        const QString nearMiss = NameDialog::revealPhrase() + QLatin1Char(' ');
         QTest::newRow("the reveal phrase and a space") << nearMiss << nearMiss;
     }
     void oddNamesReachTheGameWhole() {
@@ -128,7 +128,7 @@ private slots:
     }
 
     void theRevealPhraseKeepsTheNameAndShowsTheDebugItem() {
-        typeName(NameDialog::RevealPhrase);
+        typeName(NameDialog::revealPhrase());
         QVERIFY(form().menuItem("debugAction")->isVisible());
         QCOMPARE(form().recordTemplate().playerName, std::string("zad"));
     }
@@ -136,7 +136,7 @@ private slots:
     // Every row of the debug panel gets text it must refuse or hold in range;
     // the game that follows still plays.
     void garbageInTheDebugPanelLeavesAPlayableGame() {
-        typeName(NameDialog::RevealPhrase);
+        typeName(NameDialog::revealPhrase());
         const QStringList garbage{QStringLiteral("1O"),     QStringLiteral("99999999999"),
                                   QStringLiteral("-1"),     QString(),
                                   QStringLiteral("3"),      QStringLiteral("9"),

@@ -14,7 +14,7 @@ constexpr char16_t KatakanaOffset = 0x60;
 } // namespace
 
 QString BadInput::nearMiss() {
-    const QString phrase = NameDialog::RevealPhrase;
+    const QString phrase = NameDialog::revealPhrase();
     switch (below(8)) {
     case 0:
         return phrase + QLatin1Char(' ');
@@ -72,7 +72,7 @@ QString BadInput::name() {
         return QStringLiteral("<b>x</b> &amp; %1 %s");
     case 6:
     case 7:
-        return NameDialog::RevealPhrase;
+        return NameDialog::revealPhrase();
     case 8:
     case 9:
         return nearMiss();

@@ -48,7 +48,7 @@ void FakeCourseViewPort::setDisplayState(std::int32_t newState) {
 void FakeCourseViewPort::tick() {
     if (state == DisplayEntry) {
         state = DisplayIdle;
-        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
         return;
     }
     if (!animating()) {
@@ -62,7 +62,7 @@ void FakeCourseViewPort::tick() {
     stepsLeft -= 1;
     m_poster.postGameMessage(GameMessage::Step, step, 0);
     if (last) {
-        m_poster.postGameMessage(GameMessage::Event, AnimeEnd, 0);
+        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
     }
 }
 
@@ -132,7 +132,7 @@ void FakeSlotDrumPort::boundary(std::int32_t numberUnderArrow) {
         discardResult = false;
         return;
     }
-    m_poster.postGameMessage(GameMessage::Event, SlotStop, numberUnderArrow);
+    m_poster.postGameMessage(GameMessage::Event, DrumStopped, numberUnderArrow);
 }
 
 void FakeSlotDrumPort::reset() {

@@ -20,7 +20,7 @@ public:
 
     void setUp(const GameRecord& record) override;
     void startEntry() override;
-    void startWalk(std::int32_t squares) override { start(SlotStop, squares); }
+    void startWalk(std::int32_t squares) override { start(DrumStopped, squares); }
     void forwardWalk(std::int32_t squares) override { start(7, squares); }
     void backWalk(std::int32_t squares) override { start(8, squares); }
     void setDisplayState(std::int32_t state) override;

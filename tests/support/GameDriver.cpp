@@ -10,7 +10,7 @@ bool isEventMode(std::int32_t mode) {
 
 GameDriver::GameDriver()
     : controller(ControllerPorts{queue, drum, view, remarks, statusPanel, results, clock, session,
-                                 course}) {
+                                 course, sourceTexts()}) {
     course.buildCourse();
     session.askBeforeQuit = true;
     fillDefaultRecord(recordTemplate, nullptr);

@@ -17,6 +17,8 @@ std::vector<Output> AllPictures() {
         {QStringLiteral("title.bmp"), Opaque(TitlePicture())},
         {QStringLiteral("goal.bmp"), Opaque(GoalPicture())},
         {QStringLiteral("gameover.bmp"), Opaque(GameOverPicture())},
+        {QStringLiteral("goal_en.bmp"), Opaque(GoalPicture(Edition::English))},
+        {QStringLiteral("gameover_en.bmp"), Opaque(GameOverPicture(Edition::English))},
         {QStringLiteral("quit.bmp"), Opaque(QuitPicture())},
         {QStringLiteral("farewell.bmp"), Opaque(FarewellPicture())},
         {QStringLiteral("face.bmp"), Opaque(FacePicture())},

@@ -24,9 +24,11 @@ struct Glyph {
 
 Glyph Digit(int digit);
 
-// The kana, marks and signs used in the pictures' cries, looked up by their
-// UTF-8 text: や た っ ぁ き ゅ ぅ ～ ♪. Small kana already sit in the upper
-// right of their box, as vertical writing places them.
+// The kana, Latin capitals, marks and signs used in the pictures' cries,
+// looked up by their UTF-8 text: や た っ ぁ き ゅ ぅ ～ ♪ and A G H U Y !.
+// Small kana already sit in the upper right of their box, as vertical writing
+// places them; the capitals stand upright in the middle of theirs, stacked
+// down the column as a sign letters them.
 Glyph Kana(const std::string& character);
 
 // Draws a glyph's strokes with round pens of radius `pen` em into a mask.

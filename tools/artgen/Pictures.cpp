@@ -29,7 +29,7 @@ unsigned Hash(int x, int y) {
     return h ^ (h >> 16);
 }
 
-// A column of hand-lettered kana, top to bottom; each glyph may be pushed
+// A column of hand-lettered kana or upright capitals, top to bottom; each glyph may be pushed
 // sideways by `sway` (in em) for a wavering voice.
 Mask Column(const Shapes& shapes, const std::vector<std::string>& text, Pt top, double em,
             double pen, const std::vector<double>& sway = {}) {
@@ -252,7 +252,7 @@ QImage TitlePicture() {
 
 // ------------------------------------------------------------------ goal
 
-QImage GoalPicture() {
+QImage GoalPicture(Edition edition) {
     constexpr int kWidth = 153;
     constexpr int kHeight = 278;
     const Shapes s(kWidth, kHeight);
@@ -272,7 +272,10 @@ QImage GoalPicture() {
                                  {107, 110}}) |
                          s.Polygon({{108, 124}, {110, 144}, {92, 138}});
     DrawBalloon(picture, balloon, 2, kBalloonLine);
-    const std::vector<std::string> cry{"や", "っ", "た", "ぁ", "～", "～", "っ", "♪"};
+    const std::vector<std::string> cry =
+        edition == Edition::English
+            ? std::vector<std::string>{"Y", "A", "A", "Y", "～", "～", "!", "♪"}
+            : std::vector<std::string>{"や", "っ", "た", "ぁ", "～", "～", "っ", "♪"};
     picture.Fill(Column(s, cry, {116, 14}, 25, 0.07), kLetter);
 
     FrontPose pose = RestPose();
@@ -295,7 +298,7 @@ QImage GoalPicture() {
 
 // ------------------------------------------------------------------ result panels
 
-QImage GameOverPicture() {
+QImage GameOverPicture(Edition edition) {
     const Shapes s(kPanelWidth, kPanelHeight);
     Layer picture(kPanelWidth, kPanelHeight);
 
@@ -316,7 +319,9 @@ QImage GameOverPicture() {
     DrawStar(picture, s, {101, 17}, 4.5, 40);
     picture.Fill(s.Line({{40, 23}, {52, 27}, {72, 16}, {92, 27}, {104, 22}}) - picture.Coverage(),
                  kMotion);
-    const std::vector<std::string> groan{"き", "ゅ", "ぅ", "～", "～", "っ"};
+    const std::vector<std::string> groan =
+        edition == Edition::English ? std::vector<std::string>{"U", "G", "H", "～", "～", "!"}
+                                    : std::vector<std::string>{"き", "ゅ", "ぅ", "～", "～", "っ"};
     picture.Fill(Column(s, groan, {134, 6}, 21, 0.07, {0.0, 0.18, 0.26, 0.05, -0.18, 0.02}),
                  kGroan);
     return picture.Flat(kWhite);

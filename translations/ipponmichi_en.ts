@@ -1,0 +1,684 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Form3</source>
+        <translation>Poterin Ipponmichi</translation>
+    </message>
+    <message>
+        <source>【注意事項】
+１．このゲームはスロットで出た数だけ
+&#x3000;進むすごろくです。ゴールを目指してね。
+２．一マス歩くたびに体力が一つ減ります。
+&#x3000;体力がなくなるとゲームオーバーです。
+３．名前の入力とオプションの設定は、
+&#x3000;ゲームをしていない時だけ変えられます。
+４．名前や設定は保存されません。終了する
+&#x3000;と最初の値に戻ります。
+５．このソフトウェアは無保証です。使用に
+&#x3000;よって生じた損害には責任を負いません。
+６．ご意見やご感想は、バージョン情報の
+&#x3000;連絡先までお寄せください。</source>
+        <translation>[Read Me]
+1. Spin the drum and walk that many
+   squares. Make it to the goal!
+2. Every square you walk costs one pep.
+   Out of pep means game over.
+3. Your name and the options can only
+   be changed between games.
+4. Nothing is saved: quit, and it all
+   goes back to the start.
+5. No warranty! We can&apos;t be blamed for
+   anything that happens while you play.
+6. Tell us what you think: the contact
+   is under About.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ぽてりん&#x3000;一本道</source>
+        <translation>Poterin Ipponmichi</translation>
+    </message>
+    <message>
+        <source>Ｖｅｒｓｉｏｎ&#x3000;1.01</source>
+        <translation>Version 1.01</translation>
+    </message>
+    <message>
+        <source>ホームページアドレス</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>ファイル名&#x3000;potelin101.zip</source>
+        <translation>File: potelin101.zip</translation>
+    </message>
+</context>
+<context>
+    <name>AnimatedCourseView</name>
+    <message>
+        <source>内部でエラーが発生しました。from %1</source>
+        <extracomment>An animation was asked to start while another still runs; %1 names it.</extracomment>
+        <translation>Something went wrong inside the game. (from %1)</translation>
+    </message>
+    <message>
+        <source>Don&apos;t execute SetMainDisplay from %1</source>
+        <translation>Don&apos;t execute SetMainDisplay from %1</translation>
+    </message>
+</context>
+<context>
+    <name>CourseRemarks</name>
+    <message>
+        <source>今日の夢はたのしかったなぁ。</source>
+        <translation>What a fun dream I had last night.</translation>
+    </message>
+    <message>
+        <source>あ、１００円み～つけたっ＼(^O^)／</source>
+        <translation>Ooh, a shiny coin! Mine~＼(^O^)／</translation>
+    </message>
+    <message>
+        <source>う～～んっっ、眠いよぉぉ～～&#x3000;(^o`)～・</source>
+        <translation>Hnnngh, so sleepyyy~~&#x3000;(^o`)～・</translation>
+    </message>
+    <message>
+        <source>強い風がっ・・</source>
+        <translation>Whoa, what a wind..!</translation>
+    </message>
+    <message>
+        <source>わぁ、大吉じゃない！</source>
+        <translation>Wow, a super-lucky fortune slip!</translation>
+    </message>
+    <message>
+        <source>お～、お茶がうまいねぇ</source>
+        <translation>Ahh~, this tea hits the spot</translation>
+    </message>
+    <message>
+        <source>きゃぁっ、トカゲっ！</source>
+        <translation>Eek, a lizard!</translation>
+    </message>
+    <message>
+        <source>おっとっとっと、よろけちゃったぁ</source>
+        <translation>Whoa-whoa-whoa, I tripped!</translation>
+    </message>
+    <message>
+        <source>煎餅は醤油味が一番</source>
+        <translation>Soy sauce rice crackers rule</translation>
+    </message>
+    <message>
+        <source>チョ、チョ、チョコレート</source>
+        <translation>Cho-cho-chocolate!</translation>
+    </message>
+    <message>
+        <source>どっちへ行けばいいんだろう (｀～´)</source>
+        <translation>Which way do I go now? (｀～´)</translation>
+    </message>
+    <message>
+        <source>げっ、ガム踏んじゃった</source>
+        <translation>Ew, I stepped in gum!</translation>
+    </message>
+    <message>
+        <source>・・・ぐぅ～～ (-_-)</source>
+        <translation>...zzzz~~ (-_-)</translation>
+    </message>
+    <message>
+        <source>茶柱がたったわ</source>
+        <translation>A tea stalk stands up: luck!</translation>
+    </message>
+    <message>
+        <source>あわてない、あわてない (^-^)</source>
+        <translation>No rush, no rush (^-^)</translation>
+    </message>
+    <message>
+        <source>ひとやすみ、ひとやすみ (^_^)</source>
+        <translation>Break time, break time (^_^)</translation>
+    </message>
+    <message>
+        <source>ジャーンプっ！！</source>
+        <translation>Juuump!!</translation>
+    </message>
+    <message>
+        <source>あ、ＵＦＯだっ！！ (&apos;o&apos;)</source>
+        <translation>Look, a UFO!! (&apos;o&apos;)</translation>
+    </message>
+    <message>
+        <source>これは、つらいわぁぁっ (x x)</source>
+        <translation>This is sooo tough (x x)</translation>
+    </message>
+    <message>
+        <source>坂道ごーろごろっ！</source>
+        <translation>Rolling down the hill~!</translation>
+    </message>
+    <message>
+        <source>自転車でＧＯ！！</source>
+        <translation>Off I go by bike!!</translation>
+    </message>
+    <message>
+        <source>ようかんは厚く切んなくちゃね</source>
+        <translation>Bean jelly? Cut it thick!</translation>
+    </message>
+    <message>
+        <source>漫画家の見方栄養ドリンク参上</source>
+        <translation>Energy drink, a cartoonist&apos;s pal!</translation>
+    </message>
+    <message>
+        <source>・・・はっ、だめだわ、寝てしまった (ﾟoﾟ;)</source>
+        <translation>...huh? Oh no, I dozed off (ﾟoﾟ;)</translation>
+    </message>
+    <message>
+        <source>あ～れ～、風にとばされる～～</source>
+        <translation>Aaah~, the wind&apos;s blowing me away~~</translation>
+    </message>
+    <message>
+        <source>う゛、お財布落としちゃったぁ (ToT)</source>
+        <translation>Ugh, I dropped my purse (ToT)</translation>
+    </message>
+    <message>
+        <source>ガーンッ、忘れ物しちゃったぁ</source>
+        <translation>Argh, I forgot something!</translation>
+    </message>
+    <message>
+        <source>マスカットキャンディはおいしいな</source>
+        <translation>Grape candy is sooo yummy</translation>
+    </message>
+    <message>
+        <source>じゃんじゃん持ってこ～い (ﾍ_ﾍ)</source>
+        <translation>Bring it on, keep &apos;em coming (ﾍ_ﾍ)</translation>
+    </message>
+    <message>
+        <source>あ、爪がわれちゃった (-o-)</source>
+        <translation>Oh no, I broke a nail (-o-)</translation>
+    </message>
+    <message>
+        <source>シュークリームをカシュっとね</source>
+        <translation>Cream puff, gone in one puff!</translation>
+    </message>
+    <message>
+        <source>ねこ ふんじゃった♪</source>
+        <translation>Oops, I stepped on the cat♪</translation>
+    </message>
+    <message>
+        <source>くらっ、めまいが・・</source>
+        <translation>Whoa... so dizzy...</translation>
+    </message>
+    <message>
+        <source>加速装置っっっ！</source>
+        <translation>Turbo boost, engage!!!</translation>
+    </message>
+    <message>
+        <source>ジャンボジェットで高いな早いなでっかいな</source>
+        <translation>Jumbo jet: so high, so fast, so big!</translation>
+    </message>
+    <message>
+        <source>仮免とってバイクでスイスイ</source>
+        <translation>Got my learner&apos;s permit, zoom zoom</translation>
+    </message>
+    <message>
+        <source>風に押されて、らららんららん</source>
+        <translation>The wind pushes me, la-la-la~</translation>
+    </message>
+    <message>
+        <source>同じ所をグルグル回ってない？&#x3000;(ﾟ?ﾟ)</source>
+        <translation>Am I going round in circles?&#x3000;(ﾟ?ﾟ)</translation>
+    </message>
+    <message>
+        <source>えっ、(‥);</source>
+        <translation>Huh? (‥);</translation>
+    </message>
+    <message>
+        <source>びっくりするじゃないのぉ (^^;)</source>
+        <translation>Hey, you scared me! (^^;)</translation>
+    </message>
+    <message>
+        <source>やっぱりショートケーキよね</source>
+        <translation>Strawberry shortcake, always!</translation>
+    </message>
+    <message>
+        <source>肩凝っちゃったぁ (･_･)</source>
+        <translation>My shoulders are so stiff (･_･)</translation>
+    </message>
+    <message>
+        <source>おなかがすたちゃったぁ (^ﾛ^)</source>
+        <translation>I&apos;m sooo hungwy (^ﾛ^)</translation>
+    </message>
+    <message>
+        <source>ゴロゴロゴロゴロゴロッ</source>
+        <translation>Roll-roll-roll-roll-rollin&apos;!</translation>
+    </message>
+    <message>
+        <source>道を間違えちゃった</source>
+        <translation>Oops, wrong way!</translation>
+    </message>
+    <message>
+        <source>ちょっと覗いてみようかなぁ～ (°°)～</source>
+        <translation>Maybe just a little peek~ (°°)～</translation>
+    </message>
+    <message>
+        <source>よし、いくぞっ (･∧･)</source>
+        <translation>Right, here I go! (･∧･)</translation>
+    </message>
+    <message>
+        <source>じゅうぶんです。 (^O^)</source>
+        <translation>That&apos;ll do nicely. (^O^)</translation>
+    </message>
+    <message>
+        <source>今日の運勢は最高よ</source>
+        <translation>Today&apos;s horoscope: the best!</translation>
+    </message>
+    <message>
+        <source>ドリンク剤１リットル一気のみっ</source>
+        <translation>A liter of energy drink, chug!</translation>
+    </message>
+    <message>
+        <source>なにか、危険の香りがするわね (⌒ρ⌒)</source>
+        <translation>I smell danger around here (⌒ρ⌒)</translation>
+    </message>
+    <message>
+        <source>ま、こんなもんね (^Ｏ^);</source>
+        <translation>Well, that&apos;s how it goes (^Ｏ^);</translation>
+    </message>
+    <message>
+        <source>この世は私のために回ってるのよ (^◯^)</source>
+        <translation>The world turns just for me (^◯^)</translation>
+    </message>
+    <message>
+        <source>ほほほほほほほっ&#x3000;(＾▽＾)</source>
+        <translation>Ohohohohohoho!&#x3000;(＾▽＾)</translation>
+    </message>
+    <message>
+        <source>さぁっ！いくぞぉっ！！</source>
+        <translation>Okay! Here I goooo!!</translation>
+    </message>
+    <message>
+        <source>やったー！！</source>
+        <translation>I did it!!</translation>
+    </message>
+</context>
+<context>
+    <name>CourseView</name>
+    <message>
+        <source>コース</source>
+        <extracomment>What a screen reader calls the view of the course.</extracomment>
+        <translation>Course</translation>
+    </message>
+    <message>
+        <source>not Execute InitDisplay from CourseView::SetMainDisplay</source>
+        <translation>not Execute InitDisplay from CourseView::SetMainDisplay</translation>
+    </message>
+    <message>
+        <source>%1 マス目</source>
+        <extracomment>What a screen reader says of the square the heroine stands on.</extracomment>
+        <translation>Square %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A square&apos;s number, then the heroine&apos;s remark on it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GameApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>ぽてりん 一本道</source>
+        <extracomment>The program&apos;s name, the title of its message boxes.</extracomment>
+        <translation>Poterin Ipponmichi</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>ぽてりん 一本道</source>
+        <translation>Poterin Ipponmichi</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>名前の入力</source>
+        <translation>Your Name</translation>
+    </message>
+    <message>
+        <source>ゲームスタート</source>
+        <translation>Start Game</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Start Over</translation>
+    </message>
+    <message>
+        <source>タイトルへ戻る</source>
+        <translation>Back to Title</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>デバグ</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>注意事項</source>
+        <translation>Read Me</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>NameDialog</name>
+    <message>
+        <source>NameInputForm</source>
+        <translation>Your Name</translation>
+    </message>
+    <message>
+        <source>名前を入力してね</source>
+        <translation>Tell me your name!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>あおいそらのしたでうたうこねこのゆめをみた</source>
+        <extracomment>Typed as the name, this phrase shows the hidden debug item. Make it a sentence nobody types by chance.</extracomment>
+        <translation>i dreamed of a kitten singing under the blue sky</translation>
+    </message>
+    <message>
+        <source>名無しの権兵衛</source>
+        <extracomment>The name of a player who entered none; the status panel shows it.</extracomment>
+        <translation>John Doe</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>DebugForm</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>スタート位置</source>
+        <translation>Start square</translation>
+    </message>
+    <message>
+        <source>体力</source>
+        <translation>Pep</translation>
+    </message>
+    <message>
+        <source>スロット最小値</source>
+        <translation>Drum min</translation>
+    </message>
+    <message>
+        <source>スロット最大値</source>
+        <translation>Drum max</translation>
+    </message>
+    <message>
+        <source>矢印位置</source>
+        <translation>Arrow row</translation>
+    </message>
+    <message>
+        <source>タイマー</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>回転幅</source>
+        <translation>Spin width</translation>
+    </message>
+    <message>
+        <source>歩きアニメ</source>
+        <translation>Walk anim</translation>
+    </message>
+    <message>
+        <source>更に進むアニメ</source>
+        <translation>Onward anim</translation>
+    </message>
+    <message>
+        <source>戻るアニメ</source>
+        <translation>Back anim</translation>
+    </message>
+    <message>
+        <source>終了確認画面</source>
+        <translation>Ask on quit</translation>
+    </message>
+    <message>
+        <source>メッセージのチェック</source>
+        <translation>Message check</translation>
+    </message>
+    <message>
+        <source>すべてチェックする</source>
+        <translation>Check every one</translation>
+    </message>
+    <message>
+        <source>チェックしない</source>
+        <translation>Don&apos;t check</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RemarkBox</name>
+    <message>
+        <source>メッセージ</source>
+        <extracomment>What a screen reader calls the box with the heroine&apos;s remarks.</extracomment>
+        <translation>Remarks</translation>
+    </message>
+</context>
+<context>
+    <name>ResultDialog</name>
+    <message>
+        <source>MessageForm</source>
+        <translation>Poterin Ipponmichi</translation>
+    </message>
+    <message>
+        <source>開始時刻</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>終了時刻</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>経過時間</source>
+        <translation>Time taken</translation>
+    </message>
+    <message>
+        <source>終了時体力</source>
+        <translation>Pep left</translation>
+    </message>
+    <message>
+        <source>コマ目まで</source>
+        <translation>squares in,</translation>
+    </message>
+    <message>
+        <source>来たのにぃ～～</source>
+        <translation>so close~~!</translation>
+    </message>
+    <message>
+        <source>やめちゃうの？</source>
+        <translation>Leaving me?</translation>
+    </message>
+    <message>
+        <source>またねっ</source>
+        <translation>See ya!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>SlotDrum</name>
+    <message>
+        <source>スロットドラム</source>
+        <extracomment>What a screen reader calls the drum.</extracomment>
+        <translation>Slot drum</translation>
+    </message>
+    <message>
+        <source>回転中</source>
+        <extracomment>What a screen reader says while the drum turns.</extracomment>
+        <translation>Spinning</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 (矢印: %4)</source>
+        <extracomment>The three numbers the drum shows, then the one the arrow points at.</extracomment>
+        <translation>%1 %2 %3 (arrow: %4)</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>ストップ</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>ＯＫ</source>
+        <extracomment>The drum button after a square with only a remark.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ラッキー</source>
+        <translation>Lucky!</translation>
+    </message>
+    <message>
+        <source>体力上昇</source>
+        <translation>Pep up!</translation>
+    </message>
+    <message>
+        <source>更に進む</source>
+        <translation>Onward!</translation>
+    </message>
+    <message>
+        <source>も、戻る</source>
+        <translation>B-back!</translation>
+    </message>
+</context>
+<context>
+    <name>SquareEffects</name>
+    <message numerus="yes">
+        <source>更に%n歩、進みま～す</source>
+        <translation>
+            <numerusform>%n more step, here I go~</numerusform>
+            <numerusform>%n more steps, here I go~</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>うみゅ～～(ToT)&#x3000;%n歩、戻るるる</source>
+        <translation>
+            <numerusform>Nyuu~~(ToT)&#x3000;%n step baaack</numerusform>
+            <numerusform>Nyuu~~(ToT)&#x3000;%n steps baaack</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>うおぉぉぉぉっ！&#x3000;%n体力が回復した</source>
+        <translation>
+            <numerusform>Woohoo!&#x3000;Pep back up by %n</numerusform>
+            <numerusform>Woohoo!&#x3000;Pep back up by %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>スロットの矢印の位置が下がった</source>
+        <translation>The drum&apos;s arrow moved down</translation>
+    </message>
+    <message>
+        <source>回転速度が下がった</source>
+        <translation>The drum spins slower now</translation>
+    </message>
+    <message>
+        <source>スロットのパラメータはすべて良い方向に変化した</source>
+        <translation>Everything about the drum got better</translation>
+    </message>
+    <message>
+        <source>ばたん、きゅぅ～～</source>
+        <translation>Flop... all out of pep~~</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanelWidget</name>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>体力</source>
+        <translation>Pep</translation>
+    </message>
+    <message>
+        <source>スロットドラム</source>
+        <translation>Slot drum</translation>
+    </message>
+    <message>
+        <source>ゴールまで</source>
+        <translation>To the goal</translation>
+    </message>
+    <message>
+        <source>あと</source>
+        <translation>just</translation>
+    </message>
+    <message>
+        <source>歩</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>名前 %1</source>
+        <translation>Name %1</translation>
+    </message>
+    <message>
+        <source>体力 %1</source>
+        <translation>Pep %1</translation>
+    </message>
+    <message>
+        <source>矢印の位置 %1</source>
+        <translation>Arrow row %1</translation>
+    </message>
+    <message>
+        <source>回転の幅 %1</source>
+        <translation>Spin width %1</translation>
+    </message>
+    <message>
+        <source>回転の間隔 %1</source>
+        <translation>Spin interval %1</translation>
+    </message>
+    <message>
+        <source>ゴールまで あと %1 歩</source>
+        <translation>Steps to the goal: %1</translation>
+    </message>
+</context>
+</TS>
