@@ -163,12 +163,7 @@ private:
 
     void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
-    void spinUntilItHalts() {
-        for (int guard = 0; guard < 1000 && form().drum().spinning(); ++guard) {
-            form().drum().spinTick();
-        }
-        QVERIFY(!form().drum().spinning());
-    }
+    void spinUntilItHalts() { QVERIFY(spinDrumUntilItHalts(form())); }
 
     void press(Qt::Key key) {
         QCOMPARE(QApplication::focusWidget(), button());

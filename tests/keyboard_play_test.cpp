@@ -33,12 +33,7 @@ private:
     void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
     // Turns the drum until it halts on its own.
-    void spinUntilItHalts() {
-        for (int guard = 0; guard < 1000 && form().drum().spinning(); ++guard) {
-            form().drum().spinTick();
-        }
-        QVERIFY(!form().drum().spinning());
-    }
+    void spinUntilItHalts() { QVERIFY(spinDrumUntilItHalts(form())); }
 
     // A key press on whatever holds the focus, which must be the drum's button.
     void press(Qt::Key key) {

@@ -2,6 +2,7 @@
 
 #include "AnimatedCourseView.h"
 #include "MainWindow.h"
+#include "SlotDrum.h"
 
 #include <QCoreApplication>
 
@@ -20,4 +21,13 @@ inline bool settleForm(MainWindow& form, int maxTicks = 5000) {
         form.courseView().animationTick();
     }
     return false;
+}
+
+// Turns the main window's drum by its tick handler until it halts on its own.
+// False if it never does.
+inline bool spinDrumUntilItHalts(MainWindow& form, int maxTicks = 1000) {
+    for (int tick = 0; tick < maxTicks && form.drum().spinning(); ++tick) {
+        form.drum().spinTick();
+    }
+    return !form.drum().spinning();
 }
