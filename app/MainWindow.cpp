@@ -61,8 +61,11 @@ MainWindow::MainWindow(QWidget* parent)
       m_digitImages(28, 30), m_heroineImages(50, 70), m_poster(this),
       m_results([this] { returnFocusToGame(); }) {
     m_ui->setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // The size is fixed, so there is no maximise button; without the customise
+    // hint the window system would add one anyway.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setFont(gameFont(12));
     m_ui->clientArea->setFixedSize(ClientWidth, ClientHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

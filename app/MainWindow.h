@@ -98,9 +98,10 @@ private:
     bool mayQuit();
     // Removes the game messages still queued for this window.
     void dropGameMessages();
-    // After every dialog: the main window is active again (the dialogs have no
-    // parent for the window manager to return to) and, during a game, the
-    // drum's button has the keyboard, so Space or Enter plays on.
+    // After every dialog: the main window is asked to be active again (a
+    // window manager may leave the activation elsewhere) and, during a game,
+    // the drum's button has the keyboard, so Space or Enter plays on as soon
+    // as the window has it.
     void returnFocusToGame();
     void showTitleScreen();
     void showGameScreen();

@@ -7,11 +7,13 @@
 
 ProgramWindows::ProgramWindows() {
     m_mainWindow = std::make_unique<MainWindow>();
-    m_optionsDialog = std::make_unique<OptionsDialog>(m_mainWindow->session());
-    MainWindow* form1 = m_mainWindow.get();
-    m_nameDialog = std::make_unique<NameDialog>([form1] { form1->revealDebugItem(); });
-    m_aboutDialog = std::make_unique<AboutDialog>();
-    m_resultDialog = std::make_unique<ResultDialog>(m_mainWindow->session());
+    // Each dialog is transient for the main window: the window system keeps it
+    // above the main window and, on Wayland, places it relative to it.
+    MainWindow* owner = m_mainWindow.get();
+    m_optionsDialog = std::make_unique<OptionsDialog>(owner->session(), owner);
+    m_nameDialog = std::make_unique<NameDialog>([owner] { owner->revealDebugItem(); }, owner);
+    m_aboutDialog = std::make_unique<AboutDialog>(owner);
+    m_resultDialog = std::make_unique<ResultDialog>(owner->session(), owner);
     m_mainWindow->setDialogs(m_optionsDialog.get(), m_nameDialog.get(), m_aboutDialog.get(),
                              m_resultDialog.get());
 }

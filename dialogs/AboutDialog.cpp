@@ -32,7 +32,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     m_ui->iconPicture->resize(face.size());
 
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
-    m_ui->okButton->setDefault(true);
+    setDefaultButton(m_ui->okButton);
     setModalResult(m_ui->okButton, DialogAnswer::Ok);
 }
 
@@ -49,7 +49,7 @@ void AboutDialog::showVersion() {
 
 void AboutDialog::showPanel(QWidget* shown, QWidget* hidden, QWidget* focus) {
     const QSize outer = outerSizeOf(*this);
-    move(placeNearCursor(outer.width(), outer.height()));
+    moveTo(placeNearCursor(outer.width(), outer.height()));
     shown->setVisible(true);
     hidden->setVisible(false);
     focus->setFocus();

@@ -22,8 +22,7 @@ constexpr int FormFontPixels = 12;
 
 GameDialog::GameDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, BevelPanel::buttonFace);
     setPalette(colours);
@@ -39,6 +38,22 @@ void GameDialog::setOuterSize(int outerWidth, int outerHeight) {
     setFixedSize(clientSizeForOuter(outerWidth, outerHeight));
 }
 
+void GameDialog::moveTo(std::optional<QPoint> place) {
+    if (place) {
+        move(*place);
+        return;
+    }
+    if (const QWidget* owner = parentWidget()) {
+        const QSize outer = outerSizeOf(*this);
+        move(placeCentredOn(owner->window()->frameGeometry(), outer.width(), outer.height()));
+    }
+}
+
+void GameDialog::setDefaultButton(QPushButton* button) {
+    m_defaultButton = button;
+    button->setDefault(true);
+}
+
 void GameDialog::setModalResult(QAbstractButton* button, DialogAnswer answer) {
     connect(button, &QAbstractButton::clicked, this, [this, answer] { done(answerCode(answer)); });
 }
@@ -46,7 +61,7 @@ void GameDialog::setModalResult(QAbstractButton* button, DialogAnswer answer) {
 void GameDialog::setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk) {
     setGlyph(ok, QStyle::SP_DialogOkButton);
     setGlyph(cancel, QStyle::SP_DialogCancelButton);
-    ok->setDefault(true);
+    setDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, [this, onOk = std::move(onOk)] {
         onOk();
         done(answerCode(DialogAnswer::Ok));
@@ -64,6 +79,9 @@ void GameDialog::showEvent(QShowEvent* event) {
         button->setIcon(style()->standardIcon(glyph));
     }
     m_pendingGlyphs.clear();
+    if (m_defaultButton) {
+        m_defaultButton->setDefault(true);
+    }
     QDialog::showEvent(event);
 }
 

@@ -3,8 +3,10 @@
 #include "DialogAnswer.h"
 
 #include <QDialog>
+#include <QPoint>
 #include <QStyle>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -12,10 +14,12 @@ class QAbstractButton;
 class QPushButton;
 
 // What the game's dialogs have in common: a fixed-size window with a title bar,
-// system menu, minimise button and close box on the button-face colour; Enter
-// presses the default button, Esc presses the cancel button where the form shows
-// one and does nothing where it does not; the close box ends a modal showing
-// with DialogAnswer::Cancel.
+// system menu and close box on the button-face colour, and neither minimise nor
+// maximise (a minimised modal dialog would leave the game blocked behind
+// nothing); Enter presses the default button, Esc presses the cancel button
+// where the form shows one and does nothing where it does not; the close box
+// ends a modal showing with DialogAnswer::Cancel. The dialogs are transient
+// for the main window, so the window system keeps them above it.
 class GameDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +31,13 @@ public:
 protected:
     // Fixes the window at the client size that belongs to this outer size.
     void setOuterSize(int outerWidth, int outerHeight);
+    // Moves the window's outer top-left corner to `place`; with no place (the
+    // cursor's position is unknown), centres the window on the main window.
+    // Where the window system places windows itself this is only a wish.
+    void moveTo(std::optional<QPoint> place);
+    // The button Enter presses; it is made the default again at every showing,
+    // whichever button had the focus when the dialog last closed.
+    void setDefaultButton(QPushButton* button);
     // The button that Esc presses while it is visible; none by default.
     void setCancelButton(QAbstractButton* button) { m_cancelButton = button; }
     // A click on `button` ends the modal showing with `result`.
@@ -45,5 +56,6 @@ protected:
 
 private:
     QAbstractButton* m_cancelButton = nullptr;
+    QPushButton* m_defaultButton = nullptr;
     std::vector<std::pair<QAbstractButton*, QStyle::StandardPixmap>> m_pendingGlyphs;
 };

@@ -69,7 +69,7 @@ void OptionsDialog::showDebug(GameRecord& record) {
     m_ui->messageCheckGroup->setVisible(false);
     m_mode = Mode::Debug;
     setOuterSize(DebugOuterSize.width(), DebugOuterSize.height());
-    move(placeNearCursor(DebugOuterSize.width(), DebugOuterSize.height()));
+    moveTo(placeNearCursor(DebugOuterSize.width(), DebugOuterSize.height()));
     m_ui->okButton->move(DebugOkPlace);
     m_ui->cancelButton->move(DebugCancelPlace);
     m_record = &record;

@@ -12,9 +12,13 @@ QSize outerSizeOf(const QWidget& window) {
     return window.size() + QSize(FrameExtraWidth, FrameExtraHeight);
 }
 
-QPoint placeWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeight) {
+std::optional<QPoint> placeWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeight) {
+    const std::optional<QPoint> knownCursor = cursorPos();
+    if (!knownCursor) {
+        return std::nullopt;
+    }
     const QSize workArea = fullScreenSize();
-    const QPoint cursor = cursorPos();
+    const QPoint cursor = *knownCursor;
     int left = cursor.x() > offsetX ? cursor.x() - offsetX : 0;
     int top = cursor.y() > offsetY ? cursor.y() - offsetY : 0;
     if (workArea.width() - outerWidth < left) {
@@ -26,6 +30,11 @@ QPoint placeWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeig
     return QPoint(left, top);
 }
 
-QPoint placeNearCursor(int outerWidth, int outerHeight) {
+std::optional<QPoint> placeNearCursor(int outerWidth, int outerHeight) {
     return placeWithCursorAt(NearCursorOffsetX, NearCursorOffsetY, outerWidth, outerHeight);
+}
+
+QPoint placeCentredOn(const QRect& frame, int outerWidth, int outerHeight) {
+    return QPoint(frame.x() + (frame.width() - outerWidth) / 2,
+                  frame.y() + (frame.height() - outerHeight) / 2);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <optional>
 
 class QWidget;
 
@@ -19,12 +21,17 @@ QSize outerSizeOf(const QWidget& window);
 // under the mouse cursor, moved no further left or up than the work area's
 // corner, then pulled back so that the window ends at the work area's right and
 // bottom edges. There is deliberately no lower bound after that pull: a window
-// larger than the work area gets a negative coordinate.
-QPoint placeWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeight);
+// larger than the work area gets a negative coordinate. Nothing where the
+// cursor's position is unknown; see placeCentredOn for what to do then.
+std::optional<QPoint> placeWithCursorAt(int offsetX, int offsetY, int outerWidth, int outerHeight);
 
 // The options, debug, notes and version dialogs open with their top-left corner
 // a little above and left of the cursor.
 inline constexpr int NearCursorOffsetX = 77;
 inline constexpr int NearCursorOffsetY = 80;
 
-QPoint placeNearCursor(int outerWidth, int outerHeight);
+std::optional<QPoint> placeNearCursor(int outerWidth, int outerHeight);
+
+// The outer top-left corner that centres a window of this outer size on
+// `frame`: where a dialog goes when the cursor's place is unknown.
+QPoint placeCentredOn(const QRect& frame, int outerWidth, int outerHeight);

@@ -127,7 +127,7 @@ void ResultDialog::hideAllVariants() {
     }
 }
 
-QPoint ResultDialog::placeAtCursor(int outerWidth, int outerHeight) {
+std::optional<QPoint> ResultDialog::placeAtCursor(int outerWidth, int outerHeight) {
     const int offsetX = outerWidth - NarrowWidth >= 0 ? outerWidth - CursorInsetFromRight : 0;
     const int offsetY = outerHeight - CursorInsetFromBottom;
     return placeWithCursorAt(offsetX, offsetY, outerWidth, outerHeight);
@@ -144,10 +144,10 @@ DialogAnswer ResultDialog::showVariant(const Variant& variant) {
     for (const auto& [button, place] : variant.buttons) {
         button->move(place);
     }
-    move(placeAtCursor(variant.outerSize.width(), variant.outerSize.height()));
+    moveTo(placeAtCursor(variant.outerSize.width(), variant.outerSize.height()));
 
     QPushButton* first = variant.buttons.front().button;
-    first->setDefault(true);
+    setDefaultButton(first);
     first->setFocus();
     m_showing = true;
     const DialogAnswer result = answerOf(exec());

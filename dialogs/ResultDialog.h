@@ -31,7 +31,7 @@ public:
     void hideAllVariants();
     // The outer top-left corner that puts the point near the buttons, 30 pixels
     // above the window's bottom edge, under the cursor, kept in the work area.
-    QPoint placeAtCursor(int outerWidth, int outerHeight);
+    std::optional<QPoint> placeAtCursor(int outerWidth, int outerHeight);
 
 private:
     struct Variant;

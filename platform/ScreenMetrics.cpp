@@ -16,6 +16,11 @@ std::optional<QPoint>& cursorOverride() {
     return value;
 }
 
+bool& cursorUnknownOverride() {
+    static bool value = false;
+    return value;
+}
+
 } // namespace
 
 QSize fullScreenSize() {
@@ -28,9 +33,19 @@ QSize fullScreenSize() {
     return QSize(1024, 768);
 }
 
-QPoint cursorPos() {
+bool windowSystemPlacesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+std::optional<QPoint> cursorPos() {
+    if (cursorUnknownOverride()) {
+        return std::nullopt;
+    }
     if (cursorOverride()) {
         return *cursorOverride();
+    }
+    if (windowSystemPlacesWindows()) {
+        return std::nullopt;
     }
     return QCursor::pos();
 }
@@ -41,4 +56,8 @@ void setFullScreenSizeOverride(std::optional<QSize> size) {
 
 void setCursorPosOverride(std::optional<QPoint> position) {
     cursorOverride() = position;
+}
+
+void setCursorPosUnknownOverride(bool unknown) {
+    cursorUnknownOverride() = unknown;
 }
