@@ -27,6 +27,12 @@ public:
 
     // The close box and the system menu's Close land here.
     void reject() override;
+    // A modal showing that survives being minimised: the window system may
+    // still offer minimise (Qt's own title bar on Wayland does), and a
+    // minimised modal dialog would leave the game blocked behind nothing it
+    // could bring back. Such a dialog is shown again at once, as it was.
+    int exec() override;
+    void done(int result) override;
 
 protected:
     // Fixes the window at the client size that belongs to this outer size.
@@ -51,11 +57,16 @@ protected:
     // glyphs are put on when the form is first shown.
     void setGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph);
 
+    void changeEvent(QEvent* event) override;
+    void showAgainIfMinimised();
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     QAbstractButton* m_cancelButton = nullptr;
     QPushButton* m_defaultButton = nullptr;
+    bool m_inModalShowing = false;
+    bool m_showAgain = false;
+    bool m_watchingWindow = false;
     std::vector<std::pair<QAbstractButton*, QStyle::StandardPixmap>> m_pendingGlyphs;
 };
