@@ -83,13 +83,15 @@ void GameDialog::setOuterSize(int outerWidth, int outerHeight) {
 
 void GameDialog::moveTo(std::optional<QPoint> place) {
     if (place) {
-        move(*place);
-        return;
-    }
-    if (const QWidget* owner = parentWidget()) {
+        m_requestedPlace = *place;
+    } else if (const QWidget* owner = parentWidget()) {
         const QSize outer = outerSizeOf(*this);
-        move(placeCentredOn(owner->window()->frameGeometry(), outer.width(), outer.height()));
+        m_requestedPlace =
+            placeCentredOn(owner->window()->frameGeometry(), outer.width(), outer.height());
+    } else {
+        return; // the window system's choice
     }
+    move(m_requestedPlace);
 }
 
 void GameDialog::setDefaultButton(QPushButton* button) {
