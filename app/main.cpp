@@ -7,6 +7,7 @@
 #include "GameMessageEvent.h"
 #include "LanguageChoice.h"
 #include "ProgramWindows.h"
+#include "SeatlessWayland.h"
 
 #include <QLocale>
 #include <cstdio>
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    chooseInputMethodWithoutSeat();
     GameApplication app(argc, argv);
     // Before any window is built, so every text is made in the player's language.
     LanguageChoice::use(LanguageChoice::forLocale(QLocale::system().uiLanguages()));

@@ -26,6 +26,8 @@ class KeyboardPlayTest : public QObject {
     Q_OBJECT
 
 private:
+    static constexpr int ActivationPatienceMs = 10000;
+
     std::unique_ptr<ProgramWindows> forms;
     MainWindow& form() { return forms->mainWindow(); }
     QPushButton* button() { return form().drum().slotButton(); }
@@ -105,6 +107,10 @@ private slots:
         form().show();
         form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form()));
+        // On Wayland a client cannot ask for the keyboard, and Qt's wait above
+        // settles for the window being shown; the compositor gives the newly
+        // shown window the keyboard soon after.
+        QTRY_VERIFY_WITH_TIMEOUT(form().isActiveWindow(), ActivationPatienceMs);
     }
 
     void cleanup() {

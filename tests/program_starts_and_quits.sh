@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Starts the program offscreen, gives it time to show its title screen, asks it
+# Starts the program (offscreen unless QT_QPA_PLATFORM names another
+# platform), gives it time to show its title screen, asks it
 # to end as a session logout would, and expects a clean exit with code 0.
 set -u
 program="$1"
-QT_QPA_PLATFORM=offscreen "$program" &
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$program" &
 pid=$!
 sleep 2
 if ! kill -0 "$pid" 2>/dev/null; then
