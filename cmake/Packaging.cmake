@@ -88,6 +88,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The program draws its texts in Monapo, and in IPAPGothic where a glyph or
 # the whole font is missing.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-monapo, fonts-ipafont-gothic")
+# Without Qt's Wayland plugin the program still runs on a Wayland desktop, but
+# through Xwayland rather than as a native client.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # The program's debug information goes into a separate -dbgsym package; CPack
 # strips the program while splitting it off. CPACK_STRIP_FILES would strip it
 # before that and leave nothing to split off, so it stays off.
