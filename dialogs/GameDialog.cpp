@@ -4,7 +4,6 @@
 #include "DialogAnswer.h"
 #include "Fonts.h"
 #include "Placement.h"
-#include "WindowStateGuard.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -21,6 +20,12 @@ namespace {
 // font with its Japanese fallbacks.
 constexpr int FormFontPixels = 12;
 
+// A modal dialog stays as it was shown: not minimised out of reach, and not
+// grown beyond its fixed size (which Weston answers by ending the connection
+// of a client whose window then keeps its size).
+constexpr Qt::WindowStates UnwantedStates =
+    Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+
 } // namespace
 
 GameDialog::GameDialog(QWidget* parent)
@@ -31,7 +36,6 @@ GameDialog::GameDialog(QWidget* parent)
     setPalette(colours);
     setAutoFillBackground(true);
     setFont(gameFont(FormFontPixels));
-    WindowStateGuard::protect(this);
 }
 
 void GameDialog::reject() {
@@ -43,7 +47,12 @@ int GameDialog::exec() {
     m_inModalShowing = true;
     do {
         m_showAgain = false;
-        setWindowState(windowState() & ~Qt::WindowMinimized);
+        setWindowState(windowState() & ~UnwantedStates);
+        if (QWindow* window = windowHandle()) {
+            window->setWindowStates(window->windowStates() & ~UnwantedStates);
+        }
+        // A window system that grew the window anyway may have left it larger.
+        resize(minimumSize().expandedTo(sizeHint()).boundedTo(maximumSize()));
         result = QDialog::exec();
     } while (m_showAgain);
     m_inModalShowing = false;
@@ -51,14 +60,16 @@ int GameDialog::exec() {
 }
 
 void GameDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
-        showAgainIfMinimised();
+    if (event->type() == QEvent::WindowStateChange && (windowState() & UnwantedStates)) {
+        showAgainAsItWas();
     }
     QDialog::changeEvent(event);
 }
 
-void GameDialog::showAgainIfMinimised() {
-    if (!m_inModalShowing || m_showAgain) {
+void GameDialog::showAgainAsItWas() {
+    // Once answered (hidden), a late notification of the change must not
+    // bring the dialog back.
+    if (!m_inModalShowing || m_showAgain || !isVisible()) {
         return;
     }
     // Hiding ends the running showing and exec() starts the next one; not
@@ -127,14 +138,14 @@ void GameDialog::showEvent(QShowEvent* event) {
     if (m_defaultButton) {
         m_defaultButton->setDefault(true);
     }
-    // Qt's own title bar on Wayland minimises the window directly, telling
-    // only the window (the widget keeps its state, as Wayland never reports
-    // a minimised window back).
+    // Qt's own title bar on Wayland minimises and maximises the window
+    // directly, telling only the window (the widget keeps its state, as
+    // Wayland never reports a minimised window back).
     if (QWindow* window = windowHandle(); window && !m_watchingWindow) {
         m_watchingWindow = true;
         connect(window, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
-            if (state == Qt::WindowMinimized) {
-                showAgainIfMinimised();
+            if (state & UnwantedStates) {
+                showAgainAsItWas();
             }
         });
     }

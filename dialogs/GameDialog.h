@@ -32,10 +32,11 @@ public:
     // and nothing depends on where it stands.
     QPoint requestedPlace() const { return m_requestedPlace; }
 
-    // A modal showing that survives being minimised: the window system may
-    // still offer minimise (Qt's own title bar on Wayland does), and a
+    // A modal showing that survives being minimised or maximised: the window
+    // system may still offer those (Qt's own title bar on Wayland does), a
     // minimised modal dialog would leave the game blocked behind nothing it
-    // could bring back. Such a dialog is shown again at once, as it was.
+    // could bring back, and a fixed-size window cannot grow. Such a dialog is
+    // shown again at once, as it was.
     int exec() override;
     void done(int result) override;
 
@@ -64,7 +65,7 @@ protected:
     void setGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph);
 
     void changeEvent(QEvent* event) override;
-    void showAgainIfMinimised();
+    void showAgainAsItWas();
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

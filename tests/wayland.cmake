@@ -21,7 +21,7 @@ function(ippon_add_wayland_run name target)
 endfunction()
 
 foreach(test IN ITEMS keyboard_play_test main_window_test result_dialog_test options_dialog_test
-                      name_dialog_test about_dialog_test whole_input_test)
+                      name_dialog_test about_dialog_test whole_input_test window_system_test)
     ippon_add_wayland_run(wayland_${test} ${test})
 endforeach()
 ippon_add_wayland_run(wayland_monkey_test monkey_test TIMEOUT 300
@@ -46,3 +46,12 @@ foreach(seat IN ITEMS seat seatless)
     set_tests_properties(${name} PROPERTIES TIMEOUT 60 LABELS wayland
                                             ENVIRONMENT "${IPPON_TEST_ENV};${extra}")
 endforeach()
+
+# The seat check itself: offscreen with no compositor to find, then against
+# Weston with a seat and without.
+ippon_add_gtest(seat_probe_test SOURCES seat_probe_test.cpp LIBS platform)
+set_property(TEST seat_probe_test APPEND PROPERTY ENVIRONMENT
+    "WAYLAND_DISPLAY=ippon-no-such-compositor")
+ippon_add_wayland_run(wayland_seat_probe_test seat_probe_test ENVIRONMENT "IPPON_EXPECT_SEAT=1")
+ippon_add_wayland_run(wayland_seatless_seat_probe_test seat_probe_test SEATLESS
+    ENVIRONMENT "IPPON_EXPECT_SEAT=0")

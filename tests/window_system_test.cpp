@@ -1,0 +1,223 @@
+// How the windows behave towards the window system: which title-bar buttons
+// they ask for, what happens when one is pressed anyway, and where a dialog
+// goes when the cursor's place is unknown (as on Wayland).
+#include "AboutDialog.h"
+#include "DialogAnswer.h"
+#include "Fonts.h"
+#include "GameMessageEvent.h"
+#include "ModalAnswerer.h"
+#include "NameDialog.h"
+#include "OptionsDialog.h"
+#include "Placement.h"
+#include "ProgramWindows.h"
+#include "ResultDialog.h"
+#include "ScreenMetrics.h"
+#include "WindowStateGuard.h"
+
+#include <QPushButton>
+#include <QWindow>
+#include <QtTest>
+
+namespace {
+
+QPushButton* button(QWidget* dialog, const char* name) {
+    return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// Minimises the window as Qt's own Wayland title bar does: on the window
+// itself, past the widget.
+void minimiseLikeTheTitleBar(QWidget* dialog) {
+    dialog->windowHandle()->setWindowState(Qt::WindowMinimized);
+}
+
+} // namespace
+
+class WindowSystemTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramWindows> forms;
+    MainWindow& form() { return forms->mainWindow(); }
+
+    std::vector<GameDialog*> dialogs() {
+        return {&forms->optionsDialog(), &forms->nameDialog(), &forms->aboutDialog(),
+                &forms->resultDialog()};
+    }
+
+private slots:
+    void initTestCase() {
+        registerFontSubstitutes();
+        reserveGameMessageTypes();
+    }
+
+    void init() {
+        setFullScreenSizeOverride(QSize(1024, 749));
+        setCursorPosOverride(QPoint(500, 400));
+        forms = std::make_unique<ProgramWindows>();
+        form().session().askBeforeQuit = false;
+        form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+    }
+
+    void cleanup() {
+        forms.reset();
+        setFullScreenSizeOverride(std::nullopt);
+        setCursorPosOverride(std::nullopt);
+        setCursorPosUnknownOverride(false);
+    }
+
+    void windowsAskForNoMaximiseAndDialogsForNoMinimise() {
+        const Qt::WindowFlags main = form().windowFlags();
+        // Without the customise hint the window system adds every button.
+        QVERIFY(main.testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(!main.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(main.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(main.testFlag(Qt::WindowCloseButtonHint));
+        for (GameDialog* dialog : dialogs()) {
+            const Qt::WindowFlags flags = dialog->windowFlags();
+            QVERIFY2(flags.testFlag(Qt::CustomizeWindowHint), qPrintable(dialog->objectName()));
+            QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+            QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+            QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+            // Transient for the main window, which keeps it above.
+            QCOMPARE(dialog->parentWidget(), &form());
+        }
+    }
+
+    void aMaximisedFixedSizeWindowReturnsToNormal() {
+        const QSize size = form().size();
+        form().showMaximized();
+        QTRY_VERIFY(!form().isMaximized());
+        QCOMPARE(form().size(), size);
+        form().windowHandle()->setWindowState(Qt::WindowFullScreen);
+        QTRY_VERIFY(!form().isFullScreen());
+        QVERIFY(form().isVisible());
+
+        // A window that can grow keeps the state it was given.
+        QWidget resizable;
+        WindowStateGuard::protect(&resizable);
+        resizable.resize(200, 100);
+        resizable.showMaximized();
+        QTest::qWait(50);
+        QVERIFY(resizable.isMaximized());
+    }
+
+    void aMinimisedQuestionComesBackAndStillTakesItsAnswer() {
+        ModalAnswerer answers;
+        int showings = 0;
+        answers.then([&](QWidget* dialog) {
+            ++showings;
+            minimiseLikeTheTitleBar(dialog);
+        });
+        answers.then([&](QWidget* dialog) {
+            ++showings;
+            QVERIFY(dialog->isVisible());
+            QVERIFY(!dialog->isMinimized());
+            QVERIFY(button(dialog, "yesButton")->isDefault());
+            button(dialog, "yesButton")->click();
+        });
+        QCOMPARE(forms->resultDialog().confirmQuit(), DialogAnswer::Yes);
+        QCOMPARE(showings, 2);
+        QVERIFY(!forms->resultDialog().isVisible());
+
+        // Minimised by the window manager's own means, through the widget.
+        answers.then([](QWidget* dialog) { dialog->setWindowState(Qt::WindowMinimized); });
+        answers.then([](QWidget* dialog) { button(dialog, "noButton")->click(); });
+        QCOMPARE(forms->resultDialog().confirmQuit(), DialogAnswer::No);
+        QVERIFY(answers.allAnswered());
+
+        // Maximised: the fixed-size dialog comes back at its own size.
+        QSize shownSize, sizeAgain;
+        bool maximisedAgain = true;
+        answers.then([&](QWidget* dialog) {
+            shownSize = dialog->size();
+            dialog->windowHandle()->setWindowState(Qt::WindowMaximized);
+        });
+        answers.then([&](QWidget* dialog) {
+            maximisedAgain = dialog->isMaximized() ||
+                             (dialog->windowHandle()->windowStates() & Qt::WindowMaximized);
+            sizeAgain = dialog->size();
+            button(dialog, "okButton")->click();
+        });
+        forms->aboutDialog().showVersion();
+        QVERIFY(answers.allAnswered());
+        QVERIFY(!maximisedAgain);
+        QCOMPARE(sizeAgain, shownSize);
+    }
+
+    void anAnswerRightAfterAMinimiseEndsTheShowing() {
+        ModalAnswerer answers;
+        answers.then([](QWidget* dialog) {
+            minimiseLikeTheTitleBar(dialog);
+            button(dialog, "noButton")->click();
+        });
+        QCOMPARE(forms->resultDialog().confirmQuit(), DialogAnswer::No);
+        QTest::qWait(50);
+        QVERIFY(!forms->resultDialog().isVisible());
+        QCOMPARE(answers.Seen().size(), std::size_t(1));
+    }
+
+    void withTheCursorUnknownDialogsCentreOnTheMainWindow() {
+        setCursorPosUnknownOverride(true);
+        QCOMPARE(placeNearCursor(100, 100), std::nullopt);
+        form().move(300, 200);
+        const QRect frame = form().frameGeometry();
+        bool centredEverywhere = true;
+        auto centred = [&](QWidget* dialog) {
+            const QSize outer = outerSizeOf(*dialog);
+            const QPoint place = placeCentredOn(frame, outer.width(), outer.height());
+            const QPoint offCentre = QRect(place, outer).center() - frame.center();
+            if (offCentre.manhattanLength() > 2) {
+                qWarning() << "off centre by" << offCentre;
+                centredEverywhere = false;
+            }
+            return place;
+        };
+        QPoint versionPlace, quitPlace, debugPlace;
+        ModalAnswerer answers;
+        answers.then([&](QWidget* dialog) {
+            versionPlace = static_cast<GameDialog*>(dialog)->requestedPlace();
+            QCOMPARE(versionPlace, centred(dialog));
+            button(dialog, "okButton")->click();
+        });
+        answers.then([&](QWidget* dialog) {
+            quitPlace = static_cast<GameDialog*>(dialog)->requestedPlace();
+            QCOMPARE(quitPlace, centred(dialog));
+            button(dialog, "yesButton")->click();
+        });
+        answers.then([&](QWidget* dialog) {
+            debugPlace = static_cast<GameDialog*>(dialog)->requestedPlace();
+            QCOMPARE(debugPlace, centred(dialog));
+            button(dialog, "cancelButton")->click();
+        });
+        forms->aboutDialog().showVersion();
+        forms->resultDialog().confirmQuit();
+        forms->optionsDialog().showDebug(form().recordTemplate());
+        QVERIFY(answers.allAnswered());
+        // Each has its own size, and all share the main window's centre.
+        QVERIFY(centredEverywhere);
+        QVERIFY(versionPlace != quitPlace);
+        QVERIFY(quitPlace != debugPlace);
+    }
+
+    void okIsTheDefaultAgainAfterAShowingEndedOnCancel() {
+        ModalAnswerer answers;
+        answers.then([](QWidget* dialog) {
+            // As a focused push button makes itself the default while it has
+            // the focus.
+            button(dialog, "cancelButton")->setDefault(true);
+            button(dialog, "cancelButton")->click();
+        });
+        answers.then([](QWidget* dialog) {
+            QVERIFY(button(dialog, "okButton")->isDefault());
+            QVERIFY(!button(dialog, "cancelButton")->isDefault());
+            button(dialog, "okButton")->click();
+        });
+        forms->optionsDialog().showDebug(form().recordTemplate());
+        forms->optionsDialog().showOptions(form().recordTemplate());
+        QVERIFY(answers.allAnswered());
+    }
+};
+
+QTEST_MAIN(WindowSystemTest)
+#include "window_system_test.moc"
