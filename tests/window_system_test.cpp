@@ -3,15 +3,13 @@
 // goes when the cursor's place is unknown (as on Wayland).
 #include "AboutDialog.h"
 #include "DialogAnswer.h"
-#include "Fonts.h"
-#include "GameMessageEvent.h"
 #include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "Placement.h"
-#include "ProgramWindows.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
+#include "TestWindows.h"
 #include "WindowStateGuard.h"
 
 #include <QPushButton>
@@ -36,35 +34,24 @@ class WindowSystemTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramWindows> forms;
-    MainWindow& form() { return forms->mainWindow(); }
+    std::unique_ptr<TestWindows> testWindows;
+    ProgramWindows& forms() { return testWindows->windows(); }
+    MainWindow& form() { return forms().mainWindow(); }
 
     std::vector<GameDialog*> dialogs() {
-        return {&forms->optionsDialog(), &forms->nameDialog(), &forms->aboutDialog(),
-                &forms->resultDialog()};
+        return {&forms().optionsDialog(), &forms().nameDialog(), &forms().aboutDialog(),
+                &forms().resultDialog()};
     }
 
 private slots:
-    void initTestCase() {
-        registerFontSubstitutes();
-        reserveGameMessageTypes();
-    }
+    void initTestCase() { prepareProgramWindowTests(); }
 
     void init() {
-        setFullScreenSizeOverride(QSize(1024, 749));
-        setCursorPosOverride(QPoint(500, 400));
-        forms = std::make_unique<ProgramWindows>();
-        form().session().askBeforeQuit = false;
-        form().show();
+        testWindows = std::make_unique<TestWindows>();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
 
-    void cleanup() {
-        forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
-        setCursorPosOverride(std::nullopt);
-        setCursorPosUnknownOverride(false);
-    }
+    void cleanup() { testWindows.reset(); }
 
     void windowsAskForNoMaximiseAndDialogsForNoMinimise() {
         const Qt::WindowFlags main = form().windowFlags();
@@ -116,14 +103,14 @@ private slots:
             QVERIFY(button(dialog, "yesButton")->isDefault());
             button(dialog, "yesButton")->click();
         });
-        QCOMPARE(forms->resultDialog().confirmQuit(), DialogAnswer::Yes);
+        QCOMPARE(forms().resultDialog().confirmQuit(), DialogAnswer::Yes);
         QCOMPARE(showings, 2);
-        QVERIFY(!forms->resultDialog().isVisible());
+        QVERIFY(!forms().resultDialog().isVisible());
 
         // Minimised by the window manager's own means, through the widget.
         answers.then([](QWidget* dialog) { dialog->setWindowState(Qt::WindowMinimized); });
         answers.then([](QWidget* dialog) { button(dialog, "noButton")->click(); });
-        QCOMPARE(forms->resultDialog().confirmQuit(), DialogAnswer::No);
+        QCOMPARE(forms().resultDialog().confirmQuit(), DialogAnswer::No);
         QVERIFY(answers.allAnswered());
 
         // Maximised: the fixed-size dialog comes back at its own size.
@@ -139,7 +126,7 @@ private slots:
             sizeAgain = dialog->size();
             button(dialog, "okButton")->click();
         });
-        forms->aboutDialog().showVersion();
+        forms().aboutDialog().showVersion();
         QVERIFY(answers.allAnswered());
         QVERIFY(!maximisedAgain);
         QCOMPARE(sizeAgain, shownSize);
@@ -151,9 +138,9 @@ private slots:
             minimiseLikeTheTitleBar(dialog);
             button(dialog, "noButton")->click();
         });
-        QCOMPARE(forms->resultDialog().confirmQuit(), DialogAnswer::No);
+        QCOMPARE(forms().resultDialog().confirmQuit(), DialogAnswer::No);
         QTest::qWait(50);
-        QVERIFY(!forms->resultDialog().isVisible());
+        QVERIFY(!forms().resultDialog().isVisible());
         QCOMPARE(answers.Seen().size(), std::size_t(1));
     }
 
@@ -190,9 +177,9 @@ private slots:
             QCOMPARE(debugPlace, centred(dialog));
             button(dialog, "cancelButton")->click();
         });
-        forms->aboutDialog().showVersion();
-        forms->resultDialog().confirmQuit();
-        forms->optionsDialog().showDebug(form().recordTemplate());
+        forms().aboutDialog().showVersion();
+        forms().resultDialog().confirmQuit();
+        forms().optionsDialog().showDebug(form().recordTemplate());
         QVERIFY(answers.allAnswered());
         // Each has its own size, and all share the main window's centre.
         QVERIFY(centredEverywhere);
@@ -213,8 +200,8 @@ private slots:
             QVERIFY(!button(dialog, "cancelButton")->isDefault());
             button(dialog, "okButton")->click();
         });
-        forms->optionsDialog().showDebug(form().recordTemplate());
-        forms->optionsDialog().showOptions(form().recordTemplate());
+        forms().optionsDialog().showDebug(form().recordTemplate());
+        forms().optionsDialog().showOptions(form().recordTemplate());
         QVERIFY(answers.allAnswered());
     }
 };
