@@ -12,6 +12,7 @@
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SlotDrum.h"
+#include "WindowStateGuard.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
@@ -66,6 +67,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    WindowStateGuard::protect(this);
     setFont(gameFont(12));
     m_ui->clientArea->setFixedSize(ClientWidth, ClientHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

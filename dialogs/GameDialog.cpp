@@ -4,11 +4,14 @@
 #include "DialogAnswer.h"
 #include "Fonts.h"
 #include "Placement.h"
+#include "WindowStateGuard.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -28,10 +31,50 @@ GameDialog::GameDialog(QWidget* parent)
     setPalette(colours);
     setAutoFillBackground(true);
     setFont(gameFont(FormFontPixels));
+    WindowStateGuard::protect(this);
 }
 
 void GameDialog::reject() {
     done(answerCode(DialogAnswer::Cancel));
+}
+
+int GameDialog::exec() {
+    int result = 0;
+    m_inModalShowing = true;
+    do {
+        m_showAgain = false;
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        result = QDialog::exec();
+    } while (m_showAgain);
+    m_inModalShowing = false;
+    return result;
+}
+
+void GameDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+        showAgainIfMinimised();
+    }
+    QDialog::changeEvent(event);
+}
+
+void GameDialog::showAgainIfMinimised() {
+    if (!m_inModalShowing || m_showAgain) {
+        return;
+    }
+    // Hiding ends the running showing and exec() starts the next one; not
+    // from inside the notification, which the window system is still
+    // delivering.
+    m_showAgain = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_showAgain) {
+            hide();
+        }
+    });
+}
+
+void GameDialog::done(int result) {
+    m_showAgain = false;
+    QDialog::done(result);
 }
 
 void GameDialog::setOuterSize(int outerWidth, int outerHeight) {
@@ -40,13 +83,15 @@ void GameDialog::setOuterSize(int outerWidth, int outerHeight) {
 
 void GameDialog::moveTo(std::optional<QPoint> place) {
     if (place) {
-        move(*place);
-        return;
-    }
-    if (const QWidget* owner = parentWidget()) {
+        m_requestedPlace = *place;
+    } else if (const QWidget* owner = parentWidget()) {
         const QSize outer = outerSizeOf(*this);
-        move(placeCentredOn(owner->window()->frameGeometry(), outer.width(), outer.height()));
+        m_requestedPlace =
+            placeCentredOn(owner->window()->frameGeometry(), outer.width(), outer.height());
+    } else {
+        return; // the window system's choice
     }
+    move(m_requestedPlace);
 }
 
 void GameDialog::setDefaultButton(QPushButton* button) {
@@ -81,6 +126,17 @@ void GameDialog::showEvent(QShowEvent* event) {
     m_pendingGlyphs.clear();
     if (m_defaultButton) {
         m_defaultButton->setDefault(true);
+    }
+    // Qt's own title bar on Wayland minimises the window directly, telling
+    // only the window (the widget keeps its state, as Wayland never reports
+    // a minimised window back).
+    if (QWindow* window = windowHandle(); window && !m_watchingWindow) {
+        m_watchingWindow = true;
+        connect(window, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+            if (state == Qt::WindowMinimized) {
+                showAgainIfMinimised();
+            }
+        });
     }
     QDialog::showEvent(event);
 }

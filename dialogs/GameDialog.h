@@ -27,6 +27,17 @@ public:
 
     // The close box and the system menu's Close land here.
     void reject() override;
+    // The outer top-left corner the dialog last asked for. Where the window
+    // system places windows itself (Wayland) the window may stand elsewhere,
+    // and nothing depends on where it stands.
+    QPoint requestedPlace() const { return m_requestedPlace; }
+
+    // A modal showing that survives being minimised: the window system may
+    // still offer minimise (Qt's own title bar on Wayland does), and a
+    // minimised modal dialog would leave the game blocked behind nothing it
+    // could bring back. Such a dialog is shown again at once, as it was.
+    int exec() override;
+    void done(int result) override;
 
 protected:
     // Fixes the window at the client size that belongs to this outer size.
@@ -35,6 +46,7 @@ protected:
     // cursor's position is unknown), centres the window on the main window.
     // Where the window system places windows itself this is only a wish.
     void moveTo(std::optional<QPoint> place);
+    void moveTo(QPoint place) { moveTo(std::optional<QPoint>(place)); }
     // The button Enter presses; it is made the default again at every showing,
     // whichever button had the focus when the dialog last closed.
     void setDefaultButton(QPushButton* button);
@@ -51,11 +63,17 @@ protected:
     // glyphs are put on when the form is first shown.
     void setGlyph(QAbstractButton* button, QStyle::StandardPixmap glyph);
 
+    void changeEvent(QEvent* event) override;
+    void showAgainIfMinimised();
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     QAbstractButton* m_cancelButton = nullptr;
     QPushButton* m_defaultButton = nullptr;
+    QPoint m_requestedPlace;
+    bool m_inModalShowing = false;
+    bool m_showAgain = false;
+    bool m_watchingWindow = false;
     std::vector<std::pair<QAbstractButton*, QStyle::StandardPixmap>> m_pendingGlyphs;
 };

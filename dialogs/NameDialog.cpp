@@ -30,7 +30,7 @@ NameDialog::NameDialog(std::function<void()> revealDebugItem, QWidget* parent)
     applyFormStyle(this);
     setFixedSize(size());
     setUpOkCancel(m_ui->okButton, m_ui->cancelButton, [this] { acceptName(); });
-    move(DesignedPlace);
+    moveTo(DesignedPlace);
 }
 
 NameDialog::~NameDialog() = default;

@@ -43,7 +43,7 @@ OptionsDialog::OptionsDialog(SessionValues& session, QWidget* parent)
     m_radioItems->addButton(m_ui->checkNoneRadio, CheckNoneItem);
 
     setUpOkCancel(m_ui->okButton, m_ui->cancelButton, [this] { acceptOptions(); });
-    move(DesignedPlace);
+    moveTo(DesignedPlace);
 }
 
 OptionsDialog::~OptionsDialog() = default;

@@ -41,7 +41,7 @@ private slots:
         QSize outer;
         const auto look = [&](QDialog& d) {
             visible << visibleParts(d, {"notesPanel", "versionPanel", "okButton"});
-            places << d.pos();
+            places << static_cast<GameDialog&>(d).requestedPlace();
             outer = outerSizeOf(d);
             QTest::mouseClick(part<QPushButton>(d, "okButton"), Qt::LeftButton);
         };

@@ -83,7 +83,7 @@ private slots:
             visible =
                 visibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
             outer = outerSizeOf(d);
-            place = d.pos();
+            place = static_cast<GameDialog&>(d).requestedPlace();
             ok = part(d, "okButton")->pos();
             cancel = part(d, "cancelButton")->pos();
             for (int row = 1; row <= 10; ++row) {
@@ -250,7 +250,7 @@ private slots:
             visible =
                 visibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
             outer = outerSizeOf(d);
-            place = d.pos();
+            place = static_cast<GameDialog&>(d).requestedPlace();
             radio = part(d, "messageCheckGroup")->pos();
             ok = part(d, "okButton")->pos();
             cancel = part(d, "cancelButton")->pos();
@@ -290,13 +290,13 @@ private slots:
         QSize optionsOuter;
         QStringList optionsVisible;
         ModalAnswer debug([&](QDialog& d) {
-            debugPlace = d.pos();
+            debugPlace = static_cast<GameDialog&>(d).requestedPlace();
             d.close();
         });
         form.showDebug(record);
         setCursorPosOverride(QPoint(0, 0));
         ModalAnswer options([&](QDialog& d) {
-            optionsPlace = d.pos();
+            optionsPlace = static_cast<GameDialog&>(d).requestedPlace();
             optionsOuter = outerSizeOf(d);
             optionsVisible = visibleParts(d, {"debugPanel", "messageCheckGroup"});
             d.close();

@@ -27,7 +27,7 @@ struct Seen {
 Seen look(const QDialog& dialog) {
     return {visibleParts(dialog, VariantParts),
             outerSizeOf(dialog),
-            dialog.pos(),
+            static_cast<const GameDialog&>(dialog).requestedPlace(),
             part(dialog, "okButton")->pos(),
             part(dialog, "yesButton")->pos(),
             part(dialog, "noButton")->pos()};
