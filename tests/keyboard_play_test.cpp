@@ -76,6 +76,9 @@ private:
     // would click the main window; the test shows it afresh, which Weston
     // activates as it does every new window.
     void waitForTheKeyboard() {
+        if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+            return; // elsewhere the keyboard never leaves the active window
+        }
         auto hasTheKeyboard = [this] {
             return QGuiApplication::focusWindow() == form().windowHandle();
         };
