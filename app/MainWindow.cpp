@@ -5,18 +5,17 @@
 #include "Artwork.h"
 #include "DialogAnswer.h"
 #include "Fonts.h"
-#include "GameMessages.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SlotDrum.h"
+#include "StatusPanelWidget.h"
 #include "WindowStateGuard.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -33,34 +32,25 @@ constexpr int ClientHeight = 304;
 
 constexpr int ViewWidth = 247;
 constexpr int ViewHeight = 110;
-constexpr int RemarkBoxWidth = 251;
-constexpr int RemarkBoxHeight = 60;
+constexpr QSize RemarkBoxSize(251, 60);
 
-const QPoint StatusPanelPlace(10, 0);
-const QPoint SlotPlace(120, 0);
-const QPoint DisplayPlace(0, 125);
-const QPoint RemarkBoxPlace(0, 242);
+constexpr QPoint StatusPanelPlace(10, 0);
+constexpr QPoint SlotPlace(120, 0);
+constexpr QPoint CourseViewPlace(0, 125);
+constexpr QPoint RemarkBoxPlace(0, 242);
+
+// Frame sizes of the three picture lists.
+constexpr QSize ArrowFrame(22, 30);
+constexpr QSize DigitFrame(28, 30);
+constexpr QSize HeroineFrame(50, 70);
 
 } // namespace
 
-void ResultDialogsRelay::showGameOver(GameRecord record) {
-    if (m_target) {
-        m_target->showGameOver(std::move(record));
-        m_afterShowing();
-    }
-}
-
-void ResultDialogsRelay::showGoalResult(GameRecord record) {
-    if (m_target) {
-        m_target->showGoalResult(std::move(record));
-        m_afterShowing();
-    }
-}
-
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_arrowImages(22, 30),
-      m_digitImages(28, 30), m_heroineImages(50, 70), m_poster(this),
-      m_results([this] { returnFocusToGame(); }) {
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()),
+      m_arrowImages(ArrowFrame.width(), ArrowFrame.height()),
+      m_digitImages(DigitFrame.width(), DigitFrame.height()),
+      m_heroineImages(HeroineFrame.width(), HeroineFrame.height()) {
     m_ui->setupUi(this);
     // The size is fixed, so there is no maximise button; without the customise
     // hint the window system would add one anyway.
@@ -84,28 +74,34 @@ MainWindow::MainWindow(QWidget* parent)
     const QImage title = Artwork::titlePicture();
     m_ui->titlePicture->setPixmap(QPixmap::fromImage(title));
     m_ui->titlePicture->resize(title.size());
-    m_recordTemplate.playerName.clear();
 
     // The title picture sits centred in a window of fixed size.
     placeWindow();
     m_ui->titlePicture->move((OuterWidth - m_ui->titlePicture->width()) / 2, 0);
 
-    // The game's views start hidden. The status panel comes first, as the
-    // controller writes into it; the controller is wired to the views once
-    // they exist.
-    m_statusPanel = std::make_unique<StatusPanelWidget>(m_ui->clientArea);
-    m_drum = std::make_unique<SlotDrum>(m_ui->clientArea, m_poster, m_arrowImages, m_digitImages);
-    m_courseView = std::make_unique<AnimatedCourseView>(m_ui->clientArea, m_poster, m_course,
-                                                        ViewWidth, ViewHeight);
-    m_remarkBox = std::make_unique<RemarkBox>(m_ui->clientArea, RemarkBoxWidth, RemarkBoxHeight);
-    m_controller = std::make_unique<GameController>(
-        ControllerPorts{m_poster, *m_drum, *m_courseView, *m_remarkBox, *m_statusPanel, m_results,
-                        m_clock, m_session, m_course, m_texts});
-
-    // The course, the quit confirmation and the settings of a new game.
+    // The course and the settings of a new game.
     m_course.buildCourse();
-    m_session.askBeforeQuit = true;
     fillDefaultRecord(m_recordTemplate, &m_heroineImages);
+
+    // The game screen's views, hidden until a game starts.
+    m_statusPanel = new StatusPanelWidget(m_ui->clientArea);
+    m_statusPanel->move(StatusPanelPlace);
+    m_drum = new SlotDrum(m_arrowImages, m_digitImages, m_ui->clientArea);
+    m_drum->move(SlotPlace);
+    m_courseView = new AnimatedCourseView(m_course, ViewWidth, ViewHeight, m_ui->clientArea);
+    m_courseView->move(CourseViewPlace);
+    m_remarkBox = new RemarkBox(m_ui->clientArea);
+    m_remarkBox->setGeometry(QRect(RemarkBoxPlace, RemarkBoxSize));
+
+    m_controller =
+        new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox, *m_statusPanel,
+                                           *this, m_clock, m_course, m_texts},
+                           this);
+    m_controller->listenTo(m_drum, m_courseView);
+    // What a screen reader is told of the course follows each square walked,
+    // once the controller has taken it, and never inside the animation's tick.
+    connect(m_courseView, &AnimatedCourseView::squareWalked, m_courseView,
+            &CourseView::updateAccessibleText, Qt::QueuedConnection);
 
     connect(m_ui->enterNameAction, &QAction::triggered, this, &MainWindow::enterName);
     connect(m_ui->startGameAction, &QAction::triggered, this, &MainWindow::startGame);
@@ -126,13 +122,36 @@ void MainWindow::placeWindow() {
     move((workArea.width() - OuterWidth) / 2, (workArea.height() - OuterHeight) / 2);
 }
 
-void MainWindow::setDialogs(OptionsDialog* debugForm, NameDialog* nameInputForm, AboutDialog* form3,
-                            ResultDialog* messageForm) {
-    m_optionsDialog = debugForm;
-    m_nameDialog = nameInputForm;
-    m_aboutDialog = form3;
-    m_resultDialog = messageForm;
-    m_results.setTarget(messageForm);
+// Each dialog is a child of the main window, so it is transient for it: the
+// window system keeps it above the main window and, on Wayland, places it
+// relative to it.
+OptionsDialog& MainWindow::optionsDialog() {
+    if (!m_optionsDialog) {
+        m_optionsDialog = new OptionsDialog(m_preferences, this);
+    }
+    return *m_optionsDialog;
+}
+
+NameDialog& MainWindow::nameDialog() {
+    if (!m_nameDialog) {
+        m_nameDialog = new NameDialog(this);
+        connect(m_nameDialog, &NameDialog::revealPhraseEntered, this, &MainWindow::revealDebugItem);
+    }
+    return *m_nameDialog;
+}
+
+AboutDialog& MainWindow::aboutDialog() {
+    if (!m_aboutDialog) {
+        m_aboutDialog = new AboutDialog(this);
+    }
+    return *m_aboutDialog;
+}
+
+ResultDialog& MainWindow::resultDialog() {
+    if (!m_resultDialog) {
+        m_resultDialog = new ResultDialog(this);
+    }
+    return *m_resultDialog;
 }
 
 QAction* MainWindow::menuItem(const char* name) const {
@@ -151,25 +170,21 @@ QWidget* MainWindow::clientArea() const {
     return m_ui->clientArea;
 }
 
-bool MainWindow::event(QEvent* event) {
-    const int type = static_cast<int>(event->type());
-    if (isGameMessage(type)) {
-        const auto* message = static_cast<GameMessageEvent*>(event);
-        dispatchGameMessage(*m_controller, message->message(), message->wParam, message->lParam);
-        // A message is where a square or a turn changes; the screen reader's
-        // texts follow here rather than in the animations' ticks.
-        m_courseView->updateAccessibleText();
-        m_drum->updateAccessibleText();
-        return true;
-    }
-    return QMainWindow::event(event);
+void MainWindow::showGameOver(const GameRecord& record) {
+    resultDialog().showGameOver(record);
+    returnFocusToGame();
+}
+
+void MainWindow::showGoalResult(const GameRecord& record, const GameTimes& times) {
+    resultDialog().showGoalResult(record, times);
+    returnFocusToGame();
 }
 
 bool MainWindow::mayQuit() {
-    if (!m_session.askBeforeQuit || !m_controller->isGameInProgress() || !m_resultDialog) {
+    if (!m_preferences.askBeforeQuit || !m_controller->isGameInProgress()) {
         return true;
     }
-    const bool yes = m_resultDialog->confirmQuit() != DialogAnswer::No;
+    const bool yes = resultDialog().confirmQuit() != DialogAnswer::No;
     returnFocusToGame();
     return yes;
 }
@@ -189,6 +204,10 @@ void MainWindow::showGameScreen() {
     m_ui->restartGameAction->setEnabled(true);
     m_ui->returnToTitleAction->setEnabled(true);
     m_ui->optionsMenu->menuAction()->setEnabled(false);
+    m_statusPanel->show();
+    m_drum->show();
+    m_courseView->show();
+    m_remarkBox->show();
 }
 
 void MainWindow::showTitleScreen() {
@@ -198,35 +217,19 @@ void MainWindow::showTitleScreen() {
     m_ui->restartGameAction->setEnabled(false);
     m_ui->returnToTitleAction->setEnabled(false);
     m_ui->optionsMenu->menuAction()->setEnabled(true);
-}
-
-// A tick of the drum or the view can land in the same turn of the event loop
-// as the click of a menu command, so the abandoned game's last step, result or
-// end can still be queued when the command runs. None of it may reach the next
-// game: a stale end would offer "スタート" during the entry animation, a stale
-// step would move the new heroine.
-void MainWindow::dropGameMessages() {
-    for (GameMessage message : AllGameMessages) {
-        QCoreApplication::removePostedEvents(this, messageNumber(message));
-    }
+    m_statusPanel->hide();
+    m_drum->hide();
+    m_courseView->hide();
+    m_remarkBox->hide();
+    m_ui->titlePicture->setVisible(true);
 }
 
 void MainWindow::startGame() {
     if (m_onGameScreen) {
         return; // a queued trigger after the item was disabled
     }
-    dropGameMessages();
     showGameScreen();
-    m_controller->setUpGame(m_recordTemplate);
-    m_controller->showStatusPanel(StatusPanelPlace.x(), StatusPanelPlace.y());
-    m_drum->reset();
-    m_drum->showDrum(SlotPlace.x(), SlotPlace.y());
-    m_courseView->initialise();
-    m_courseView->showView(DisplayPlace.x(), DisplayPlace.y());
-    m_remarkBox->clear();
-    m_remarkBox->showBox(RemarkBoxPlace.x(), RemarkBoxPlace.y());
-    m_session.startTime = m_clock.now();
-    m_controller->beginGame();
+    m_controller->startGame(m_recordTemplate);
     m_drum->slotButton()->setFocus();
 }
 
@@ -234,13 +237,7 @@ void MainWindow::restartGame() {
     if (!m_onGameScreen || !mayQuit()) {
         return;
     }
-    dropGameMessages();
-    m_controller->setUpGame(m_recordTemplate);
-    m_courseView->initialise();
-    m_remarkBox->clear();
-    m_drum->reset();
-    m_session.startTime = m_clock.now();
-    m_controller->beginGame();
+    m_controller->startGame(m_recordTemplate);
     m_drum->slotButton()->setFocus();
 }
 
@@ -248,17 +245,8 @@ void MainWindow::returnToTitle() {
     if (!m_onGameScreen || !mayQuit()) {
         return;
     }
-    // Nothing of the abandoned game goes on out of sight: its spin and its walk
-    // stop here and report nothing.
-    m_drum->stopSpin();
-    m_courseView->stopAnimation();
-    dropGameMessages();
+    m_controller->abandonGame();
     showTitleScreen();
-    m_controller->hideStatusPanel();
-    m_drum->hideDrum();
-    m_courseView->hideView();
-    m_remarkBox->hideBox();
-    m_ui->titlePicture->setVisible(true);
 }
 
 void MainWindow::closeGame() {
@@ -269,49 +257,41 @@ void MainWindow::closeGame() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    confirmAndClose();
+    if (m_preferences.askBeforeQuit) {
+        resultDialog().showFarewell();
+    }
     event->accept();
 }
 
-void MainWindow::confirmAndClose() {
-    if (m_session.askBeforeQuit && m_resultDialog) {
-        m_resultDialog->showFarewell();
-    }
-}
-
 void MainWindow::enterName() {
-    if (m_nameDialog && !m_onGameScreen) {
-        m_nameDialog->showNameEntry(m_recordTemplate);
+    if (!m_onGameScreen) {
+        nameDialog().showNameEntry(m_recordTemplate);
         returnFocusToGame();
     }
 }
 
 void MainWindow::showOptions() {
-    if (m_optionsDialog && !m_onGameScreen) {
-        m_optionsDialog->showOptions(m_recordTemplate);
+    if (!m_onGameScreen) {
+        optionsDialog().showOptions(m_recordTemplate);
         returnFocusToGame();
     }
 }
 
 void MainWindow::showDebug() {
-    if (m_optionsDialog && !m_onGameScreen && m_ui->debugAction->isVisible()) {
-        m_optionsDialog->showDebug(m_recordTemplate);
+    if (!m_onGameScreen && m_ui->debugAction->isVisible()) {
+        optionsDialog().showDebug(m_recordTemplate);
         returnFocusToGame();
     }
 }
 
 void MainWindow::showNotes() {
-    if (m_aboutDialog) {
-        m_aboutDialog->showNotes();
-        returnFocusToGame();
-    }
+    aboutDialog().showNotes();
+    returnFocusToGame();
 }
 
 void MainWindow::showVersion() {
-    if (m_aboutDialog) {
-        m_aboutDialog->showVersion();
-        returnFocusToGame();
-    }
+    aboutDialog().showVersion();
+    returnFocusToGame();
 }
 
 void MainWindow::revealDebugItem() {

@@ -2,15 +2,12 @@
 
 #include "CourseTable.h"
 #include "GameController.h"
-#include "GameMessageEvent.h"
+#include "GamePorts.h"
 #include "GameRecord.h"
 #include "ImageList.h"
-#include "LocalClock.h"
 #include "QtTextCatalogue.h"
-#include "StatusPanelWidget.h"
 
 #include <QMainWindow>
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -22,38 +19,20 @@ class QMenu;
 class SlotDrum;
 class AnimatedCourseView;
 class RemarkBox;
+class StatusPanelWidget;
 class OptionsDialog;
 class NameDialog;
 class AboutDialog;
 class ResultDialog;
 
-// Hands the controller's result calls to the result dialog, which is created
-// after the main window; until then there is nothing to show them on. Once a
-// result has been closed, `afterShowing` runs.
-class ResultDialogsRelay : public ResultDialogs {
-public:
-    explicit ResultDialogsRelay(std::function<void()> afterShowing)
-        : m_afterShowing(std::move(afterShowing)) {}
-    void setTarget(ResultDialogs* target) { m_target = target; }
-    void showGameOver(GameRecord record) override;
-    void showGoalResult(GameRecord record) override;
-
-private:
-    ResultDialogs* m_target = nullptr;
-    std::function<void()> m_afterShowing;
-};
-
-// The main window: the title screen and the game screen, the menu commands, and
-// the dispatch of the three private game messages to the controller.
-class MainWindow : public QMainWindow {
+// The main window: the title screen and the game screen with its views, the
+// menu commands, which it hands to the game controller, and the dialogs, its
+// children, each built when it is first opened.
+class MainWindow : public QMainWindow, private ResultDialogs {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    // The dialogs are created after the main window; the start-up wires them here.
-    void setDialogs(OptionsDialog* debugForm, NameDialog* nameInputForm, AboutDialog* form3,
-                    ResultDialog* messageForm);
 
     // Menu commands.
     void enterName();
@@ -69,8 +48,9 @@ public:
     // Makes the hidden "デバグ" item visible for the rest of the run.
     void revealDebugItem();
 
+    // The settings of the next game, as the dialogs leave them.
     GameRecord& recordTemplate() { return m_recordTemplate; }
-    SessionValues& session() { return m_session; }
+    Preferences& preferences() { return m_preferences; }
     GameController& controller() { return *m_controller; }
     SlotDrum& drum() { return *m_drum; }
     AnimatedCourseView& courseView() { return *m_courseView; }
@@ -79,25 +59,29 @@ public:
     const CourseTable& course() const { return m_course; }
     bool onGameScreen() const { return m_onGameScreen; }
 
+    // The dialogs; each is built on first use and kept for the rest of the run.
+    OptionsDialog& optionsDialog();
+    NameDialog& nameDialog();
+    AboutDialog& aboutDialog();
+    ResultDialog& resultDialog();
+
     QAction* menuItem(const char* name) const;
     QMenu* menu(const char* name) const;
     QLabel* titlePicture() const;
     QWidget* clientArea() const;
 
-    const ImageList& arrowImages() const { return m_arrowImages; }
-    const ImageList& digitImages() const { return m_digitImages; }
     const ImageList& heroineImages() const { return m_heroineImages; }
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void confirmAndClose();
+    // The controller's results, shown in the result dialog.
+    void showGameOver(const GameRecord& record) override;
+    void showGoalResult(const GameRecord& record, const GameTimes& times) override;
+
     // "Ask first": false when the player answered No to the quit confirmation.
     bool mayQuit();
-    // Removes the game messages still queued for this window.
-    void dropGameMessages();
     // After every dialog: the main window is asked to be active again (a
     // window manager may leave the activation elsewhere) and, during a game,
     // the drum's button has the keyboard, so Space or Enter plays on as soon
@@ -113,19 +97,19 @@ private:
     ImageList m_heroineImages;
 
     GameRecord m_recordTemplate;
-    SessionValues m_session;
+    Preferences m_preferences;
     CourseTable m_course;
     LocalClock m_clock;
     QtTextCatalogue m_texts;
-    QtMessagePoster m_poster;
-    ResultDialogsRelay m_results;
 
-    std::unique_ptr<StatusPanelWidget> m_statusPanel;
-    std::unique_ptr<GameController> m_controller;
-    std::unique_ptr<SlotDrum> m_drum;
-    std::unique_ptr<AnimatedCourseView> m_courseView;
-    std::unique_ptr<RemarkBox> m_remarkBox;
+    // Children of the client area, owned by it.
+    StatusPanelWidget* m_statusPanel;
+    SlotDrum* m_drum;
+    AnimatedCourseView* m_courseView;
+    RemarkBox* m_remarkBox;
+    GameController* m_controller;
 
+    // Children of this window once built.
     OptionsDialog* m_optionsDialog = nullptr;
     NameDialog* m_nameDialog = nullptr;
     AboutDialog* m_aboutDialog = nullptr;

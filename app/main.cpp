@@ -4,9 +4,8 @@
 #include "CommandLine.h"
 #include "Fonts.h"
 #include "GameApplication.h"
-#include "GameMessageEvent.h"
 #include "LanguageChoice.h"
-#include "ProgramWindows.h"
+#include "MainWindow.h"
 #include "SeatlessWayland.h"
 
 #include <QLocale>
@@ -59,11 +58,10 @@ int main(int argc, char** argv) {
     try {
         registerFontSubstitutes();
         applyClassicPalette();
-        reserveGameMessageTypes();
         QApplication::setWindowIcon(Artwork::appIcon());
-        ProgramWindows forms;
-        QuitWhenShownForBenchmark(forms.mainWindow());
-        forms.mainWindow().show();
+        MainWindow window;
+        QuitWhenShownForBenchmark(window);
+        window.show();
         GameApplication::exec();
     } catch (const std::exception& error) {
         GameApplication::showException(QString::fromUtf8(error.what()));

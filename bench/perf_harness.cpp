@@ -17,7 +17,6 @@
 #include "AnimatedCourseView.h"
 #include "Artwork.h"
 #include "DrumRandom.h"
-#include "GameMessages.h"
 #include "GameRecord.h"
 #include "ImageList.h"
 #include "SlotDrum.h"
@@ -305,20 +304,22 @@ void measureStartup(int runs) {
 
 // --- 2. ticks ---------------------------------------------------------------
 
-// Counts the game messages; optionally ends an event loop at a walk's end.
-class CountingPoster : public MessagePoster {
+// Counts the view's reports, taken directly as they are made; optionally ends
+// an event loop at a walk's end.
+class ReportCounter {
 public:
-    void postGameMessage(GameMessage message, std::int32_t wParam, std::int32_t) override {
-        ++posted;
-        if (message == GameMessage::Step) {
+    void listenTo(AnimatedCourseView& view) {
+        QObject::connect(&view, &AnimatedCourseView::squareWalked, [this] {
+            ++posted;
             ++steps;
-        }
-        if (message == GameMessage::Event && wParam == AnimationEnded) {
+        });
+        QObject::connect(&view, &AnimatedCourseView::animationFinished, [this] {
+            ++posted;
             endedAt = clock::now();
             if (onEnd) {
                 onEnd();
             }
-        }
+        });
     }
     long long posted = 0;
     long long steps = 0;
@@ -335,6 +336,7 @@ struct WalkingView {
         course.buildCourse();
         Artwork::loadHeroineImages(heroines);
         fillDefaultRecord(record, &heroines);
+        poster.listenTo(view);
         view.initialise();
         restart();
     }
@@ -351,11 +353,11 @@ struct WalkingView {
     }
 
     QWidget window;
-    CountingPoster poster;
+    ReportCounter poster;
     CourseTable course;
     ImageList heroines{50, 70};
     GameRecord record;
-    AnimatedCourseView view{&window, poster, course, ViewWidth, ViewHeight};
+    AnimatedCourseView view{course, ViewWidth, ViewHeight, &window};
     int squares = 0;
 };
 
@@ -424,9 +426,8 @@ struct SpinningDrum {
     QWidget window;
     ImageList arrows{22, 30};
     ImageList digits{28, 30};
-    CountingPoster poster;
     GameRecord record;
-    BenchDrum drum{&window, poster, arrows, digits};
+    BenchDrum drum{arrows, digits, &window};
 };
 
 // Times one call, clock reads included (the floors are timed the same way).
@@ -508,7 +509,8 @@ void measureWalkingTicks() {
     // scheduling of the repaint that update() asks for.
     walk.window.resize(260, 320);
     walk.window.show();
-    walk.view.showView(0, 125);
+    walk.view.move(0, 125);
+    walk.view.show();
     QApplication::processEvents();
     std::vector<double> shownNs;
     long long shownTickAllocs = 0, paintAllocs = 0, shownTicks = 0;
@@ -615,7 +617,8 @@ void measureWalkTiming() {
     WalkingView walk;
     walk.window.resize(260, 320);
     walk.window.show();
-    walk.view.showView(0, 125);
+    walk.view.move(0, 125);
+    walk.view.show();
     walk.view.stopAnimation();
     walk.view.setUp(walk.record);
     walk.view.paintView();
@@ -655,7 +658,8 @@ void measureSpinCpu() {
     spin.drum.setUp(spin.record); // "スタート" again
     spin.window.resize(260, 320);
     spin.window.show();
-    spin.drum.showDrum(120, 0);
+    spin.drum.move(120, 0);
+    spin.drum.show();
     QApplication::processEvents();
     PaintCounter frames(spin.drum.paintBox());
 

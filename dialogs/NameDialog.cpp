@@ -23,9 +23,8 @@ QString NameDialog::fallbackName() {
     return tr("名無しの権兵衛");
 }
 
-NameDialog::NameDialog(std::function<void()> revealDebugItem, QWidget* parent)
-    : GameDialog(parent), m_ui(std::make_unique<Ui::NameDialog>()),
-      m_revealDebugItem(std::move(revealDebugItem)) {
+NameDialog::NameDialog(QWidget* parent)
+    : GameDialog(parent), m_ui(std::make_unique<Ui::NameDialog>()) {
     m_ui->setupUi(this);
     applyFormStyle(this);
     setFixedSize(size());
@@ -49,9 +48,7 @@ void NameDialog::acceptName() {
     // Compared exactly as typed: no trimming, no change of case or width.
     const QString text = m_ui->nameEdit->text();
     if (text == revealPhrase()) {
-        if (m_revealDebugItem) {
-            m_revealDebugItem();
-        }
+        emit revealPhraseEntered();
         return;
     }
     m_record->playerName = text.isEmpty() ? fallbackName().toStdString() : text.toStdString();

@@ -4,7 +4,6 @@
 #include "GameRecord.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -17,8 +16,7 @@ class NameDialog;
 class NameDialog : public GameDialog {
     Q_OBJECT
 public:
-    // `revealDebugItem` makes the main window's hidden "デバグ" item visible.
-    explicit NameDialog(std::function<void()> revealDebugItem, QWidget* parent = nullptr);
+    explicit NameDialog(QWidget* parent = nullptr);
     ~NameDialog() override;
 
     // Shows the record's playerName for editing; OK stores it back.
@@ -30,8 +28,12 @@ public:
     static QString revealPhrase();
     static QString fallbackName();
 
+signals:
+    // The reveal phrase was entered and accepted: the hidden "デバグ" item
+    // is to become visible.
+    void revealPhraseEntered();
+
 private:
     std::unique_ptr<Ui::NameDialog> m_ui;
-    std::function<void()> m_revealDebugItem;
     GameRecord* m_record = nullptr; // not owned
 };

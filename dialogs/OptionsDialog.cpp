@@ -28,8 +28,8 @@ constexpr int CheckNoneItem = 1;
 
 } // namespace
 
-OptionsDialog::OptionsDialog(SessionValues& session, QWidget* parent)
-    : GameDialog(parent), m_session(session), m_ui(std::make_unique<Ui::OptionsDialog>()),
+OptionsDialog::OptionsDialog(Preferences& preferences, QWidget* parent)
+    : GameDialog(parent), m_preferences(preferences), m_ui(std::make_unique<Ui::OptionsDialog>()),
       m_radioItems(new QButtonGroup(this)) {
     m_ui->setupUi(this);
     applyFormStyle(this);
@@ -82,7 +82,7 @@ void OptionsDialog::showDebug(GameRecord& record) {
     for (std::size_t row = 0; row < RowCount; ++row) {
         upDowns[row]->setPosition(fields[row]);
     }
-    m_ui->quitConfirmationCheck->setChecked(m_session.askBeforeQuit);
+    m_ui->quitConfirmationCheck->setChecked(m_preferences.askBeforeQuit);
     m_ui->startSquareEdit->setFocus();
     exec();
 }
@@ -114,16 +114,16 @@ void OptionsDialog::writeDebugValues() {
     record.walkInterval = m_ui->walkSpeedUpDown->position();
     record.forwardInterval = m_ui->forwardSpeedUpDown->position();
     record.backInterval = m_ui->backSpeedUpDown->position();
-    m_session.askBeforeQuit = m_ui->quitConfirmationCheck->isChecked();
+    m_preferences.askBeforeQuit = m_ui->quitConfirmationCheck->isChecked();
 }
 
 void OptionsDialog::writeOptions() {
     switch (m_radioItems->checkedId()) {
     case CheckAllItem:
-        m_record->messageCheck = MessageCheckAll;
+        m_record->messageCheck = MessageCheck::All;
         break;
     case CheckNoneItem:
-        m_record->messageCheck = MessageCheckNone;
+        m_record->messageCheck = MessageCheck::None;
         break;
     default: // no item selected: nothing to write
         break;

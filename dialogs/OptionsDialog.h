@@ -23,7 +23,7 @@ class OptionsDialog : public GameDialog {
 public:
     enum class Mode { Debug, Options };
 
-    explicit OptionsDialog(SessionValues& session, QWidget* parent = nullptr);
+    explicit OptionsDialog(Preferences& preferences, QWidget* parent = nullptr);
     ~OptionsDialog() override;
 
     // The radio group keeps its own selection between showings; it is not
@@ -50,7 +50,7 @@ private:
     std::array<UpDown*, RowCount> rowUpDowns() const;
     std::array<QLineEdit*, RowCount> rowEdits() const;
 
-    SessionValues& m_session;
+    Preferences& m_preferences;
     std::unique_ptr<Ui::OptionsDialog> m_ui;
     QButtonGroup* m_radioItems;     // messageCheckGroup's items, by ItemIndex
     GameRecord* m_record = nullptr; // the record being edited; not owned

@@ -4,7 +4,6 @@
 #include "DialogAnswer.h"
 #include "FormStyle.h"
 #include "Placement.h"
-#include "TimeOfDay.h"
 #include "ui_ResultDialog.h"
 
 #include <QPixmap>
@@ -31,15 +30,16 @@ constexpr int CursorInsetFromRight = 100;
 constexpr int NarrowWidth = 80;
 constexpr int CursorInsetFromBottom = 30;
 
-constexpr double OneDay = 1.0;
+// How the times of a result are written.
+const QString TimeFormat = QStringLiteral("H:mm:ss");
 
 void showPicture(QLabel* image, const QImage& picture) {
     image->setPixmap(QPixmap::fromImage(picture));
     image->resize(picture.size());
 }
 
-void setValue(QLabel* label, const std::string& text) {
-    label->setText(QString::fromStdString(text));
+void setValue(QLabel* label, const QString& text) {
+    label->setText(text);
     fitLabelToText(label);
 }
 
@@ -56,8 +56,8 @@ struct ResultDialog::Variant {
     std::vector<ButtonPlace> buttons;
 };
 
-ResultDialog::ResultDialog(SessionValues& session, QWidget* parent)
-    : GameDialog(parent), m_session(session), m_ui(std::make_unique<Ui::ResultDialog>()) {
+ResultDialog::ResultDialog(QWidget* parent)
+    : GameDialog(parent), m_ui(std::make_unique<Ui::ResultDialog>()) {
     m_ui->setupUi(this);
     applyFormStyle(this);
     showPicture(m_ui->goalPicture, Artwork::goalPicture());
@@ -77,33 +77,30 @@ ResultDialog::ResultDialog(SessionValues& session, QWidget* parent)
 
 ResultDialog::~ResultDialog() = default;
 
-void ResultDialog::showGoalResult(GameRecord record) {
+void ResultDialog::showGoalResult(const GameRecord& record, const GameTimes& times) {
     if (m_showing) {
-        ResultDialog(m_session, parentWidget()).showGoalResult(record);
+        ResultDialog(parentWidget()).showGoalResult(record, times);
         return;
     }
-    // Both times are times of day, so a game across midnight comes out negative.
-    const double elapsed =
-        m_session.elapsedTime < 0 ? m_session.elapsedTime + OneDay : m_session.elapsedTime;
-    setValue(m_ui->startTimeLabel, formatTimeOfDay(m_session.startTime));
-    setValue(m_ui->endTimeLabel, formatTimeOfDay(m_session.endTime));
-    setValue(m_ui->elapsedTimeLabel, formatTimeOfDay(elapsed));
-    setValue(m_ui->staminaLeftLabel, std::to_string(record.stamina));
+    setValue(m_ui->startTimeLabel, times.start.toString(TimeFormat));
+    setValue(m_ui->endTimeLabel, times.end.toString(TimeFormat));
+    setValue(m_ui->elapsedTimeLabel, times.elapsed().toString(TimeFormat));
+    setValue(m_ui->staminaLeftLabel, QString::number(record.stamina));
     showVariant({m_ui->goalPanel, GoalOuterSize, {{m_ui->okButton, GoalOkPlace}}});
 }
 
-void ResultDialog::showGameOver(GameRecord record) {
+void ResultDialog::showGameOver(const GameRecord& record) {
     if (m_showing) {
-        ResultDialog(m_session, parentWidget()).showGameOver(record);
+        ResultDialog(parentWidget()).showGameOver(record);
         return;
     }
-    setValue(m_ui->reachedSquareLabel, std::to_string(record.currentSquare));
+    setValue(m_ui->reachedSquareLabel, QString::number(record.currentSquare));
     showVariant({m_ui->gameOverPanel, GameOverOuterSize, {{m_ui->okButton, GameOverOkPlace}}});
 }
 
 DialogAnswer ResultDialog::confirmQuit() {
     if (m_showing) {
-        return ResultDialog(m_session, parentWidget()).confirmQuit();
+        return ResultDialog(parentWidget()).confirmQuit();
     }
     return showVariant({m_ui->quitPanel,
                         ConfirmOuterSize,
@@ -112,7 +109,7 @@ DialogAnswer ResultDialog::confirmQuit() {
 
 DialogAnswer ResultDialog::showFarewell() {
     if (m_showing) {
-        return ResultDialog(m_session, parentWidget()).showFarewell();
+        return ResultDialog(parentWidget()).showFarewell();
     }
     return showVariant(
         {m_ui->farewellPanel, FarewellOuterSize, {{m_ui->okButton, FarewellOkPlace}}});

@@ -16,13 +16,13 @@ class ResultDialog;
 class ResultDialog : public GameDialog, public ResultDialogs {
     Q_OBJECT
 public:
-    explicit ResultDialog(SessionValues& session, QWidget* parent = nullptr);
+    explicit ResultDialog(QWidget* parent = nullptr);
     ~ResultDialog() override;
 
-    // Start, end and elapsed time from the session, stamina left from the record.
-    void showGoalResult(GameRecord record) override;
+    // Start, end and elapsed time, stamina left from the record.
+    void showGoalResult(const GameRecord& record, const GameTimes& times) override;
     // The square the heroine reached.
-    void showGameOver(GameRecord record) override;
+    void showGameOver(const GameRecord& record) override;
     // DialogAnswer::Yes (also Enter), DialogAnswer::No (also Esc), or DialogAnswer::Cancel for the
     // close box.
     DialogAnswer confirmQuit();
@@ -37,7 +37,6 @@ private:
     struct Variant;
     DialogAnswer showVariant(const Variant& variant);
 
-    SessionValues& m_session;
     std::unique_ptr<Ui::ResultDialog> m_ui;
     // A showing asked for while another is open (a walk can end in game over
     // while the quit confirmation waits) gets a window of its own, so the open

@@ -29,21 +29,27 @@ constexpr int FastestInterval = 1;
 
 } // namespace
 
-AnimatedCourseView::AnimatedCourseView(QWidget* mainWindow, MessagePoster& poster,
-                                       const CourseTable& course, int viewWidth, int viewHeight)
-    : CourseView(mainWindow, course, viewWidth, viewHeight), m_poster(poster),
-      m_animeTimer([this] { animationTick(); }) {}
+AnimatedCourseView::AnimatedCourseView(const CourseTable& course, int viewWidth, int viewHeight,
+                                       QWidget* parent)
+    : CourseView(course, viewWidth, viewHeight, parent) {
+    m_animationTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_animationTimer, &QTimer::timeout, this, &AnimatedCourseView::animationTick);
+}
+
+void AnimatedCourseView::reset() {
+    initialise();
+}
 
 void AnimatedCourseView::setUp(const GameRecord& record) {
     CourseView::setUp(record);
 }
 
-void AnimatedCourseView::showPose(std::int32_t image) {
+void AnimatedCourseView::showPose(int image) {
     CourseView::showPose(image);
 }
 
 bool AnimatedCourseView::mayStart(const char* animation, const char* caller) {
-    if (m_displayState != DisplayIdle) {
+    if (m_animation != CourseAnimation::Idle) {
         //: An animation was asked to start while another still runs; %1 names it.
         showMessageBox(tr("内部でエラーが発生しました。from %1").arg(QLatin1String(animation)));
         return false;
@@ -59,65 +65,75 @@ void AnimatedCourseView::startEntry() {
     if (!mayStart("EntryAnime", "MainDisplay::StartEntry")) {
         return;
     }
-    m_displayState = DisplayEntry;
+    m_animation = CourseAnimation::Entry;
     m_entryX = 0;
     m_entryY = -heroineHeight();
     m_entryDX = m_heroineX / EntryTicks;
     m_entryDY = (heroineHeight() + m_heroineY) / EntryTicks;
-    m_animeTimer.setInterval(EntryInterval);
+    m_animationTimer.start(EntryInterval);
 }
 
-void AnimatedCourseView::startWalk(std::int32_t squares) {
+void AnimatedCourseView::startWalk(int squares) {
     if (mayStart("WalkAnime", "StartWalk")) {
-        startWalking(DisplayWalk, m_record.walkInterval, squares);
+        startWalking(CourseAnimation::Walk, m_record.walkInterval, squares);
     }
 }
 
-void AnimatedCourseView::forwardWalk(std::int32_t squares) {
+void AnimatedCourseView::forwardWalk(int squares) {
     if (mayStart("ForwardAnime", "ForwardWalk")) {
-        startWalking(DisplayForward, m_record.forwardInterval, squares);
+        startWalking(CourseAnimation::Forward, m_record.forwardInterval, squares);
     }
 }
 
-void AnimatedCourseView::backWalk(std::int32_t squares) {
+void AnimatedCourseView::backWalk(int squares) {
     if (mayStart("BackAnime", "BackWalk")) {
-        startWalking(DisplayBack, m_record.backInterval, squares);
+        startWalking(CourseAnimation::Back, m_record.backInterval, squares);
     }
 }
 
-void AnimatedCourseView::startWalking(std::int32_t state, std::int32_t interval,
+void AnimatedCourseView::startWalking(CourseAnimation animation, std::int32_t interval,
                                       std::int32_t squares) {
-    m_displayState = state;
-    m_animeTimer.setInterval(std::max(interval, FastestInterval));
+    m_animation = animation;
+    m_animationTimer.start(std::max(interval, FastestInterval));
     m_frameIndex = 0;
     m_stepsLeft = squares;
     m_subStep = 0;
 }
 
-void AnimatedCourseView::setDisplayState(std::int32_t state) {
-    m_animeTimer.setInterval(0);
-    m_displayState = state;
+void AnimatedCourseView::freeze(CourseAnimation frozen) {
+    m_animationTimer.stop();
+    m_animation = frozen;
+}
+
+void AnimatedCourseView::freezeAtGameOver() {
+    freeze(CourseAnimation::GameOver);
+}
+
+void AnimatedCourseView::freezeAtGoal() {
+    freeze(CourseAnimation::Goal);
 }
 
 void AnimatedCourseView::stopAnimation() {
-    m_animeTimer.setInterval(0);
+    m_animationTimer.stop();
 }
 
 void AnimatedCourseView::animationTick() {
-    switch (m_displayState) {
-    case DisplayEntry:
+    switch (m_animation) {
+    case CourseAnimation::Entry:
         entryTick();
         break;
-    case DisplayWalk:
+    case CourseAnimation::Walk:
         walkingTick(m_record.walkFrames, Direction::Forward, StepForward);
         break;
-    case DisplayForward:
+    case CourseAnimation::Forward:
         walkingTick(m_record.forwardFrames, Direction::Forward, StepForward);
         break;
-    case DisplayBack:
+    case CourseAnimation::Back:
         walkingTick(m_record.backFrames, Direction::Backward, StepBack);
         break;
-    default:
+    case CourseAnimation::Idle:
+    case CourseAnimation::GameOver:
+    case CourseAnimation::Goal:
         break;
     }
 }
@@ -130,14 +146,16 @@ void AnimatedCourseView::entryTick() {
     if (m_entryX > m_heroineX - m_entryDX / 2 || m_entryY > m_heroineY - m_entryDY / 2) {
         m_entryX = m_heroineX;
         m_entryY = m_heroineY;
-        m_animeTimer.setInterval(0);
-        m_displayState = DisplayIdle;
+        m_animationTimer.stop();
+        m_animation = CourseAnimation::Idle;
         image = LandedImage;
-        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
     }
     copyToBackBuffer(m_sourceRect);
     drawHeroine(image, m_entryX, m_entryY);
     paintView();
+    if (image == LandedImage) {
+        emit animationFinished();
+    }
 }
 
 void AnimatedCourseView::walkingTick(const FrameSequence& frames, Direction direction,
@@ -149,8 +167,8 @@ void AnimatedCourseView::walkingTick(const FrameSequence& frames, Direction dire
     ++m_subStep;
     const bool lastTick = m_subStep >= QuartersPerSquare && m_stepsLeft <= 1;
     if (lastTick) {
-        m_animeTimer.setInterval(0);
-        m_displayState = DisplayIdle;
+        m_animationTimer.stop();
+        m_animation = CourseAnimation::Idle;
     }
     if (m_subStep < QuartersPerSquare) {
         drawScrolled(direction, m_subStep * QuarterWidth);
@@ -160,11 +178,15 @@ void AnimatedCourseView::walkingTick(const FrameSequence& frames, Direction dire
             --m_stepsLeft;
         }
         shiftField(direction);
-        m_poster.postGameMessage(GameMessage::Step, step, 0);
-    }
-    if (lastTick) {
-        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
     }
     drawHeroine(frameAt(frames, m_frameIndex), m_heroineX, m_heroineY);
     paintView();
+    // Reported after the frame is drawn; the connections are queued, so the
+    // order is what matters: the square first, then the end.
+    if (m_subStep == 0) {
+        emit squareWalked(step);
+    }
+    if (lastTick) {
+        emit animationFinished();
+    }
 }

@@ -1,11 +1,11 @@
 #include "CourseView.h"
 
 #include "BevelPanel.h"
-#include "GameMessages.h"
 #include "ImageList.h"
 #include "MessageBox.h"
 #include "TextMarks.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <algorithm>
 #include <limits>
@@ -104,9 +104,8 @@ void CourseViewBox::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, m_frame);
 }
 
-CourseView::CourseView(QWidget* mainWindow, const CourseTable& course, int viewWidth,
-                       int viewHeight)
-    : m_displayState(DisplayIdle), m_viewWidth(std::max(viewWidth, 1)),
+CourseView::CourseView(const CourseTable& course, int viewWidth, int viewHeight, QWidget* parent)
+    : BevelPanel(parent), m_viewWidth(std::max(viewWidth, 1)),
       m_viewHeight(std::max(viewHeight, 1)), m_fieldWidth(m_viewWidth + 1),
       m_fieldHeight(m_viewHeight + 1), m_course(course) {
     // initialise gives the field its working size; allocating that size now
@@ -121,23 +120,16 @@ CourseView::CourseView(QWidget* mainWindow, const CourseTable& course, int viewW
     m_backPainter.begin(&m_backBuffer);
     m_backPainter.setCompositionMode(QPainter::CompositionMode_Source);
 
-    m_displayPanel = new BevelPanel(mainWindow);
-    m_displayPanel->setBevelOuter(BevelPanel::Bevel::Lowered);
-    m_displayPanel->setBevelWidth(2);
-    m_displayPanel->resize(m_viewWidth + 4, m_viewHeight + 4);
-    m_displayPanel->hide();
+    setBevelOuter(BevelPanel::Bevel::Lowered);
+    setBevelWidth(2);
+    resize(m_viewWidth + 4, m_viewHeight + 4);
+    hide();
 
-    m_viewBox = new CourseViewBox(m_backBuffer, m_displayPanel);
+    m_viewBox = new CourseViewBox(m_backBuffer, this);
     m_viewBox->setGeometry(2, 2, m_viewWidth, m_viewHeight);
     //: What a screen reader calls the view of the course.
     m_viewBox->setAccessibleName(tr("コース"));
     m_viewBox->show();
-}
-
-CourseView::~CourseView() {
-    // The paint box shows our back buffer, so it must not outlive us. If the main
-    // window went first it has already taken the panel with it.
-    delete m_displayPanel.data();
 }
 
 void CourseView::initialise() {
@@ -164,7 +156,7 @@ void CourseView::initialise() {
 }
 
 void CourseView::setUp(const GameRecord& record) {
-    m_displayState = DisplayIdle;
+    m_animation = CourseAnimation::Idle;
     if (!m_initialised) {
         showMessageBox(tr("not Execute InitDisplay from CourseView::SetMainDisplay"));
         return;
@@ -187,20 +179,6 @@ void CourseView::setUp(const GameRecord& record) {
     copyToBackBuffer(m_sourceRect);
     drawHeroine(StandingImage, m_heroineX, m_heroineY);
     updateAccessibleText();
-}
-
-// The controls go with the main window; after that the view draws on unseen.
-void CourseView::showView(int left, int top) {
-    if (m_displayPanel) {
-        m_displayPanel->move(left, top);
-        m_displayPanel->show();
-    }
-}
-
-void CourseView::hideView() {
-    if (m_displayPanel) {
-        m_displayPanel->hide();
-    }
 }
 
 void CourseView::showPose(std::int32_t image) {

@@ -4,7 +4,6 @@
 #include "CourseTable.h"
 #include "GameRecord.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
@@ -14,6 +13,17 @@
 
 // Towards higher square numbers, or back towards the start.
 enum class Direction { Forward, Backward };
+
+// What the course view is doing.
+enum class CourseAnimation {
+    Idle,     // at rest, ready for the next animation
+    Entry,    // the heroine drops in
+    Walk,     // a walk by the drum's number
+    Forward,  // a walk further
+    Back,     // a walk back
+    GameOver, // frozen at game over until the next setUp
+    Goal,     // frozen at the goal until the next setUp
+};
 
 // The paint box of the course view. It only ever shows its owner's back
 // buffer, in one piece, so a repaint at any moment shows the last composed frame.
@@ -44,14 +54,14 @@ private:
 // in two pieces. setUp starts the ring at origin 0. Walks scroll only
 // sideways, so shiftField draws the new column only in the rows a view window
 // can reach (sourceRect's rows); the rows outside them are never shown.
-class CourseView {
-    Q_DECLARE_TR_FUNCTIONS(CourseView)
+//
+// The view is the bevelled frame; its paint box sits inside the frame.
+class CourseView : public BevelPanel {
+    Q_OBJECT
 
 public:
-    CourseView(QWidget* mainWindow, const CourseTable& course, int viewWidth, int viewHeight);
-    virtual ~CourseView();
-    CourseView(const CourseView&) = delete;
-    CourseView& operator=(const CourseView&) = delete;
+    // The course table is the owner's and must outlive the view.
+    CourseView(const CourseTable& course, int viewWidth, int viewHeight, QWidget* parent = nullptr);
 
     // Computes the geometry and clears both bitmaps to white.
     void initialise();
@@ -59,8 +69,6 @@ public:
     // into backBuffer. Does not repaint: the picture reaches the screen with the
     // next frame, pose or repaint.
     void setUp(const GameRecord& record);
-    void showView(int left, int top);
-    void hideView();
     // The rest picture with heroine image `image`, on screen.
     void showPose(std::int32_t image);
     // The view window displaced by `offset` pixels in `direction`, into backBuffer.
@@ -74,10 +82,10 @@ public:
     // What a screen reader is told: the paint box is "コース", and its
     // description names the heroine's square and its remark ("12 マス目: …").
     // Only a changed square writes a new text. setUp calls this; during
-    // a walk the main window calls it after each game message, never a tick.
+    // a walk it follows each walked square, queued, never inside a tick.
     void updateAccessibleText();
 
-    std::int32_t displayState() const { return m_displayState; }
+    CourseAnimation animation() const { return m_animation; }
     bool hasRecord() const { return m_hasRecord; }
     bool isInitialised() const { return m_initialised; }
     std::int32_t heroineX() const { return m_heroineX; }
@@ -96,7 +104,6 @@ public:
     QImage fieldBitmap() const;
     // Where field column 0 is stored in the bitmap.
     int fieldOrigin() const { return m_fieldOrigin; }
-    BevelPanel* displayPanel() const { return m_displayPanel; }
     QWidget* viewBox() const { return m_viewBox; }
 
 protected:
@@ -110,7 +117,6 @@ protected:
     std::int32_t heroineWidth() const;
     std::int32_t heroineHeight() const;
 
-    QPointer<BevelPanel> m_displayPanel;
     bool m_hasRecord = false;
     bool m_initialised = false;
     QImage m_backBuffer;
@@ -119,7 +125,7 @@ protected:
     QRect m_sourceRect;
     QImage m_fieldBitmap;
     GameRecord m_record;
-    std::int32_t m_displayState;
+    CourseAnimation m_animation = CourseAnimation::Idle;
     std::int32_t m_heroineX = 0;
     std::int32_t m_heroineY = 0;
     std::int32_t m_viewWidth;

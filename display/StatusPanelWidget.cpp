@@ -22,12 +22,12 @@ void useBlackText(QLabel* label) {
 
 } // namespace
 
-StatusPanelWidget::StatusPanelWidget(QWidget* mainWindow) : m_panel(new BevelPanel(mainWindow)) {
-    m_panel->setVisible(false);
-    m_panel->setBevelInner(BevelPanel::Bevel::Lowered);
-    m_panel->setBevelOuter(BevelPanel::Bevel::Raised);
-    m_panel->setBevelWidth(2);
-    m_panel->resize(PanelWidth, PanelHeight);
+StatusPanelWidget::StatusPanelWidget(QWidget* parent) : BevelPanel(parent) {
+    setVisible(false);
+    setBevelInner(BevelPanel::Bevel::Lowered);
+    setBevelOuter(BevelPanel::Bevel::Raised);
+    setBevelWidth(2);
+    resize(PanelWidth, PanelHeight);
 
     addCaption(9, 4, tr("名前"));
     m_nameValue = addValue(12, 18, 80);
@@ -46,7 +46,7 @@ StatusPanelWidget::StatusPanelWidget(QWidget* mainWindow) : m_panel(new BevelPan
 }
 
 QLabel* StatusPanelWidget::addCaption(int left, int top, const QString& text) {
-    auto* label = new QLabel(text, m_panel);
+    auto* label = new QLabel(text, this);
     label->setTextFormat(Qt::PlainText);
     label->setFont(gameFont(LabelPixelHeight));
     useBlackText(label);
@@ -57,7 +57,7 @@ QLabel* StatusPanelWidget::addCaption(int left, int top, const QString& text) {
 }
 
 QLabel* StatusPanelWidget::addValue(int left, int top, int width) {
-    auto* label = new QLabel(m_panel);
+    auto* label = new QLabel(this);
     label->setTextFormat(Qt::PlainText);
     label->setFont(gameFont(LabelPixelHeight));
     useBlackText(label);
@@ -68,40 +68,26 @@ QLabel* StatusPanelWidget::addValue(int left, int top, int width) {
     return label;
 }
 
-void StatusPanelWidget::writeValue(QLabel* label, const std::string& text, const QString& spoken) {
-    const QString shown = QString::fromStdString(text);
+void StatusPanelWidget::writeValue(QLabel* label, const QString& text, const QString& spoken) {
     // Right-justified like every value, also when wider than its label: then
     // its end shows and the beginning is cut at the left edge, and the label
     // itself never grows.
     label->setAlignment(ValueAlignment);
-    label->setText(shown);
-    label->setAccessibleName(spoken.arg(shown));
+    label->setText(text);
+    label->setAccessibleName(spoken.arg(text));
 }
 
-void StatusPanelWidget::setNameText(const std::string& text) {
-    writeValue(m_nameValue, text, tr("名前 %1"));
+void StatusPanelWidget::setPlayerName(const std::string& name) {
+    writeValue(m_nameValue, QString::fromStdString(name), tr("名前 %1"));
 }
-void StatusPanelWidget::setStaminaText(const std::string& text) {
-    writeValue(m_staminaValue, text, tr("体力 %1"));
+void StatusPanelWidget::setStamina(int stamina) {
+    writeValue(m_staminaValue, QString::number(stamina), tr("体力 %1"));
 }
-void StatusPanelWidget::setArrowText(const std::string& text) {
-    writeValue(m_arrowValue, text, tr("矢印の位置 %1"));
+void StatusPanelWidget::setDrumSettings(int arrowRow, int rotationWidth, int spinInterval) {
+    writeValue(m_arrowValue, QString::number(arrowRow), tr("矢印の位置 %1"));
+    writeValue(m_rotationValue, QString::number(rotationWidth), tr("回転の幅 %1"));
+    writeValue(m_timerValue, QString::number(spinInterval), tr("回転の間隔 %1"));
 }
-void StatusPanelWidget::setRotationText(const std::string& text) {
-    writeValue(m_rotationValue, text, tr("回転の幅 %1"));
-}
-void StatusPanelWidget::setTimerText(const std::string& text) {
-    writeValue(m_timerValue, text, tr("回転の間隔 %1"));
-}
-void StatusPanelWidget::setDistanceText(const std::string& text) {
-    writeValue(m_distanceValue, text, tr("ゴールまで あと %1 歩"));
-}
-
-void StatusPanelWidget::showPanel(int left, int top) {
-    m_panel->move(left, top);
-    m_panel->setVisible(true);
-}
-
-void StatusPanelWidget::hidePanel() {
-    m_panel->setVisible(false);
+void StatusPanelWidget::setDistanceToGoal(int squares) {
+    writeValue(m_distanceValue, QString::number(squares), tr("ゴールまで あと %1 歩"));
 }

@@ -3,28 +3,21 @@
 #include "BevelPanel.h"
 #include "GamePorts.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <string>
 
 // The framed box with the player's name, stamina, drum settings and distance to
 // the goal. It only shows what the controller writes into it.
-class StatusPanelWidget : public StatusPanel {
-    Q_DECLARE_TR_FUNCTIONS(StatusPanelWidget)
+class StatusPanelWidget : public BevelPanel, public StatusPanel {
+    Q_OBJECT
 
 public:
-    explicit StatusPanelWidget(QWidget* mainWindow);
+    explicit StatusPanelWidget(QWidget* parent = nullptr);
 
-    void setNameText(const std::string& text) override;
-    void setStaminaText(const std::string& text) override;
-    void setArrowText(const std::string& text) override;
-    void setRotationText(const std::string& text) override;
-    void setTimerText(const std::string& text) override;
-    void setDistanceText(const std::string& text) override;
-    void showPanel(int left, int top) override;
-    void hidePanel() override;
-
-    BevelPanel* panel() const { return m_panel; }
+    void setPlayerName(const std::string& name) override;
+    void setStamina(int stamina) override;
+    void setDrumSettings(int arrowRow, int rotationWidth, int spinInterval) override;
+    void setDistanceToGoal(int squares) override;
     QLabel* nameValue() const { return m_nameValue; }
     QLabel* staminaValue() const { return m_staminaValue; }
     QLabel* arrowValue() const { return m_arrowValue; }
@@ -37,9 +30,8 @@ private:
     QLabel* addValue(int left, int top, int width);
     // Shows `text` in the label; a screen reader hears `spoken` with the text
     // in place of its %1, since it cannot see which caption the value sits by.
-    void writeValue(QLabel* label, const std::string& text, const QString& spoken);
+    void writeValue(QLabel* label, const QString& text, const QString& spoken);
 
-    BevelPanel* m_panel;
     QLabel* m_nameValue;
     QLabel* m_staminaValue;
     QLabel* m_arrowValue;

@@ -1,93 +1,127 @@
 #include "GameController.h"
 
-#include "GameMessages.h"
 #include "SquareEffects.h"
 
-#include <string>
+#include <QCoreApplication>
 
 namespace {
 
-constexpr const char* InitialDistanceText = "100";
+// The status panel's distance at the start of every game, wherever she starts.
+constexpr int InitialDistance = 100;
 
 } // namespace
 
-GameController::GameController(const ControllerPorts& ports) : m_ports(ports) {
+QTime GameTimes::elapsed() const {
+    constexpr int MillisecondsPerDay = 24 * 60 * 60 * 1000;
+    int milliseconds = start.msecsTo(end);
+    if (milliseconds < 0) {
+        milliseconds += MillisecondsPerDay;
+    }
+    return QTime(0, 0).addMSecs(milliseconds);
+}
+
+GameController::GameController(const ControllerPorts& ports, QObject* parent)
+    : QObject(parent), m_ports(ports) {
     m_record.playerName.clear();
-    // No game yet: the title screen's "閉じる" must not ask first.
-    m_record.state = GameState::GameOver;
+    m_record.state = GameState::NotStarted;
+    connect(this, &GameController::eventApplied, this, &GameController::prepareNextTurn,
+            Qt::QueuedConnection);
 }
 
-void GameController::setUpGame(GameRecord templateRecord) {
-    m_record = std::move(templateRecord);
+bool GameController::isGameInProgress() const {
+    return m_record.state != GameState::NotStarted && m_record.state != GameState::GameOver &&
+           m_record.state != GameState::Goal;
+}
+
+void GameController::dropQueuedReports() {
+    // A tick of the drum or the view can land in the same turn of the event
+    // loop as the menu command that ends its game, so its last step, result
+    // or end can still be queued here. None of it may reach the next game: a
+    // stale end would offer a spin during the entry, a stale step would move
+    // the new heroine.
+    QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+}
+
+void GameController::showStatus() {
     StatusPanel& panel = m_ports.statusPanel;
-    panel.setNameText(m_record.playerName);
-    panel.setStaminaText(std::to_string(m_record.stamina));
-    panel.setArrowText(std::to_string(m_record.arrowRow));
-    panel.setRotationText(std::to_string(m_record.rotationWidth));
-    panel.setTimerText(std::to_string(m_record.spinInterval));
-    panel.setDistanceText(InitialDistanceText);
+    panel.setPlayerName(m_record.playerName);
+    panel.setStamina(m_record.stamina);
+    panel.setDrumSettings(m_record.arrowRow, m_record.rotationWidth, m_record.spinInterval);
+    panel.setDistanceToGoal(InitialDistance);
 }
 
-void GameController::showStatusPanel(int left, int top) {
-    m_ports.statusPanel.showPanel(left, top);
-}
+void GameController::startGame(const GameRecord& settings) {
+    dropQueuedReports();
+    m_record = settings;
+    showStatus();
+    m_ports.drum.reset();
+    m_ports.courseView.reset();
+    m_ports.remarks.clearLines();
+    m_times = GameTimes{m_ports.clock.now(), QTime()};
 
-void GameController::hideStatusPanel() {
-    m_ports.statusPanel.hidePanel();
-}
-
-void GameController::beginGame() {
     m_ports.drum.setUp(m_record);
-    m_ports.drum.setButtonIdle();
+    m_ports.drum.setIdle();
     m_ports.courseView.setUp(m_record);
     m_ports.courseView.startEntry();
 }
 
-void GameController::finishEvent() {
-    m_ports.courseView.showPose(restFrame(m_record));
-    m_ports.drum.setButtonIdle();
-    m_record.state = GameState::EventApplied;
-    m_ports.poster.postGameMessage(GameMessage::NextTurn, m_record.spare, 0);
+void GameController::abandonGame() {
+    m_ports.drum.stopSpin();
+    m_ports.courseView.stopAnimation();
+    dropQueuedReports();
 }
 
-void GameController::handleEvent(std::int32_t code, std::int32_t argument) {
+void GameController::drumStopped(int number) {
+    m_ports.drum.setIdle();
+    m_ports.courseView.startWalk(number);
+}
+
+void GameController::eventConfirmed(SquareKind kind) {
+    applyEvent(kind);
+}
+
+void GameController::animationFinished() {
+    settleSquare();
+}
+
+void GameController::applyEvent(SquareKind kind) {
     const std::int32_t param = m_ports.course.paramAt(m_record.currentSquare, m_record.currentRow);
-    switch (static_cast<std::uint32_t>(code)) {
-    case static_cast<std::uint32_t>(SquareKind::Start):
+    switch (kind) {
+    case SquareKind::Start:
         m_ports.drum.setUp(m_record);
-        m_ports.drum.setButtonMode(ButtonStart);
         break;
-    case static_cast<std::uint32_t>(SquareKind::Remark):
+    case SquareKind::Remark:
         finishEvent();
         break;
-    case static_cast<std::uint32_t>(DrumStopped):
-        m_ports.drum.setButtonIdle();
-        m_ports.courseView.startWalk(argument);
-        break;
-    case static_cast<std::uint32_t>(SquareKind::Lucky):
+    case SquareKind::Lucky:
         applyLucky(m_record, param);
         m_ports.drum.setUp(m_record);
         finishEvent();
         break;
-    case static_cast<std::uint32_t>(SquareKind::StaminaUp):
+    case SquareKind::StaminaUp:
         m_record.stamina += param;
-        m_ports.statusPanel.setStaminaText(std::to_string(m_record.stamina));
+        m_ports.statusPanel.setStamina(m_record.stamina);
         finishEvent();
         break;
-    case static_cast<std::uint32_t>(SquareKind::Forward):
-        m_ports.drum.setButtonIdle();
+    case SquareKind::Forward:
+        m_ports.drum.setIdle();
         m_ports.courseView.forwardWalk(param);
         break;
-    case static_cast<std::uint32_t>(SquareKind::Back):
-        m_ports.drum.setButtonIdle();
+    case SquareKind::Back:
+        m_ports.drum.setIdle();
         m_ports.courseView.backWalk(param);
         break;
-    case static_cast<std::uint32_t>(AnimationEnded):
-        settleSquare();
-        break;
-    default:
+    case SquareKind::Empty:
+    case SquareKind::Goal:
         break;
     }
+}
+
+void GameController::finishEvent() {
+    m_ports.courseView.showPose(restFrame(m_record));
+    m_ports.drum.setIdle();
+    m_record.state = GameState::EventApplied;
+    emit eventApplied();
 }
 
 void GameController::settleSquare() {
@@ -96,39 +130,36 @@ void GameController::settleSquare() {
     }
     showSquareMessages(m_ports.remarks, m_ports.course, m_record.currentSquare, m_record.currentRow,
                        m_ports.texts);
-    const auto kind = static_cast<std::int32_t>(
-        m_ports.course.kindAt(m_record.currentSquare, m_record.currentRow));
-    if (m_record.messageCheck == MessageCheckNone) {
-        handleEvent(kind, 0);
-    } else if (m_record.messageCheck == MessageCheckAll) {
-        m_ports.drum.setButtonMode(kind);
+    const SquareKind kind = m_ports.course.kindAt(m_record.currentSquare, m_record.currentRow);
+    if (m_record.messageCheck == MessageCheck::None) {
+        applyEvent(kind);
+    } else {
+        m_ports.drum.offerEvent(kind);
     }
 }
 
-void GameController::handleStep(std::int32_t step) {
+void GameController::squareWalked(int step) {
     m_record.currentSquare += step;
     m_record.stamina -= 1;
-    m_ports.statusPanel.setDistanceText(std::to_string(GoalSquare - m_record.currentSquare));
-    m_ports.statusPanel.setStaminaText(std::to_string(m_record.stamina));
+    m_ports.statusPanel.setDistanceToGoal(GoalSquare - m_record.currentSquare);
+    m_ports.statusPanel.setStamina(m_record.stamina);
 
     if (m_record.stamina <= 0) {
-        m_ports.courseView.setDisplayState(DisplayGameOver);
+        m_ports.courseView.freezeAtGameOver();
         m_record.state = GameState::GameOver;
-        m_ports.drum.setButtonIdle();
+        m_ports.drum.setIdle();
         showLines(m_ports.remarks,
                   RemarkMessage{m_ports.texts.translate(EffectContext, GameOverLine), "", "", 1});
         m_ports.results.showGameOver(m_record);
     }
     if (m_record.currentSquare >= GoalSquare) {
-        SessionValues& session = m_ports.session;
-        session.endTime = m_ports.clock.now();
-        session.elapsedTime = session.endTime - session.startTime;
-        m_ports.courseView.setDisplayState(DisplayGoal);
+        m_times.end = m_ports.clock.now();
+        m_ports.courseView.freezeAtGoal();
         m_record.state = GameState::Goal;
-        m_ports.drum.setButtonIdle();
+        m_ports.drum.setIdle();
         showSquareMessages(m_ports.remarks, m_ports.course, m_record.currentSquare,
                            m_record.currentRow, m_ports.texts);
-        m_ports.results.showGoalResult(m_record);
+        m_ports.results.showGoalResult(m_record, m_times);
     }
 }
 
@@ -136,24 +167,4 @@ void GameController::prepareNextTurn() {
     m_ports.drum.setUp(m_record);
     m_ports.courseView.setUp(m_record);
     m_record.state = GameState::TurnReady;
-}
-
-bool GameController::isGameInProgress() const {
-    return m_record.state != GameState::GameOver && m_record.state != GameState::Goal;
-}
-
-bool dispatchGameMessage(GameController& controller, GameMessage message, std::int32_t wParam,
-                         std::int32_t lParam) {
-    switch (message) {
-    case GameMessage::Event:
-        controller.handleEvent(wParam, lParam);
-        return true;
-    case GameMessage::Step:
-        controller.handleStep(wParam);
-        return true;
-    case GameMessage::NextTurn:
-        controller.prepareNextTurn();
-        return true;
-    }
-    return false;
 }

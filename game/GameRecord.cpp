@@ -44,7 +44,7 @@ void fillDefaultRecord(GameRecord& record, const ImageList* heroineImages) {
     record.heroineHeight = 70;
     record.drumMin = 1;
     record.drumMax = 6;
-    record.messageCheck = MessageCheckAll;
+    record.messageCheck = MessageCheck::All;
     record.spare = 0;
     record.state = GameState::NewGame;
     record.playerName = "zad";

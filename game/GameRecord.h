@@ -1,7 +1,5 @@
 #pragma once
 
-#include "GameMessages.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
@@ -13,6 +11,23 @@ struct FrameSequence {
     static constexpr int Capacity = 20;
     std::int32_t count = 0;
     std::array<std::int32_t, Capacity> frames{};
+};
+
+// Where a game stands.
+enum class GameState {
+    NotStarted,   // no game yet since the program started
+    NewGame,      // set up, the heroine entering
+    TurnReady,    // the drum offers a spin
+    EventApplied, // a square's event took effect; the next turn is on its way
+    GameOver,
+    Goal,
+};
+
+// Whether a square's event waits for the player to confirm it on the drum's
+// button, or takes effect at once.
+enum class MessageCheck {
+    None,
+    All,
 };
 
 // The plain value record of game settings and game state. The main window keeps
@@ -35,16 +50,12 @@ struct GameRecord {
     std::int32_t heroineHeight = 0;
     std::int32_t drumMin = 0;
     std::int32_t drumMax = 0;
-    std::int32_t messageCheck = 0;
+    MessageCheck messageCheck = MessageCheck::None;
     std::int32_t spare = 0;
     GameState state = GameState::NewGame;
     std::string playerName;
     const ImageList* heroineImages = nullptr; // not owned
 };
-
-// messageCheck values.
-inline constexpr std::int32_t MessageCheckNone = 0;
-inline constexpr std::int32_t MessageCheckAll = 2;
 
 // Image number at place `place` (counted from 1) of a frame sequence; places
 // outside the record's twenty entries read as image 0.
@@ -55,3 +66,9 @@ std::int32_t restFrame(const GameRecord& record);
 
 // Fills the main window's template with the game's defaults.
 void fillDefaultRecord(GameRecord& record, const ImageList* heroineImages);
+
+// The program's own settings, kept beside the template of the next game.
+struct Preferences {
+    // Whether quitting during a game asks first, and closing says goodbye.
+    bool askBeforeQuit = true;
+};

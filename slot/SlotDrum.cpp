@@ -3,13 +3,13 @@
 #include "CourseTable.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "GameMessages.h"
 #include "ImageList.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -83,37 +83,45 @@ constexpr QRect SlotButtonRect(66, 28, 54, 50);
 // The main window's font; the button shows it like every control on the window.
 constexpr int MainWindowFontHeight = 12;
 
-constexpr std::int32_t kindCode(SquareKind kind) {
-    return static_cast<std::int32_t>(kind);
-}
-
-// Whether clicking in `mode` hands the square's event to the controller.
-constexpr bool isSquareMode(std::int32_t mode) {
-    return mode == kindCode(SquareKind::Remark) || mode == kindCode(SquareKind::Lucky) ||
-           mode == kindCode(SquareKind::StaminaUp) || mode == kindCode(SquareKind::Forward) ||
-           mode == kindCode(SquareKind::Back);
+// The square kind a confirming mode hands to the controller; none for the others.
+std::optional<SquareKind> confirmedKind(DrumButtonMode mode) {
+    switch (mode) {
+    case DrumButtonMode::ConfirmRemark:
+        return SquareKind::Remark;
+    case DrumButtonMode::ConfirmLucky:
+        return SquareKind::Lucky;
+    case DrumButtonMode::ConfirmStaminaUp:
+        return SquareKind::StaminaUp;
+    case DrumButtonMode::ConfirmForward:
+        return SquareKind::Forward;
+    case DrumButtonMode::ConfirmBack:
+        return SquareKind::Back;
+    case DrumButtonMode::Idle:
+    case DrumButtonMode::Start:
+    case DrumButtonMode::Stop:
+        break;
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
-SlotDrum::SlotDrum(QWidget* mainWindow, MessagePoster& poster, const ImageList& arrowImages,
-                   const ImageList& numberImages)
-    : m_arrowImages(arrowImages), m_numberImages(numberImages),
+SlotDrum::SlotDrum(const ImageList& arrowImages, const ImageList& numberImages, QWidget* parent)
+    : BevelPanel(parent), m_arrowImages(arrowImages), m_numberImages(numberImages),
       m_numberStrip(NumberStripWidth, StripCells * CellHeight, QImage::Format_RGB32),
       m_arrowStrip(ArrowColumnWidth, StripCells * CellHeight, QImage::Format_RGB32),
-      m_outerPanel(new BevelPanel(mainWindow)), m_innerPanel(new BevelPanel(m_outerPanel)),
+      m_innerPanel(new BevelPanel(this)),
       m_paintBox(new DrumPaintBox(m_innerPanel, PaintBoxWidth, PaintBoxHeight,
                                   [this] { composeRestPicture(); })),
-      m_spinTimer([this] { spinTick(); }), m_poster(poster),
-      m_slotButton(new QPushButton(m_outerPanel)) {
+      m_slotButton(new QPushButton(this)) {
     m_numberStrip.fill(BlankCell);
     m_arrowStrip.fill(BlankCell);
 
-    m_outerPanel->setBevelInner(BevelPanel::Bevel::None);
-    m_outerPanel->setBevelOuter(BevelPanel::Bevel::Raised);
-    m_outerPanel->setBevelWidth(OuterBevelWidth);
-    m_outerPanel->setGeometry(OuterPanelRect);
-    m_outerPanel->hide();
+    setBevelInner(BevelPanel::Bevel::None);
+    setBevelOuter(BevelPanel::Bevel::Raised);
+    setBevelWidth(OuterBevelWidth);
+    resize(OuterPanelRect.size());
+    hide();
 
     m_innerPanel->setBevelInner(BevelPanel::Bevel::Lowered);
     m_innerPanel->setBevelOuter(BevelPanel::Bevel::Raised);
@@ -125,19 +133,15 @@ SlotDrum::SlotDrum(QWidget* mainWindow, MessagePoster& poster, const ImageList& 
     m_paintBox->setAccessibleName(tr("スロットドラム"));
 
     seedRandomFromClockOnce();
+    m_spinTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_spinTimer, &QTimer::timeout, this, &SlotDrum::spinTick);
 
     m_slotButton->setGeometry(SlotButtonRect);
     m_slotButton->setFont(gameFont(MainWindowFontHeight));
     // Enter presses the focused button too, not only Space: the game can be
     // played from the keyboard.
     m_slotButton->setAutoDefault(true);
-    QObject::connect(m_slotButton, &QPushButton::clicked, m_slotButton,
-                     [this] { buttonClicked(); });
-}
-
-SlotDrum::~SlotDrum() {
-    m_spinTimer.setInterval(0);
-    delete m_outerPanel.data();
+    connect(m_slotButton, &QPushButton::clicked, this, &SlotDrum::buttonClicked);
 }
 
 std::int32_t SlotDrum::newNumber() const {
@@ -213,15 +217,6 @@ void SlotDrum::updateAccessibleText() {
             .arg(now.numbers[static_cast<std::size_t>(now.arrowRow)]));
 }
 
-void SlotDrum::showDrum(int left, int top) {
-    m_outerPanel->move(left, top);
-    m_outerPanel->show();
-}
-
-void SlotDrum::hideDrum() {
-    m_outerPanel->hide();
-}
-
 void SlotDrum::shiftStripDown() {
     copyRect(m_numberStrip, QRect(0, 0, DigitWidth, VisibleCells * CellHeight), m_numberStrip,
              QPoint(0, CellHeight));
@@ -245,20 +240,20 @@ void SlotDrum::reset() {
     fillDrum();
     drawArrow(0);
     m_scrollOffset = RestOffset;
-    setButtonMode(ButtonIdle);
+    setButtonMode(DrumButtonMode::Idle);
     if (spinning()) {
-        m_stopRequest = 1;
-        m_discardResult = 1;
+        m_stopRequest = true;
+        m_discardResult = true;
     }
     drawRestPicture();
 }
 
 void SlotDrum::setUp(const GameRecord& record) {
     if (spinning()) {
-        m_discardResult = 1;
-        m_stopRequest = 1;
+        m_discardResult = true;
+        m_stopRequest = true;
     }
-    setButtonMode(ButtonStart);
+    setButtonMode(DrumButtonMode::Start);
     m_record = record;
     drawArrow(arrowRow());
     m_maxNumber = m_record.drumMax;
@@ -266,70 +261,95 @@ void SlotDrum::setUp(const GameRecord& record) {
     updateAccessibleText();
 }
 
-void SlotDrum::setButtonMode(std::int32_t code) {
-    std::int32_t mode = code;
+void SlotDrum::offerEvent(SquareKind kind) {
+    switch (kind) {
+    case SquareKind::Start:
+        setButtonMode(DrumButtonMode::Start);
+        break;
+    case SquareKind::Remark:
+        setButtonMode(DrumButtonMode::ConfirmRemark);
+        break;
+    case SquareKind::Lucky:
+        setButtonMode(DrumButtonMode::ConfirmLucky);
+        break;
+    case SquareKind::StaminaUp:
+        setButtonMode(DrumButtonMode::ConfirmStaminaUp);
+        break;
+    case SquareKind::Forward:
+        setButtonMode(DrumButtonMode::ConfirmForward);
+        break;
+    case SquareKind::Back:
+        setButtonMode(DrumButtonMode::ConfirmBack);
+        break;
+    case SquareKind::Empty:
+    case SquareKind::Goal:
+        break; // nothing to confirm: the button stays as it is
+    }
+}
+
+void SlotDrum::setButtonMode(DrumButtonMode mode) {
     QString caption;
-    switch (code) {
-    case kindCode(SquareKind::Start):
-    case ButtonStart:
-        mode = ButtonStart;
+    switch (mode) {
+    case DrumButtonMode::Idle:
+        break;
+    case DrumButtonMode::Start:
         caption = tr("スタート");
         break;
-    case ButtonStop:
+    case DrumButtonMode::Stop:
         caption = tr("ストップ");
         break;
-    case ButtonIdle:
-        break;
-    case kindCode(SquareKind::Remark):
+    case DrumButtonMode::ConfirmRemark:
         //: The drum button after a square with only a remark.
         caption = tr("ＯＫ");
         break;
-    case kindCode(SquareKind::Lucky):
+    case DrumButtonMode::ConfirmLucky:
         caption = tr("ラッキー");
         break;
-    case kindCode(SquareKind::StaminaUp):
+    case DrumButtonMode::ConfirmStaminaUp:
         caption = tr("体力上昇");
         break;
-    case kindCode(SquareKind::Forward):
+    case DrumButtonMode::ConfirmForward:
         caption = tr("更に進む");
         break;
-    case kindCode(SquareKind::Back):
+    case DrumButtonMode::ConfirmBack:
         caption = tr("も、戻る");
         break;
-    default:
-        return; // no mode of its own: nothing changes
     }
     m_buttonMode = mode;
     m_slotButton->setText(caption);
     updateAccessibleText();
 }
 
-void SlotDrum::setButtonIdle() {
-    setButtonMode(ButtonIdle);
+void SlotDrum::setIdle() {
+    setButtonMode(DrumButtonMode::Idle);
 }
 
 void SlotDrum::buttonClicked() {
-    if (m_buttonMode == ButtonStart) {
+    if (m_buttonMode == DrumButtonMode::Start) {
         startSpin();
-    } else if (m_buttonMode == ButtonStop) {
-        m_stopRequest = 1;
-        setButtonMode(ButtonIdle);
-    } else if (isSquareMode(m_buttonMode)) {
+    } else if (m_buttonMode == DrumButtonMode::Stop) {
+        m_stopRequest = true;
+        setButtonMode(DrumButtonMode::Idle);
+    } else if (const auto kind = confirmedKind(m_buttonMode)) {
         // One offer, one event: the button goes blank at once, so a double
-        // click (or a second click before the event is handled) posts nothing
-        // more. The controller blanks it too when the event arrives.
-        m_poster.postGameMessage(GameMessage::Event, m_buttonMode, 0);
-        setButtonMode(ButtonIdle);
+        // click (or a second click before the event is handled) reports
+        // nothing more. The controller blanks it too when the event arrives.
+        setButtonMode(DrumButtonMode::Idle);
+        emit eventConfirmed(*kind);
     }
 }
 
 void SlotDrum::startSpin() {
-    m_spinTimer.setInterval(std::max(m_record.spinInterval, MinimumSpinInterval));
-    m_stopRequest = 0;
     // A spin abandoned by reset or setUp may still be running towards its
-    // silent halt; it is now this spin, whose result the player is waiting for.
-    m_discardResult = 0;
-    setButtonMode(ButtonStop);
+    // silent halt; it is now this spin, whose result the player is waiting
+    // for, and it keeps its rhythm unless its pace changed.
+    const int interval = std::max(m_record.spinInterval, MinimumSpinInterval);
+    if (!m_spinTimer.isActive() || m_spinTimer.interval() != interval) {
+        m_spinTimer.start(interval);
+    }
+    m_stopRequest = false;
+    m_discardResult = false;
+    setButtonMode(DrumButtonMode::Stop);
 }
 
 void SlotDrum::spinTick() {
@@ -349,24 +369,26 @@ void SlotDrum::spinTick() {
         m_scrollOffset += CellHeight;
     }
     if (m_stopRequest && passedBoundary) {
-        m_spinTimer.setInterval(0);
+        m_spinTimer.stop();
         m_scrollOffset = RestOffset;
+        showNumberWindow(m_scrollOffset);
         if (m_discardResult) {
-            m_discardResult = 0;
+            m_discardResult = false;
         } else {
-            m_poster.postGameMessage(GameMessage::Event, DrumStopped, m_numbers[arrowRow() + 1]);
+            emit stopped(m_numbers[arrowRow() + 1]);
         }
+        return;
     }
     showNumberWindow(m_scrollOffset);
 }
 
 void SlotDrum::stopSpin() {
-    m_stopRequest = 0;
-    m_discardResult = 0;
+    m_stopRequest = false;
+    m_discardResult = false;
     if (!spinning()) {
         return;
     }
-    m_spinTimer.setInterval(0);
+    m_spinTimer.stop();
     m_scrollOffset = RestOffset;
     drawRestPicture();
     updateAccessibleText();

@@ -162,10 +162,10 @@ private slots:
 
     // Names and other texts must never be read as markup.
     void everyFormHasItsCaptionAndShowsLabelsLiterally() {
-        SessionValues session;
-        ResultDialog message(session);
-        OptionsDialog debug(session);
-        NameDialog name([] {});
+        Preferences preferences;
+        ResultDialog message;
+        OptionsDialog debug(preferences);
+        NameDialog name;
         AboutDialog notes;
         const QList<QPair<QDialog*, QString>> forms{{&message, "MessageForm"},
                                                     {&debug, "DebugForm"},

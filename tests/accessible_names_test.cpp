@@ -4,13 +4,12 @@
 #include "CourseTable.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "GameMessageEvent.h"
-#include "GameMessages.h"
-#include "ProgramWindows.h"
+#include "MainWindow.h"
 #include "RemarkBox.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
 #include "SlotDrum.h"
+#include "StatusPanelWidget.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
@@ -38,8 +37,8 @@ class AccessibleNamesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramWindows> forms;
-    MainWindow& form() { return forms->mainWindow(); }
+    std::unique_ptr<MainWindow> forms;
+    MainWindow& form() { return (*forms); }
     QWidget* drum() { return form().drum().paintBox(); }
     QWidget* view() { return form().courseView().viewBox(); }
 
@@ -62,16 +61,13 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        registerFontSubstitutes();
-        reserveGameMessageTypes();
-    }
+    void initTestCase() { registerFontSubstitutes(); }
 
     void init() {
         setFullScreenSizeOverride(QSize(1024, 749));
         seedRandom(3);
-        forms = std::make_unique<ProgramWindows>();
-        form().session().askBeforeQuit = false;
+        forms = std::make_unique<MainWindow>();
+        form().preferences().askBeforeQuit = false;
         form().show();
         form().startGame();
         settle();
@@ -98,7 +94,7 @@ private slots:
         QCOMPARE(name(status.timerValue()), QStringLiteral("回転の間隔 10"));
         QCOMPARE(name(status.distanceValue()), QStringLiteral("ゴールまで あと 100 歩"));
 
-        QPlainTextEdit* memo = form().remarkBox().textEdit();
+        QPlainTextEdit* memo = &form().remarkBox();
         QCOMPARE(name(memo), QStringLiteral("メッセージ"));
         QAccessibleInterface* text = QAccessible::queryAccessibleInterface(memo);
         QVERIFY(text && text->textInterface());

@@ -1,4 +1,4 @@
-ippon_add_qtest(main_window_test SOURCES main_window_test.cpp support/ModalAnswerer.h LIBS appcore)
+ippon_add_test(main_window_test QTEST SOURCES main_window_test.cpp support/ModalAnswerer.h LIBS appcore)
 target_include_directories(main_window_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
 
 # The real binary starts headless, reaches its title screen and ends cleanly.
@@ -7,7 +7,7 @@ add_test(NAME program_starts_and_quits
 set_tests_properties(program_starts_and_quits PROPERTIES TIMEOUT 60 ENVIRONMENT "${IPPON_TEST_ENV}")
 
 # The command line answers before any window or display is needed.
-ippon_add_gtest(command_line_test SOURCES command_line_test.cpp LIBS appcore)
+ippon_add_test(command_line_test SOURCES command_line_test.cpp LIBS appcore)
 add_test(NAME command_line_answers_without_display
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/command_line_answers_without_display.sh
                  $<TARGET_FILE:ipponmichi>)

@@ -1,14 +1,13 @@
 #include "AnimatedCourseView.h"
 #include "BevelPanel.h"
 #include "CourseTable.h"
-#include "GameMessageQueue.h"
-#include "GameMessages.h"
 #include "GameRecord.h"
 #include "ImageList.h"
 #include "MessageBox.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <cstdio>
 #include <functional>
@@ -99,10 +98,17 @@ std::string hex(QRgb rgb) {
     return sameArea(a, b, a.rect());
 }
 
-using Posted = std::tuple<GameMessage, int, int>;
-const Posted step{GameMessage::Step, +1, 0};
-const Posted StepBack{GameMessage::Step, -1, 0};
-const Posted End{GameMessage::Event, AnimationEnded, 0};
+// What the view reported, in order: a square walked (with its step) or the end.
+enum class Report { Square, End };
+using Posted = std::pair<Report, int>;
+const Posted step{Report::Square, +1};
+const Posted StepBack{Report::Square, -1};
+const Posted End{Report::End, 0};
+
+// The animation timer's interval while it runs, 0 while it stands.
+int animationInterval(const AnimatedCourseView& view) {
+    return view.animationTimer().isActive() ? view.animationTimer().interval() : 0;
+}
 
 class CourseViewTest : public ::testing::Test {
 protected:
@@ -111,6 +117,10 @@ protected:
         heroines.loadSheet(syntheticHeroineSheet(), 5, ImageMask::BlackKey);
         fillDefaultRecord(record, &heroines);
         setMessageBoxHook([this](const QString& text) { boxes.push_back(text); });
+        QObject::connect(&view, &AnimatedCourseView::squareWalked,
+                         [this](int step) { posted.emplace_back(Report::Square, step); });
+        QObject::connect(&view, &AnimatedCourseView::animationFinished,
+                         [this] { posted.emplace_back(Report::End, 0); });
     }
     ~CourseViewTest() override { setMessageBoxHook(nullptr); }
 
@@ -122,7 +132,7 @@ protected:
 
     // What a view shows at rest on `square` with heroine image `image`.
     QImage restPicture(int square, std::int32_t image = 1) {
-        AnimatedCourseView fresh(&window, queue, course, 247, 110);
+        AnimatedCourseView fresh(course, 247, 110, &window);
         fresh.initialise();
         fresh.setUp(recordOn(square));
         fresh.showPose(image);
@@ -137,20 +147,13 @@ protected:
     }
 
     QImage freshField(int square) {
-        AnimatedCourseView fresh(&window, queue, course, 247, 110);
+        AnimatedCourseView fresh(course, 247, 110, &window);
         fresh.initialise();
         fresh.setUp(recordOn(square));
         return fresh.fieldBitmap().copy();
     }
 
-    std::vector<Posted> takePosted() {
-        std::vector<Posted> posted;
-        for (const auto& m : queue.pending()) {
-            posted.emplace_back(m.id, m.wParam, m.lParam);
-        }
-        queue.clear();
-        return posted;
-    }
+    std::vector<Posted> takePosted() { return std::exchange(posted, {}); }
 
     // Runs `ticks` ticks and returns the frame shown after each.
     std::vector<int> framesOver(int ticks) {
@@ -163,18 +166,18 @@ protected:
     }
 
     QWidget window;
-    GameMessageQueue queue;
     CourseTable course;
     ImageList heroines{50, 70};
     GameRecord record;
     std::vector<QString> boxes;
-    AnimatedCourseView view{&window, queue, course, 247, 110};
+    std::vector<Posted> posted;
+    AnimatedCourseView view{course, 247, 110, &window};
 };
 
 // --- the course view at rest ------------------------------------------------
 
 TEST_F(CourseViewTest, GeometryFollowsTheViewSizeAndTheHeroinesSize) {
-    EXPECT_EQ(view.displayState(), DisplayIdle);
+    EXPECT_EQ(view.animation(), CourseAnimation::Idle);
     EXPECT_FALSE(view.isInitialised());
     EXPECT_FALSE(view.hasRecord());
     EXPECT_EQ(view.fieldWidth(), 248) << "before InitDisplay the field is one pixel over the view";
@@ -372,12 +375,12 @@ TEST_F(CourseViewTest, SetMainDisplayTwiceGivesTheSamePicture) {
 }
 
 TEST_F(CourseViewTest, SetMainDisplayBeforeInitDisplayIsRefusedAndChangesNothing) {
-    view.setDisplayState(DisplayGameOver);
+    view.freezeAtGameOver();
     const QImage before = view.backBuffer().copy();
     view.setUp(recordOn(1));
     EXPECT_EQ(boxes, std::vector<QString>{QStringLiteral(
                          "not Execute InitDisplay from CourseView::SetMainDisplay")});
-    EXPECT_EQ(view.displayState(), DisplayIdle) << "the state is reset before the check";
+    EXPECT_EQ(view.animation(), CourseAnimation::Idle) << "the state is reset before the check";
     EXPECT_FALSE(view.hasRecord());
     EXPECT_EQ(view.firstCol(), 0);
     EXPECT_TRUE(sameImage(view.backBuffer(), before));
@@ -432,8 +435,7 @@ TEST_F(CourseViewTest, ShiftFieldLeavesTheRestPictureWithoutTheHeroineInTheBackB
 }
 
 TEST_F(CourseViewTest, ThePanelAndThePaintBoxSitWhereTheMainWindowExpectsThem) {
-    BevelPanel* panel = view.displayPanel();
-    ASSERT_NE(panel, nullptr);
+    BevelPanel* panel = &view;
     EXPECT_EQ(panel->parentWidget(), &window);
     EXPECT_EQ(panel->size(), QSize(251, 114));
     EXPECT_EQ(panel->bevelOuter(), BevelPanel::Bevel::Lowered);
@@ -444,10 +446,11 @@ TEST_F(CourseViewTest, ThePanelAndThePaintBoxSitWhereTheMainWindowExpectsThem) {
     EXPECT_EQ(view.viewBox()->geometry(), QRect(2, 2, 247, 110));
     EXPECT_TRUE(view.viewBox()->isVisibleTo(panel));
 
-    view.showView(0, 125);
+    view.move(0, 125);
+    view.show();
     EXPECT_EQ(panel->pos(), QPoint(0, 125));
     EXPECT_TRUE(panel->isVisibleTo(&window));
-    view.hideView();
+    view.hide();
     EXPECT_FALSE(panel->isVisibleTo(&window));
 }
 
@@ -466,7 +469,8 @@ public:
 TEST_F(CourseViewTest, OnlyPosesAndFramesReachTheScreenAndARepaintShowsTheLastFrame) {
     window.resize(260, 320);
     window.show();
-    view.showView(0, 125);
+    view.move(0, 125);
+    view.show();
     view.initialise();
     QApplication::processEvents();
     PaintCounter counter;
@@ -485,21 +489,18 @@ TEST_F(CourseViewTest, OnlyPosesAndFramesReachTheScreenAndARepaintShowsTheLastFr
     view.viewBox()->removeEventFilter(&counter);
 }
 
-TEST(CourseViewLifetimeTest, TheMainWindowMayGoBeforeOrAfterTheView) {
+TEST(CourseViewLifetimeTest, TheViewGoesWithItsWindowAndTakesItsPaintBoxAlong) {
     CourseTable course;
     course.buildCourse();
-    GameMessageQueue queue;
-    {
-        auto window = std::make_unique<QWidget>();
-        AnimatedCourseView view(window.get(), queue, course, 247, 110);
-        window.reset();
-        view.initialise();
-        view.paintView();
-        EXPECT_EQ(view.displayPanel(), nullptr);
-    }
-    QWidget window;
-    { AnimatedCourseView view(&window, queue, course, 247, 110); }
-    EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty()) << "the view takes its panel along";
+    auto window = std::make_unique<QWidget>();
+    QPointer<AnimatedCourseView> view = new AnimatedCourseView(course, 247, 110, window.get());
+    view->initialise();
+    window.reset();
+    EXPECT_TRUE(view.isNull());
+
+    QWidget other;
+    { AnimatedCourseView local(course, 247, 110, &other); }
+    EXPECT_TRUE(other.findChildren<QWidget*>().isEmpty()) << "the view takes its paint box along";
 }
 
 // --- the animations -----------------------------------------------------------
@@ -509,8 +510,8 @@ TEST_F(CourseViewTest, TheEntryDropsHerInInElevenTicksAndThenReportsItsEnd) {
     view.setUp(recordOn(1));
     const QImage rest = view.backBuffer().copy();
     view.startEntry();
-    EXPECT_EQ(view.displayState(), DisplayEntry);
-    EXPECT_EQ(view.animationInterval(), 20);
+    EXPECT_EQ(view.animation(), CourseAnimation::Entry);
+    EXPECT_EQ(animationInterval(view), 20);
     EXPECT_EQ(view.entryX(), 0);
     EXPECT_EQ(view.entryY(), -70);
 
@@ -519,7 +520,7 @@ TEST_F(CourseViewTest, TheEntryDropsHerInInElevenTicksAndThenReportsItsEnd) {
         ASSERT_EQ(view.entryX(), tick) << "tick " << tick;
         ASSERT_EQ(view.entryY(), -70 + 7 * tick);
         ASSERT_TRUE(takePosted().empty());
-        ASSERT_EQ(view.displayState(), DisplayEntry);
+        ASSERT_EQ(view.animation(), CourseAnimation::Entry);
         // Her figure's bottom-left corner, in the moving image, cut off above the view.
         const int figureX = tick + FigureLeft, figureBottom = -70 + 7 * tick + FigureTop + 49;
         if (figureBottom >= 0) {
@@ -531,8 +532,8 @@ TEST_F(CourseViewTest, TheEntryDropsHerInInElevenTicksAndThenReportsItsEnd) {
     view.animationTick();
     EXPECT_EQ(view.entryX(), 15);
     EXPECT_EQ(view.entryY(), 6);
-    EXPECT_EQ(view.displayState(), DisplayIdle);
-    EXPECT_EQ(view.animationInterval(), 0);
+    EXPECT_EQ(view.animation(), CourseAnimation::Idle);
+    EXPECT_EQ(animationInterval(view), 0);
     EXPECT_EQ(takePosted(), std::vector<Posted>{End});
     EXPECT_TRUE(sameImage(view.backBuffer(), rest)) << "she stands in her rest image";
 
@@ -548,11 +549,11 @@ TEST_F(CourseViewTest, AnAbsurdHeroineSizeStillLetsTheEntryEnd) {
     view.setUp(broken);
     view.startEntry();
     int ticks = 0;
-    while (view.displayState() == DisplayEntry && ticks < 100000) {
+    while (view.animation() == CourseAnimation::Entry && ticks < 100000) {
         view.animationTick();
         ++ticks;
     }
-    EXPECT_EQ(view.displayState(), DisplayIdle) << "after " << ticks << " ticks";
+    EXPECT_EQ(view.animation(), CourseAnimation::Idle) << "after " << ticks << " ticks";
     EXPECT_EQ(takePosted(), std::vector<Posted>{End});
 }
 
@@ -565,8 +566,8 @@ TEST_F(CourseViewTest, AWalkOfOneSquareTakesFourTicksAndReportsItsStepBeforeItsE
         view.setUp(recordOn(10));
         const QImage field = view.fieldBitmap().copy();
         view.startWalk(squares);
-        EXPECT_EQ(view.displayState(), DisplayWalk);
-        EXPECT_EQ(view.animationInterval(), 150);
+        EXPECT_EQ(view.animation(), CourseAnimation::Walk);
+        EXPECT_EQ(animationInterval(view), 150);
         EXPECT_EQ(view.frameIndex(), 0);
         EXPECT_EQ(view.subStep(), 0);
         EXPECT_EQ(view.stepsLeft(), squares);
@@ -582,8 +583,8 @@ TEST_F(CourseViewTest, AWalkOfOneSquareTakesFourTicksAndReportsItsStepBeforeItsE
         }
         view.animationTick();
         EXPECT_EQ(takePosted(), (std::vector<Posted>{step, End}));
-        EXPECT_EQ(view.displayState(), DisplayIdle);
-        EXPECT_EQ(view.animationInterval(), 0);
+        EXPECT_EQ(view.animation(), CourseAnimation::Idle);
+        EXPECT_EQ(animationInterval(view), 0);
         EXPECT_EQ(view.subStep(), 0);
         EXPECT_EQ(view.firstCol(), 9);
         EXPECT_TRUE(sameImage(view.backBuffer(), restPicture(11)))
@@ -644,8 +645,8 @@ TEST_F(CourseViewTest, TheWalkFurtherRunsItsEightFramesAtItsOwnInterval) {
     view.initialise();
     view.setUp(recordOn(24));
     view.forwardWalk(2);
-    EXPECT_EQ(view.displayState(), DisplayForward);
-    EXPECT_EQ(view.animationInterval(), 100);
+    EXPECT_EQ(view.animation(), CourseAnimation::Forward);
+    EXPECT_EQ(animationInterval(view), 100);
     std::vector<int> frames;
     std::vector<Posted> posted;
     for (int tick = 1; tick <= 8; ++tick) {
@@ -666,8 +667,8 @@ TEST_F(CourseViewTest, GoingBackThreeSquaresAlternatesItsTwoFramesAndStepsBackTh
     view.setUp(recordOn(14));
     const QImage field = view.fieldBitmap().copy();
     view.backWalk(3);
-    EXPECT_EQ(view.displayState(), DisplayBack);
-    EXPECT_EQ(view.animationInterval(), 200);
+    EXPECT_EQ(view.animation(), CourseAnimation::Back);
+    EXPECT_EQ(animationInterval(view), 200);
 
     view.animationTick();
     EXPECT_TRUE(sameImage(view.backBuffer().copy(0, 80, 247, 30), field.copy(105, 160, 247, 30)))
@@ -677,7 +678,7 @@ TEST_F(CourseViewTest, GoingBackThreeSquaresAlternatesItsTwoFramesAndStepsBackTh
     frames.insert(frames.begin(), 3);
     EXPECT_EQ(frames, (std::vector<int>{3, 4, 3, 4, 3, 4, 3, 4, 3, 4, 3, 4}));
     EXPECT_EQ(takePosted(), (std::vector<Posted>{StepBack, StepBack, StepBack, End}));
-    EXPECT_EQ(view.displayState(), DisplayIdle);
+    EXPECT_EQ(view.animation(), CourseAnimation::Idle);
     EXPECT_EQ(view.firstCol(), 9);
     EXPECT_TRUE(sameImage(view.backBuffer(), restPicture(11, 4)));
 }
@@ -696,7 +697,7 @@ TEST_F(CourseViewTest, IntervalsComeFromTheRecordAndZeroDoesNotLeaveAWalkHanging
     for (const auto& [start, interval] : starts) {
         view.setUp(custom);
         start();
-        EXPECT_EQ(view.animationInterval(), interval);
+        EXPECT_EQ(animationInterval(view), interval);
     }
 }
 
@@ -737,7 +738,7 @@ TEST_F(CourseViewTest, AHugeWalkKeepsCountingDownSquareBySquare) {
     view.startWalk(std::numeric_limits<std::int32_t>::max());
     framesOver(8);
     EXPECT_EQ(view.stepsLeft(), std::numeric_limits<std::int32_t>::max() - 2);
-    EXPECT_EQ(view.displayState(), DisplayWalk);
+    EXPECT_EQ(view.animation(), CourseAnimation::Walk);
     EXPECT_EQ(takePosted(), (std::vector<Posted>{step, step}));
 }
 
@@ -788,8 +789,8 @@ TEST_F(CourseViewTest, StartsBeforeAnySetMainDisplayAreRefusedAndStartNothing) {
         boxes.clear();
         c.start(view);
         EXPECT_EQ(boxes, std::vector<QString>{QString::fromUtf8(c.noRecordText)});
-        EXPECT_EQ(view.displayState(), DisplayIdle);
-        EXPECT_EQ(view.animationInterval(), 0);
+        EXPECT_EQ(view.animation(), CourseAnimation::Idle);
+        EXPECT_EQ(animationInterval(view), 0);
         view.animationTick();
         EXPECT_TRUE(takePosted().empty());
     }
@@ -805,8 +806,8 @@ TEST_F(CourseViewTest, AStartWhileAWalkRunsIsRefusedAndTheWalkGoesOnUndisturbed)
         boxes.clear();
         c.start(view);
         EXPECT_EQ(boxes, std::vector<QString>{QString::fromUtf8(c.busyText)});
-        EXPECT_EQ(view.displayState(), DisplayWalk);
-        EXPECT_EQ(view.animationInterval(), 150);
+        EXPECT_EQ(view.animation(), CourseAnimation::Walk);
+        EXPECT_EQ(animationInterval(view), 150);
         EXPECT_EQ(view.stepsLeft(), 2);
         EXPECT_EQ(view.subStep(), 1);
         EXPECT_EQ(framesOver(7), (std::vector<int>{1, 2, 1, 0, 1, 2, 1}));
@@ -822,9 +823,9 @@ TEST_F(CourseViewTest, AFrozenViewRefusesStartsUntilTheNextSetMainDisplay) {
     ASSERT_EQ(takePosted(), std::vector<Posted>{step});
     const QImage frozen = view.backBuffer().copy();
 
-    view.setDisplayState(DisplayGameOver);
-    EXPECT_EQ(view.animationInterval(), 0);
-    EXPECT_EQ(view.displayState(), DisplayGameOver);
+    view.freezeAtGameOver();
+    EXPECT_EQ(animationInterval(view), 0);
+    EXPECT_EQ(view.animation(), CourseAnimation::GameOver);
     view.animationTick();
     EXPECT_TRUE(takePosted().empty()) << "the rest of the walk is not walked and not ended";
     EXPECT_TRUE(sameImage(view.backBuffer(), frozen));
@@ -833,14 +834,14 @@ TEST_F(CourseViewTest, AFrozenViewRefusesStartsUntilTheNextSetMainDisplay) {
         boxes.clear();
         c.start(view);
         EXPECT_EQ(boxes, std::vector<QString>{QString::fromUtf8(c.busyText)}) << c.name;
-        EXPECT_EQ(view.displayState(), DisplayGameOver);
+        EXPECT_EQ(view.animation(), CourseAnimation::GameOver);
     }
 
     view.setUp(recordOn(11));
     boxes.clear();
     view.startWalk(1);
     EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(view.displayState(), DisplayWalk);
+    EXPECT_EQ(view.animation(), CourseAnimation::Walk);
 }
 
 TEST_F(CourseViewTest, StopAnimeStopsTheTimerAndPostsNothing) {
@@ -849,14 +850,14 @@ TEST_F(CourseViewTest, StopAnimeStopsTheTimerAndPostsNothing) {
     view.startWalk(1);
     view.animationTick();
     view.stopAnimation();
-    EXPECT_EQ(view.animationInterval(), 0);
+    EXPECT_EQ(animationInterval(view), 0);
     EXPECT_TRUE(takePosted().empty());
 
     view.initialise();
     view.setUp(recordOn(1));
     view.startEntry();
     EXPECT_TRUE(boxes.empty()) << "a new game starts afresh";
-    EXPECT_EQ(view.animationInterval(), 20);
+    EXPECT_EQ(animationInterval(view), 20);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "GameDriver.h"
-#include "GameMessages.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -19,7 +18,7 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
     int gameOvers = 0;
     for (int g = 0; g < games; ++g) {
         GameDriver game;
-        game.recordTemplate.messageCheck = (random() & 1) ? MessageCheckAll : MessageCheckNone;
+        game.recordTemplate.messageCheck = (random() & 1) ? MessageCheck::All : MessageCheck::None;
         const int startPosition = game.recordTemplate.currentSquare;
         const int startStamina = game.recordTemplate.stamina;
 
@@ -28,28 +27,28 @@ TEST(EngineRandomTest, TenThousandGamesKeepTheirBooks) {
         int regained = 0;
         bool finished = false;
         int faults = 0;
-        game.afterDeliver = [&](const GameMessageQueue::Message& m) {
+        using Kind = GameDriver::Report::Kind;
+        game.afterDeliver = [&](const GameDriver::Report& r) {
             const GameRecord& live = game.live();
-            if (m.id == GameMessage::Step) {
+            if (r.kind == Kind::SquareWalked) {
                 if (finished)
                     ++faults; // a finished game receives no further step
                 ++walked;
-                stepSum += m.wParam;
+                stepSum += r.value;
             }
             // A stamina square takes effect by the click, or at once at the walk's end.
             const CourseSquare& square = game.course.at(live.currentSquare, live.currentRow);
-            const bool staminaByClick = m.id == GameMessage::Event && m.wParam == 6;
-            const bool staminaAtOnce = m.id == GameMessage::Event && m.wParam == AnimationEnded &&
-                                       live.messageCheck == MessageCheckNone &&
-                                       square.kind == SquareKind::StaminaUp &&
-                                       startStamina - walked + regained > 0;
+            const bool staminaByClick =
+                r.kind == Kind::EventConfirmed && r.confirmed == SquareKind::StaminaUp;
+            const bool staminaAtOnce =
+                r.kind == Kind::AnimationFinished && live.messageCheck == MessageCheck::None &&
+                square.kind == SquareKind::StaminaUp && startStamina - walked + regained > 0;
             if (staminaByClick || staminaAtOnce)
                 regained += square.param;
 
             EXPECT_EQ(live.stamina, startStamina - walked + regained) << "game " << g;
             EXPECT_EQ(live.currentSquare, startPosition + stepSum) << "game " << g;
-            const int s = static_cast<int>(live.state);
-            EXPECT_TRUE(s == 0 || s == 15 || s == 16 || s == 17 || s == 18) << s;
+            EXPECT_NE(live.state, GameState::NotStarted);
             finished = finished || game.finished();
         };
 

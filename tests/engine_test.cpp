@@ -1,7 +1,7 @@
 #include "GameDriver.h"
-#include "GameMessages.h"
 #include "SquareEffects.h"
 
+#include <QTime>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -9,6 +9,9 @@
 namespace {
 
 using lines = std::vector<std::string>;
+using Mode = FakeSlotDrum::Mode;
+using Animation = FakeCourseView::Animation;
+using Result = FakeResultDialogs::Result;
 
 class EngineTest : public ::testing::Test {
 protected:
@@ -17,7 +20,7 @@ protected:
     void beginAtTemplatePosition() {
         game.startGame();
         game.settle();
-        while (game.drum.mode != ButtonStart && !game.finished() && game.drum.mode != ButtonIdle) {
+        while (game.drum.mode != Mode::Start && !game.finished() && game.drum.mode != Mode::Idle) {
             game.confirm();
         }
     }
@@ -34,10 +37,10 @@ protected:
 
 TEST_F(EngineTest, FirstTurnOffersTheDrumAfterTheEntry) {
     game.startGame();
-    EXPECT_EQ(game.drum.mode, ButtonIdle) << "the drum must be inert during the entry";
+    EXPECT_EQ(game.drum.mode, Mode::Idle) << "the drum must be inert during the entry";
     game.settle();
 
-    EXPECT_EQ(game.drum.mode, ButtonStart);
+    EXPECT_EQ(game.drum.mode, Mode::Start);
     EXPECT_EQ(game.remarks.lines, lines{"さぁっ！いくぞぉっ！！"});
     EXPECT_EQ(game.live().state, GameState::NewGame);
     EXPECT_TRUE(game.controller.isGameInProgress());
@@ -55,30 +58,31 @@ TEST_F(EngineTest, ATurnWalksTheDrumNumberAndWaitsForTheSquaresEvent) {
     EXPECT_EQ(game.statusPanel.stamina, "26");
     EXPECT_EQ(game.statusPanel.distance, "96");
     EXPECT_EQ(game.remarks.lines, (lines{"強い風がっ・・", "うみゅ～～(ToT)　2歩、戻るるる"}));
-    EXPECT_EQ(game.drum.mode, 8);
+    EXPECT_EQ(game.drum.mode, Mode::Confirm);
+    EXPECT_EQ(game.drum.offered, SquareKind::Back);
 
     game.confirm(); // back to 3, a remark square
     EXPECT_EQ(game.live().currentSquare, 3);
     EXPECT_EQ(game.statusPanel.stamina, "24");
     EXPECT_EQ(game.statusPanel.distance, "98");
-    EXPECT_EQ(game.drum.mode, 3);
+    EXPECT_EQ(game.drum.mode, Mode::Confirm);
+    EXPECT_EQ(game.drum.offered, SquareKind::Remark);
     EXPECT_EQ(game.live().state, GameState::NewGame);
 
     game.drum.click();
-    ASSERT_EQ(game.queue.size(), 1u);
-    game.queue.deliverNext(game.controller);
+    game.deliverQueued();
     EXPECT_EQ(game.live().state, GameState::EventApplied);
-    EXPECT_EQ(game.drum.mode, ButtonIdle);
+    EXPECT_EQ(game.drum.mode, Mode::Idle);
     EXPECT_EQ(game.view.poses, std::vector<std::int32_t>{1});
     game.settle();
     EXPECT_EQ(game.live().state, GameState::TurnReady);
-    EXPECT_EQ(game.drum.mode, ButtonStart);
+    EXPECT_EQ(game.drum.mode, Mode::Start);
     EXPECT_EQ(game.view.data.currentSquare, 3) << "the view takes the record at the turn's start";
 }
 
 TEST_F(EngineTest, ThirtySquaresWithoutEventsEndInGameOverOnTheThirtieth) {
     makeEventFreeCourse();
-    game.recordTemplate.messageCheck = MessageCheckNone;
+    game.recordTemplate.messageCheck = MessageCheck::None;
     game.startGame();
     game.settle();
     for (int turn = 0; turn < 5; ++turn) {
@@ -89,9 +93,9 @@ TEST_F(EngineTest, ThirtySquaresWithoutEventsEndInGameOverOnTheThirtieth) {
     EXPECT_EQ(game.live().state, GameState::GameOver);
     EXPECT_EQ(game.remarks.lines, lines{"ばたん、きゅぅ～～"});
     ASSERT_EQ(game.results.calls.size(), 1u);
-    EXPECT_EQ(game.results.calls[0].variant, "gameover");
+    EXPECT_EQ(game.results.calls[0].result, Result::GameOver);
     EXPECT_EQ(game.results.calls[0].record.currentSquare, 31);
-    EXPECT_EQ(game.drum.mode, ButtonIdle);
+    EXPECT_EQ(game.drum.mode, Mode::Idle);
     EXPECT_EQ(game.statusPanel.stamina, "0");
     EXPECT_FALSE(game.controller.isGameInProgress());
 }
@@ -103,24 +107,24 @@ TEST_F(EngineTest, GameOverCutsAWalkShort) {
     game.settle();
     int stepsAfterEnd = 0;
     bool ended = false;
-    game.afterDeliver = [&](const GameMessageQueue::Message& m) {
-        if (m.id == GameMessage::Step && ended)
+    game.afterDeliver = [&](const GameDriver::Report& r) {
+        if (r.kind == GameDriver::Report::Kind::SquareWalked && ended)
             ++stepsAfterEnd;
         ended = ended || game.finished();
     };
     game.spin(6);
     EXPECT_EQ(game.live().currentSquare, 4);
     EXPECT_EQ(stepsAfterEnd, 0);
-    EXPECT_EQ(game.view.state, DisplayGameOver);
+    EXPECT_EQ(game.view.animation, Animation::GameOver);
     EXPECT_EQ(game.results.calls.size(), 1u);
     EXPECT_EQ(game.remarks.lines, lines{"ばたん、きゅぅ～～"});
 }
 
 TEST_F(EngineTest, TheGoalCutsAWalkShortAndTakesTheTimes) {
     game.recordTemplate.currentSquare = 98;
-    game.clock.value = 0.25;
+    game.clock.value = QTime(6, 0);
     beginAtTemplatePosition();
-    game.clock.value = 0.25 + 200.0 / 86400.0;
+    game.clock.value = QTime(6, 3, 20);
     game.spin(6);
 
     EXPECT_EQ(game.live().currentSquare, 101);
@@ -128,28 +132,29 @@ TEST_F(EngineTest, TheGoalCutsAWalkShortAndTakesTheTimes) {
     EXPECT_EQ(game.statusPanel.distance, "0");
     EXPECT_EQ(game.remarks.lines, lines{"やったー！！"});
     ASSERT_EQ(game.results.calls.size(), 1u);
-    EXPECT_EQ(game.results.calls[0].variant, "goal");
+    EXPECT_EQ(game.results.calls[0].result, Result::Goal);
     EXPECT_EQ(game.results.calls[0].record.stamina, 27);
-    EXPECT_DOUBLE_EQ(game.session.endTime, game.clock.value);
-    EXPECT_NEAR(game.session.elapsedTime * 86400.0, 200.0, 1e-6);
-    EXPECT_EQ(game.view.state, DisplayGoal);
-    EXPECT_EQ(game.drum.mode, ButtonIdle);
+    EXPECT_EQ(game.results.calls[0].times.start, QTime(6, 0));
+    EXPECT_EQ(game.results.calls[0].times.end, QTime(6, 3, 20));
+    EXPECT_EQ(game.results.calls[0].times.elapsed(), QTime(0, 3, 20));
+    EXPECT_EQ(game.view.animation, Animation::Goal);
+    EXPECT_EQ(game.drum.mode, Mode::Idle);
 }
 
 TEST_F(EngineTest, WithoutMessageCheckAChainIsWalkedWithoutInput) {
     game.recordTemplate.currentSquare = 98;
-    game.recordTemplate.messageCheck = MessageCheckNone;
+    game.recordTemplate.messageCheck = MessageCheck::None;
     beginAtTemplatePosition();
     std::vector<int> landings;
-    game.afterDeliver = [&](const GameMessageQueue::Message& m) {
-        if (m.id == GameMessage::Event && m.wParam == AnimationEnded)
+    game.afterDeliver = [&](const GameDriver::Report& r) {
+        if (r.kind == GameDriver::Report::Kind::AnimationFinished)
             landings.push_back(game.live().currentSquare);
     };
     game.spin(1); // 99 back 8 -> 91 back 3 -> 88 back 2 -> 86 back 2 -> 84 remark
     EXPECT_EQ(landings, (std::vector<int>{99, 91, 88, 86, 84}));
     EXPECT_EQ(game.live().stamina, 30 - 1 - 8 - 3 - 2 - 2);
     EXPECT_EQ(game.live().state, GameState::TurnReady);
-    EXPECT_EQ(game.drum.mode, ButtonStart);
+    EXPECT_EQ(game.drum.mode, Mode::Start);
     EXPECT_EQ(game.remarks.lines, lines{"これは、つらいわぁぁっ (x x)"});
 }
 
@@ -158,12 +163,13 @@ TEST_F(EngineTest, WithMessageCheckEveryLinkOfAChainWaitsForTheClick) {
     beginAtTemplatePosition();
     game.spin(1);
     EXPECT_EQ(game.live().currentSquare, 99);
-    EXPECT_EQ(game.drum.mode, 8);
-    EXPECT_TRUE(game.queue.empty());
+    EXPECT_EQ(game.drum.mode, Mode::Confirm);
+    EXPECT_EQ(game.drum.offered, SquareKind::Back);
     EXPECT_FALSE(game.view.animating());
     game.confirm();
     EXPECT_EQ(game.live().currentSquare, 91);
-    EXPECT_EQ(game.drum.mode, 8);
+    EXPECT_EQ(game.drum.mode, Mode::Confirm);
+    EXPECT_EQ(game.drum.offered, SquareKind::Back);
 }
 
 TEST_F(EngineTest, TheStepThatEmptiesStaminaOnTheGoalRunsBothEndings) {
@@ -175,8 +181,8 @@ TEST_F(EngineTest, TheStepThatEmptiesStaminaOnTheGoalRunsBothEndings) {
     game.spin(3);
 
     ASSERT_EQ(game.results.calls.size(), 2u);
-    EXPECT_EQ(game.results.calls[0].variant, "gameover");
-    EXPECT_EQ(game.results.calls[1].variant, "goal");
+    EXPECT_EQ(game.results.calls[0].result, Result::GameOver);
+    EXPECT_EQ(game.results.calls[1].result, Result::Goal);
     EXPECT_EQ(statesWhileOpen, (std::vector<GameState>{GameState::GameOver, GameState::Goal}));
     EXPECT_EQ(game.live().state, GameState::Goal);
     EXPECT_EQ(game.remarks.lines, lines{"やったー！！"});
@@ -188,7 +194,8 @@ TEST_F(EngineTest, LuckySquaresImproveTheDrumButNotThePanel) {
     game.spin(5); // square 6, Lucky 0
     EXPECT_EQ(game.remarks.lines,
               (lines{"わぁ、大吉じゃない！", "スロットの矢印の位置が下がった"}));
-    EXPECT_EQ(game.drum.mode, 5);
+    EXPECT_EQ(game.drum.mode, Mode::Confirm);
+    EXPECT_EQ(game.drum.offered, SquareKind::Lucky);
     const int setSlotsBefore = game.drum.setUpCalls;
     game.confirm();
     EXPECT_EQ(game.live().arrowRow, 1);
@@ -240,7 +247,7 @@ TEST_F(EngineTest, StaminaCanRiseAboveItsStart) {
     game.spin(5); // square 26, StaminaUp 18
     EXPECT_EQ(game.live().stamina, 25);
     game.drum.click();
-    game.queue.deliverNext(game.controller);
+    game.deliverQueued();
     EXPECT_EQ(game.live().stamina, 43);
     EXPECT_EQ(game.statusPanel.stamina, "43") << "shown at once, before the next turn";
 }
@@ -250,27 +257,26 @@ TEST_F(EngineTest, AGameStartedOnTheGoalOnlyShowsItsRemark) {
     game.startGame();
     game.settle();
     EXPECT_EQ(game.remarks.lines, lines{"やったー！！"});
-    EXPECT_EQ(game.drum.mode, ButtonIdle);
+    EXPECT_EQ(game.drum.mode, Mode::Idle);
     EXPECT_TRUE(game.results.calls.empty());
     EXPECT_EQ(game.live().state, GameState::NewGame);
     EXPECT_TRUE(game.controller.isGameInProgress());
 }
 
-TEST_F(EngineTest, UnknownEventCodesChangeNothing) {
+TEST_F(EngineTest, ConfirmingASquareWithoutAnEventChangesNothing) {
     game.startGame();
     game.settle();
     const GameRecord before = game.live();
-    for (std::int32_t code : {0, 2, 9, 10, 11, 12, 13, 15, 16, -1, -4, -14, 1 << 30}) {
-        game.controller.handleEvent(code, 3);
+    for (SquareKind kind : {SquareKind::Empty, SquareKind::Goal, static_cast<SquareKind>(4),
+                            static_cast<SquareKind>(-1), static_cast<SquareKind>(1 << 30)}) {
+        game.controller.eventConfirmed(kind);
     }
-    EXPECT_TRUE(game.queue.empty());
+    game.settle();
     EXPECT_FALSE(game.view.animating());
-    EXPECT_EQ(game.drum.mode, ButtonStart);
+    EXPECT_EQ(game.drum.mode, Mode::Start);
     EXPECT_EQ(game.live().currentSquare, before.currentSquare);
     EXPECT_EQ(game.live().stamina, before.stamina);
     EXPECT_EQ(game.live().state, before.state);
-    EXPECT_FALSE(dispatchGameMessage(game.controller, static_cast<GameMessage>(1024), 4, 3));
-    EXPECT_FALSE(dispatchGameMessage(game.controller, static_cast<GameMessage>(1028), 4, 3));
 }
 
 TEST_F(EngineTest, GameInProgressUnlessOverOrGoal) {
@@ -282,7 +288,7 @@ TEST_F(EngineTest, GameInProgressUnlessOverOrGoal) {
     EXPECT_TRUE(game.controller.isGameInProgress()) << "during a spin";
     game.drum.click();
     game.drum.boundary(2);
-    game.queue.deliverNext(game.controller);
+    game.deliverQueued();
     EXPECT_TRUE(game.controller.isGameInProgress()) << "during a walk";
     game.settle();
     game.confirm();
@@ -296,17 +302,18 @@ TEST_F(EngineTest, ARestartMidWalkStartsAFreshGame) {
     game.drum.click();
     game.drum.click();
     game.drum.boundary(6);
-    game.queue.deliverNext(game.controller); // the walk starts
+    game.deliverQueued(); // the walk starts
     game.view.tick();
-    game.queue.deliverNext(game.controller); // one square walked
+    game.deliverQueued(); // one square walked
+    game.view.tick();     // another, its report still queued
     ASSERT_TRUE(game.view.animating());
 
     game.restart();
     game.settle();
     EXPECT_TRUE(game.view.refusals.empty());
-    EXPECT_EQ(game.live().currentSquare, 1);
+    EXPECT_EQ(game.live().currentSquare, 1) << "the abandoned walk's squares are dropped";
     EXPECT_EQ(game.live().stamina, 30);
-    EXPECT_EQ(game.drum.mode, ButtonStart);
+    EXPECT_EQ(game.drum.mode, Mode::Start);
     EXPECT_EQ(game.remarks.lines, lines{"さぁっ！いくぞぉっ！！"});
 }
 
@@ -319,7 +326,7 @@ TEST_F(EngineTest, ARestartMidSpinDiscardsTheAbandonedNumber) {
     game.drum.boundary(5);
     game.settle();
     EXPECT_EQ(game.live().currentSquare, 1);
-    EXPECT_EQ(game.drum.mode, ButtonStart);
+    EXPECT_EQ(game.drum.mode, Mode::Start);
     game.spin(2);
     EXPECT_EQ(game.live().currentSquare, 3);
 }

@@ -6,13 +6,11 @@
 #include "Artwork.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "GameMessageEvent.h"
-#include "GameMessages.h"
 #include "LanguageChoice.h"
+#include "MainWindow.h"
 #include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
-#include "ProgramWindows.h"
 #include "QtTextCatalogue.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
@@ -20,6 +18,7 @@
 #include "SettleForm.h"
 #include "SlotDrum.h"
 #include "SquareEffects.h"
+#include "StatusPanelWidget.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -156,8 +155,8 @@ class EnglishEditionTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramWindows> forms;
-    MainWindow& form() { return forms->mainWindow(); }
+    std::unique_ptr<MainWindow> forms;
+    MainWindow& form() { return (*forms); }
     QPushButton* button() { return form().drum().slotButton(); }
     const QtTextCatalogue texts;
 
@@ -172,8 +171,7 @@ private:
 
     // The remark box holds the square's remark and effect line in English.
     void expectRemarksOfSquare(int square, int row) {
-        const QStringList shown =
-            form().remarkBox().textEdit()->toPlainText().split(QLatin1Char('\n'));
+        const QStringList shown = form().remarkBox().toPlainText().split(QLatin1Char('\n'));
         const std::string& remark = form().course().remarkAt(square, row);
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.front(),
@@ -184,17 +182,14 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        registerFontSubstitutes();
-        reserveGameMessageTypes();
-    }
+    void initTestCase() { registerFontSubstitutes(); }
 
     void init() {
         QVERIFY(LanguageChoice::use(Language::English));
         setFullScreenSizeOverride(QSize(1024, 749));
         setCursorPosOverride(QPoint(500, 400));
-        forms = std::make_unique<ProgramWindows>();
-        form().session().askBeforeQuit = false;
+        forms = std::make_unique<MainWindow>();
+        form().preferences().askBeforeQuit = false;
         form().show();
         form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form()));
@@ -285,7 +280,7 @@ private slots:
     void theStatusPanelsCaptionsKeepToTheirPlaces() {
         form().startGame();
         settle();
-        QWidget* panel = form().statusPanel().panel();
+        QWidget* panel = &form().statusPanel();
         const QRect inside = panel->rect().adjusted(2, 2, -2, -2); // within the bevel
         const QList<QLabel*> labels = panel->findChildren<QLabel*>();
         for (QLabel* label : labels) {
@@ -307,14 +302,14 @@ private slots:
         form().startGame();
         settle();
         QCOMPARE(button()->size(), QSize(54, 50));
-        const std::int32_t modes[] = {ButtonStart,
-                                      ButtonStop,
-                                      static_cast<std::int32_t>(SquareKind::Remark),
-                                      static_cast<std::int32_t>(SquareKind::Lucky),
-                                      static_cast<std::int32_t>(SquareKind::StaminaUp),
-                                      static_cast<std::int32_t>(SquareKind::Forward),
-                                      static_cast<std::int32_t>(SquareKind::Back)};
-        for (std::int32_t mode : modes) {
+        const DrumButtonMode modes[] = {DrumButtonMode::Start,
+                                        DrumButtonMode::Stop,
+                                        DrumButtonMode::ConfirmRemark,
+                                        DrumButtonMode::ConfirmLucky,
+                                        DrumButtonMode::ConfirmStaminaUp,
+                                        DrumButtonMode::ConfirmForward,
+                                        DrumButtonMode::ConfirmBack};
+        for (DrumButtonMode mode : modes) {
             form().drum().setButtonMode(mode);
             QVERIFY(!button()->text().isEmpty());
             QVERIFY2(!hasJapanese(button()->text()), qPrintable(button()->text()));
@@ -330,15 +325,15 @@ private slots:
         for (int square = 0; square < SquareCount; ++square) {
             for (int row = 0; row < RowCount; ++row) {
                 showSquareMessages(box, form().course(), square, row, texts);
-                expectWholeTextInSight(box.textEdit(), RemarkBoxLines,
+                expectWholeTextInSight(&box, RemarkBoxLines,
                                        QStringLiteral("square %1 row %2: %3")
                                            .arg(square)
                                            .arg(row)
-                                           .arg(box.textEdit()->toPlainText()));
+                                           .arg(box.toPlainText()));
             }
         }
         showLines(box, RemarkMessage{texts.translate(EffectContext, GameOverLine), "", "", 1});
-        expectWholeTextInSight(box.textEdit(), RemarkBoxLines, box.textEdit()->toPlainText());
+        expectWholeTextInSight(&box, RemarkBoxLines, box.toPlainText());
     }
 
     void theDialogsTextsFitTheirPlaces() {
@@ -367,7 +362,7 @@ private slots:
         GameRecord record = form().recordTemplate();
         record.currentSquare = 42;
         forms->resultDialog().showGameOver(record);
-        forms->resultDialog().showGoalResult(record);
+        forms->resultDialog().showGoalResult(record, GameTimes{QTime(9, 0), QTime(9, 5)});
         forms->resultDialog().confirmQuit();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         QVERIFY(answers.allAnswered());
@@ -408,7 +403,7 @@ private slots:
         int turns = 0;
         while (form().controller().isGameInProgress()) {
             QVERIFY(++turns < 500);
-            if (form().drum().buttonMode() == ButtonStart) {
+            if (form().drum().buttonMode() == DrumButtonMode::Start) {
                 QCOMPARE(button()->text(), QStringLiteral("Start"));
                 press(Qt::Key_Space);
                 QCOMPARE(button()->text(), QStringLiteral("Stop"));
@@ -424,7 +419,7 @@ private slots:
         }
 
         QStringList panelTexts;
-        for (QLabel* label : form().statusPanel().panel()->findChildren<QLabel*>()) {
+        for (QLabel* label : form().statusPanel().findChildren<QLabel*>()) {
             panelTexts << label->text();
         }
         for (const char* caption : {"Name", "Pep", "Slot drum", "To the goal", "just", "left"}) {
@@ -435,7 +430,7 @@ private slots:
 
         QVERIFY(answers.allAnswered());
         const GameRecord& live = form().controller().liveRecord();
-        const QString remarks = form().remarkBox().textEdit()->toPlainText();
+        const QString remarks = form().remarkBox().toPlainText();
         if (live.state == GameState::Goal) {
             // Past square 101 the goal block has nothing to say.
             QVERIFY2(remarks == QStringLiteral("I did it!!") || remarks.isEmpty(),

@@ -5,10 +5,8 @@
 #include "AnimatedCourseView.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "GameMessageEvent.h"
-#include "GameMessages.h"
+#include "MainWindow.h"
 #include "ModalAnswerer.h"
-#include "ProgramWindows.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
@@ -16,6 +14,7 @@
 #include "SlotDrum.h"
 #include "TestWindows.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -33,7 +32,7 @@ private:
     static constexpr int KeyboardReturnMs = 2000;
 
     std::unique_ptr<TestWindows> testWindows;
-    MainWindow& form() { return testWindows->windows().mainWindow(); }
+    MainWindow& form() { return testWindows->mainWindow(); }
     QPushButton* button() { return form().drum().slotButton(); }
 
     void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
@@ -233,7 +232,7 @@ private slots:
             }
         }
         // A click into the remark window leaves the focus where it was.
-        QPlainTextEdit* memo = form().remarkBox().textEdit();
+        QPlainTextEdit* memo = &form().remarkBox();
         QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
         QCOMPARE(QApplication::focusWidget(), button());
         press(Qt::Key_Space);
@@ -260,14 +259,14 @@ private slots:
         while (form().controller().isGameInProgress()) {
             QVERIFY2(++turns < 500, qPrintable(QStringLiteral("seed %1").arg(seed)));
             const Qt::Key key = presses++ % 2 ? Qt::Key_Return : Qt::Key_Space;
-            if (form().drum().buttonMode() == ButtonStart) {
+            if (form().drum().buttonMode() == DrumButtonMode::Start) {
                 press(key);
                 QVERIFY(form().drum().spinning());
                 press(key == Qt::Key_Space ? Qt::Key_Return : Qt::Key_Space);
                 spinUntilItHalts();
             } else {
                 // The square's event waits for its confirmation.
-                QVERIFY2(form().drum().buttonMode() != ButtonIdle,
+                QVERIFY2(form().drum().buttonMode() != DrumButtonMode::Idle,
                          qPrintable(QStringLiteral("seed %1, turn %2").arg(seed).arg(turns)));
                 press(key);
             }
@@ -278,7 +277,7 @@ private slots:
         QCOMPARE(answers.Seen().size(), std::size_t(1));
         QCOMPARE(answers.Seen().front(), QStringLiteral("ResultDialog"));
         QVERIFY(answers.allAnswered());
-        QVERIFY(!testWindows->windows().resultDialog().isVisible());
+        QVERIFY(!testWindows->mainWindow().resultDialog().isVisible());
         waitForTheKeyboard();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
         const GameState state = form().controller().liveRecord().state;
@@ -288,7 +287,7 @@ private slots:
     }
 
     void theQuitQuestionAnswersEscAndEnterAndGivesTheFocusBack() {
-        form().session().askBeforeQuit = true;
+        form().preferences().askBeforeQuit = true;
         startGameFromTheMenu();
         ModalAnswerer answers;
         answers.then(pressKey(Qt::Key_Escape)); // "いいえ": the game goes on

@@ -1,15 +1,14 @@
 #include "AnimatedCourseView.h"
 #include "Fonts.h"
-#include "GameMessageEvent.h"
-#include "GameMessages.h"
+#include "MainWindow.h"
 #include "MessageBox.h"
 #include "ModalAnswerer.h"
-#include "ProgramWindows.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
 #include "SlotDrum.h"
+#include "StatusPanelWidget.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -37,18 +36,17 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramWindows> forms;
-    MainWindow& form() { return forms->mainWindow(); }
+    std::unique_ptr<MainWindow> forms;
+    MainWindow& form() { return (*forms); }
 
     bool enabled(const char* item) { return form().menuItem(item)->isEnabled(); }
     bool menuEnabled(const char* menu) { return form().menu(menu)->menuAction()->isEnabled(); }
 
     void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
-    // The drum's result as the drum posts it.
+    // The drum's result as the drum reports it.
     void drumStopsOn(int number) {
-        QCoreApplication::postEvent(&form(),
-                                    new GameMessageEvent(GameMessage::Event, DrumStopped, number));
+        emit form().drum().stopped(number);
         settle();
     }
 
@@ -58,22 +56,19 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        registerFontSubstitutes();
-        reserveGameMessageTypes();
-    }
+    void initTestCase() { registerFontSubstitutes(); }
 
     void init() {
         setFullScreenSizeOverride(QSize(1024, 749));
         setCursorPosOverride(QPoint(500, 400));
-        forms = std::make_unique<ProgramWindows>();
-        QVERIFY(form().session().askBeforeQuit);
-        form().session().askBeforeQuit = false; // tests that ask turn it on
+        forms = std::make_unique<MainWindow>();
+        QVERIFY(form().preferences().askBeforeQuit);
+        form().preferences().askBeforeQuit = false; // tests that ask turn it on
         form().show();
     }
 
     void cleanup() {
-        form().session().askBeforeQuit = false;
+        form().preferences().askBeforeQuit = false;
         forms.reset();
         setFullScreenSizeOverride(std::nullopt);
         setCursorPosOverride(std::nullopt);
@@ -108,8 +103,8 @@ private slots:
                 !enabled("restartGameAction") && !enabled("returnToTitleAction"));
         QVERIFY(menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
                 enabled("closeAction"));
-        QVERIFY(!form().statusPanel().panel()->isVisible());
-        QVERIFY(!form().remarkBox().textEdit()->isVisible());
+        QVERIFY(!form().statusPanel().isVisible());
+        QVERIFY(!form().remarkBox().isVisible());
     }
 
     void windowIsCentredOnTheWorkAreaTruncatingTowardZero() {
@@ -143,15 +138,14 @@ private slots:
                 enabled("restartGameAction") && enabled("returnToTitleAction"));
         QVERIFY(!menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
                 enabled("closeAction"));
-        QCOMPARE(form().statusPanel().panel()->geometry(), QRect(10, 0, 105, 120));
-        QVERIFY(form().statusPanel().panel()->isVisible());
-        QCOMPARE(form().remarkBox().textEdit()->geometry(), QRect(0, 242, 251, 60));
-        QVERIFY(form().remarkBox().textEdit()->isVisible());
-        QVERIFY(form().session().startTime > 0.0);
+        QCOMPARE(form().statusPanel().geometry(), QRect(10, 0, 105, 120));
+        QVERIFY(form().statusPanel().isVisible());
+        QCOMPARE(form().remarkBox().geometry(), QRect(0, 242, 251, 60));
+        QVERIFY(form().remarkBox().isVisible());
+        QVERIFY(form().controller().times().start.isValid());
         settle();
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
-        QCOMPARE(form().remarkBox().textEdit()->toPlainText(),
-                 QStringLiteral("さぁっ！いくぞぉっ！！"));
+        QCOMPARE(form().remarkBox().toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！"));
     }
 
     void statusPanelFollowsTheGame() {
@@ -192,7 +186,7 @@ private slots:
     }
 
     void askFirstAnswersNoYesAndCloseBox() {
-        form().session().askBeforeQuit = true;
+        form().preferences().askBeforeQuit = true;
         startGame();
         drumStopsOn(2); // square 3, waiting for its OK
         ModalAnswerer answers;
@@ -211,7 +205,7 @@ private slots:
     }
 
     void withoutEndConfirmationNothingIsAsked() {
-        form().session().askBeforeQuit = false;
+        form().preferences().askBeforeQuit = false;
         startGame();
         ModalAnswerer answers;
         form().restartGame();
@@ -221,7 +215,7 @@ private slots:
     }
 
     void returningToTheTitleLeavesTheGameInProgress() {
-        form().session().askBeforeQuit = true;
+        form().preferences().askBeforeQuit = true;
         startGame();
         ModalAnswerer answers;
         answers.then(AnswerYes); // "やめちゃうの？" on the way to the title
@@ -238,7 +232,7 @@ private slots:
     }
 
     void aFreshTitleScreenClosesWithOnlyTheFarewell() {
-        form().session().askBeforeQuit = true;
+        form().preferences().askBeforeQuit = true;
         ModalAnswerer answers;
         answers.then([](QWidget* w) {
             QVERIFY(w->findChild<QWidget*>("farewellPanel")->isVisible());
@@ -250,9 +244,9 @@ private slots:
     }
 
     void afterTheGoalNothingIsAsked() {
-        form().session().askBeforeQuit = true;
+        form().preferences().askBeforeQuit = true;
         form().recordTemplate().currentSquare = 98;
-        form().recordTemplate().messageCheck = 0;
+        form().recordTemplate().messageCheck = MessageCheck::None;
         startGame();
         ModalAnswerer answers;
         answers.then(AnswerOk); // the goal result
@@ -267,15 +261,14 @@ private slots:
 
     void returningToTheTitleStopsTheWalkOutOfSight() {
         startGame();
-        QCoreApplication::postEvent(&form(),
-                                    new GameMessageEvent(GameMessage::Event, DrumStopped, 6));
+        emit form().drum().stopped(6);
         QCoreApplication::sendPostedEvents();
-        QVERIFY(form().courseView().animationInterval() != 0);
+        QVERIFY(form().courseView().animationTimer().isActive());
         form().returnToTitle();
-        QCOMPARE(form().courseView().animationInterval(), 0);
-        QVERIFY(!form().statusPanel().panel()->isVisible());
-        QVERIFY(!form().drum().outerPanel()->isVisible());
-        QVERIFY(!form().remarkBox().textEdit()->isVisible());
+        QVERIFY(!form().courseView().animationTimer().isActive());
+        QVERIFY(!form().statusPanel().isVisible());
+        QVERIFY(!form().drum().isVisible());
+        QVERIFY(!form().remarkBox().isVisible());
         form().startGame(); // a fresh game with the same objects
         settle();
         QCOMPARE(form().controller().liveRecord().currentSquare, 1);
@@ -283,15 +276,14 @@ private slots:
     }
 
     // A tick can land in the same turn of the event loop as a menu click, so
-    // the abandoned game's messages may still be queued when the command runs.
-    void messagesOfAnAbandonedGameNeverReachTheNextOne() {
+    // the abandoned game's reports may still be queued when the command runs.
+    void reportsOfAnAbandonedGameNeverReachTheNextOne() {
         QStringList boxes;
         setMessageBoxHook([&](const QString& text) { boxes << text; });
         const auto queueWalkEnd = [this] {
-            QCoreApplication::postEvent(&form(), new GameMessageEvent(GameMessage::Step, 1, 0));
-            QCoreApplication::postEvent(
-                &form(), new GameMessageEvent(GameMessage::Event, AnimationEnded, 0));
-            QCoreApplication::postEvent(&form(), new GameMessageEvent(GameMessage::NextTurn, 0, 0));
+            emit form().courseView().squareWalked(1);
+            emit form().courseView().animationFinished();
+            emit form().controller().eventApplied();
         };
         startGame();
         drumStopsOn(2);
@@ -321,15 +313,17 @@ private slots:
         QCOMPARE(boxes, QStringList());
     }
 
-    void onlyTheThreeGameMessagesReachTheController() {
+    // A walk's last square and its end leave the view in one tick; the
+    // controller takes them in that order, so the remark is the new square's.
+    void reportsAreHandledInTheOrderTheyWereMade() {
         startGame();
-        for (int other : {1024, 1028, 2000}) {
-            QCoreApplication::postEvent(
-                &form(), new GameMessageEvent(static_cast<GameMessage>(other), DrumStopped, 6));
-        }
+        emit form().courseView().squareWalked(1);
+        emit form().courseView().animationFinished();
+        QCOMPARE(form().controller().liveRecord().currentSquare, 1); // queued, not yet handled
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(form().courseView().animationInterval(), 0);
-        QCOMPARE(form().controller().liveRecord().currentSquare, 1);
+        QCOMPARE(form().controller().liveRecord().currentSquare, 2);
+        QCOMPARE(form().remarkBox().toPlainText().section(QLatin1Char('\n'), 0, 0),
+                 QString::fromStdString(form().course().remarkAt(2, WalkRow)));
     }
 };
 

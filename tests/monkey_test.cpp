@@ -20,16 +20,15 @@
 #include "Fonts.h"
 #include "GameApplication.h"
 #include "GameController.h"
-#include "GameMessageEvent.h"
-#include "GameMessages.h"
+#include "MainWindow.h"
 #include "MessageBox.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
-#include "ProgramWindows.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SlotDrum.h"
+#include "StatusPanelWidget.h"
 #include "UpDown.h"
 
 #include <QCheckBox>
@@ -101,26 +100,27 @@ MonkeyOptions readOptions(std::vector<char*>& args) {
 }
 
 bool inProgress(GameState state) {
-    return state != GameState::GameOver && state != GameState::Goal;
+    return state != GameState::NotStarted && state != GameState::GameOver &&
+           state != GameState::Goal;
 }
 
-// Sees every game message delivered to the main window, before and after.
-class GameMessageObserver {
+// Sees every queued report delivered to the game controller, before and after.
+class ReportObserver {
 public:
-    virtual ~GameMessageObserver() = default;
+    virtual ~ReportObserver() = default;
     virtual QObject* target() const = 0;
-    virtual void before(const GameMessageEvent& message) = 0;
-    virtual void after(const GameMessageEvent& message) = 0;
+    virtual void beforeReport() = 0;
+    virtual void afterReport() = 0;
 };
 
 // The application object of the program, with two test seams: the program's
 // own timers are kept silent, because the monkey ticks the drum and the view
-// itself, and the game messages to the main window are observed.
+// itself, and the queued reports to the controller are observed.
 class MonkeyApplication : public GameApplication {
 public:
     MonkeyApplication(int& argc, char** argv) : GameApplication(argc, argv) {}
 
-    GameMessageObserver* observer = nullptr;
+    ReportObserver* observer = nullptr;
     QObject* allowedTimer = nullptr; // the modal answerer's poll
 
     bool notify(QObject* receiver, QEvent* event) override {
@@ -128,12 +128,10 @@ public:
             qobject_cast<QTimer*>(receiver)) {
             return true;
         }
-        if (observer && receiver == observer->target() &&
-            isGameMessage(static_cast<int>(event->type()))) {
-            const auto& message = static_cast<const GameMessageEvent&>(*event);
-            observer->before(message);
+        if (observer && receiver == observer->target() && event->type() == QEvent::MetaCall) {
+            observer->beforeReport();
             const bool handled = GameApplication::notify(receiver, event);
-            observer->after(message);
+            observer->afterReport();
             return handled;
         }
         return GameApplication::notify(receiver, event);
@@ -167,18 +165,17 @@ std::array<std::int32_t, OptionsDialog::RowCount> debugFields(const GameRecord& 
 
 } // namespace
 
-class MonkeyTest : public QObject, public GameMessageObserver {
+class MonkeyTest : public QObject, public ReportObserver {
     Q_OBJECT
 public:
     explicit MonkeyTest(const MonkeyOptions& options)
         : m_options(options), m_random(options.seed), m_input(m_random) {}
 
-    QObject* target() const override { return m_forms ? &m_forms->mainWindow() : nullptr; }
+    QObject* target() const override { return m_forms ? &m_forms->controller() : nullptr; }
 
 private slots:
     void initTestCase() {
         registerFontSubstitutes();
-        QVERIFY(reserveGameMessageTypes());
         setFullScreenSizeOverride(QSize(1024, 768));
         setCursorPosOverride(QPoint(500, 400));
         seedRandom(m_options.seed); // before the drum seeds it from the clock
@@ -213,7 +210,7 @@ private slots:
                (m_actions < m_options.actions || m_gamesStarted < m_options.games) &&
                m_actions < actionLimit) {
             step();
-            if (m_forms && !m_forms->mainWindow().isVisible()) {
+            if (m_forms && !(*m_forms).isVisible()) {
                 newProgram(); // the program was closed; a person starts it again
             }
         }
@@ -239,12 +236,12 @@ private slots:
 
 private:
     // ------------------------------------------------------------ the program
-    MainWindow& mainWindow() { return m_forms->mainWindow(); }
+    MainWindow& mainWindow() { return (*m_forms); }
     const GameRecord& liveRecord() { return mainWindow().controller().liveRecord(); }
 
     void newProgram() {
         m_forms.reset();
-        m_forms = std::make_unique<ProgramWindows>();
+        m_forms = std::make_unique<MainWindow>();
         mainWindow().show();
         ++m_programStarts;
         m_gameStarted = false;
@@ -254,6 +251,26 @@ private:
         m_drumPresses = 0;
         connect(mainWindow().drum().slotButton(), &QPushButton::pressed, this,
                 [this] { ++m_drumPresses; });
+        // Queued behind the controller's own connections: each runs after the
+        // controller has handled the same report.
+        SlotDrum* drum = &mainWindow().drum();
+        AnimatedCourseView* view = &mainWindow().courseView();
+        connect(
+            view, &AnimatedCourseView::squareWalked, this,
+            [this](int step) { checkSquareWalked(step); }, Qt::QueuedConnection);
+        connect(
+            view, &AnimatedCourseView::animationFinished, this,
+            [this] { checkArrival(QStringLiteral("the end of an animation")); },
+            Qt::QueuedConnection);
+        connect(
+            drum, &SlotDrum::stopped, this,
+            [this] { checkArrival(QStringLiteral("the drum's result")); }, Qt::QueuedConnection);
+        connect(
+            drum, &SlotDrum::eventConfirmed, this,
+            [this](SquareKind kind) { checkEventConfirmed(kind); }, Qt::QueuedConnection);
+        connect(
+            &mainWindow().controller(), &GameController::eventApplied, this,
+            [this] { checkNextTurn(); }, Qt::QueuedConnection);
         check("start");
     }
 
@@ -313,7 +330,7 @@ private:
         const bool patient = m_patient && m_actions < m_patientUntil && m_gameStarted &&
                              mainWindow().onGameScreen() && inProgress(liveRecord().state);
         const bool offered = !slot.slotButton()->text().isEmpty();
-        switch (pick({patient ? 100 : 200, 60, display.animationInterval() != 0 ? 250 : 0,
+        switch (pick({patient ? 100 : 200, 60, display.animationTimer().isActive() ? 250 : 0,
                       slot.spinning() ? 100 : 0, buttonShown && (offered || !patient) ? 140 : 0,
                       patient ? 0 : 40, patient ? 0 : 20})) {
         case 0:
@@ -361,7 +378,7 @@ private:
             deliver();
         }
         m_quiet = false;
-        if (mainWindow().courseView().animationInterval() != 0) {
+        if (mainWindow().courseView().animationTimer().isActive()) {
             mainWindow().courseView().animationTick();
             m_viewTicked = true;
         }
@@ -395,7 +412,7 @@ private:
     void clickDrum() {
         QPushButton* button = mainWindow().drum().slotButton();
         m_quiet = false;
-        if (mainWindow().courseView().displayState() == DisplayEntry) {
+        if (mainWindow().courseView().animation() == CourseAnimation::Entry) {
             tally("drum clicks during the entry");
         }
         switch (pick({40, 30, 15, 5, 10})) {
@@ -503,7 +520,7 @@ private:
                             qstrcmp(item.name, "restartGameAction") == 0;
         const bool leaves = qstrcmp(item.name, "restartGameAction") == 0 ||
                             qstrcmp(item.name, "returnToTitleAction") == 0;
-        if (leaves && mainWindow().courseView().animationInterval() != 0) {
+        if (leaves && mainWindow().courseView().animationTimer().isActive()) {
             tally("やり直し or タイトルへ戻る during a walk or the entry");
         }
         if (leaves && mainWindow().drum().spinning()) {
@@ -513,7 +530,7 @@ private:
             mainWindow().recordTemplate().spare = ++m_gameMarker;
         }
         const GameRecord templateBefore = mainWindow().recordTemplate();
-        const bool confirmationBefore = mainWindow().session().askBeforeQuit;
+        const bool confirmationBefore = mainWindow().preferences().askBeforeQuit;
         m_expectedName.reset();
         m_expectedDebug.reset();
         m_expectedMessageCheck.reset();
@@ -545,8 +562,8 @@ private:
         if (m_expectedMessageCheck) {
             if (now.messageCheck != *m_expectedMessageCheck) {
                 reportFault(QStringLiteral("options: message check %1, expected %2")
-                                .arg(now.messageCheck)
-                                .arg(*m_expectedMessageCheck));
+                                .arg(static_cast<int>(now.messageCheck))
+                                .arg(static_cast<int>(*m_expectedMessageCheck)));
             }
         } else if (now.messageCheck != before.messageCheck) {
             reportFault(QStringLiteral("the message check changed without OK"));
@@ -571,14 +588,14 @@ private:
             if (now.drumMin > now.drumMax) {
                 reportFault(QStringLiteral("debug: drum minimum above its maximum"));
             }
-            if (mainWindow().session().askBeforeQuit != m_expectedConfirmation) {
+            if (mainWindow().preferences().askBeforeQuit != m_expectedConfirmation) {
                 reportFault(QStringLiteral("debug: 終了確認画面 not stored"));
             }
         } else {
             if (fields != debugFields(before)) {
                 reportFault(QStringLiteral("debug values changed without OK"));
             }
-            if (mainWindow().session().askBeforeQuit != confirmationBefore) {
+            if (mainWindow().preferences().askBeforeQuit != confirmationBefore) {
                 reportFault(QStringLiteral("EndConfirmation changed without OK"));
             }
         }
@@ -817,9 +834,9 @@ private:
                 auto* first = debug->findChild<QRadioButton*>(QStringLiteral("checkAllRadio"));
                 auto* second = debug->findChild<QRadioButton*>(QStringLiteral("checkNoneRadio"));
                 if (first->isChecked()) {
-                    m_expectedMessageCheck = MessageCheckAll;
+                    m_expectedMessageCheck = MessageCheck::All;
                 } else if (second->isChecked()) {
-                    m_expectedMessageCheck = MessageCheckNone;
+                    m_expectedMessageCheck = MessageCheck::None;
                 }
                 return;
             }
@@ -855,72 +872,104 @@ private:
         }
     }
 
-    // ------------------------------------------------------ game messages
-    void before(const GameMessageEvent& message) override {
+    // ------------------------------------------------------------- reports
+    // The books kept of one report: the record before it and how many
+    // reports the controller had taken by then.
+    struct BeforeReport {
+        GameRecord record;
+        long number = 0;
+        bool animating = false;
+        bool exact = false;
+    };
+    // Every call the controller takes; the report it was is known only when
+    // the observer queued behind it runs, which then checks the books.
+    void beforeReport() override {
         ++m_delivered;
-        m_before.push_back({liveRecord(), m_delivered});
-        const GameRecord& live = liveRecord();
-        const GameMessage type = message.message();
-        const bool animating = mainWindow().courseView().animationInterval() != 0;
-        const auto squareKind = static_cast<std::int32_t>(
-            mainWindow().course().kindAt(live.currentSquare, live.currentRow));
-        if (type == GameMessage::Step && live.state != GameState::NewGame &&
-            live.state != GameState::TurnReady) {
-            reportFault(QStringLiteral("a step message reached a game in state %1")
-                            .arg(static_cast<int>(live.state)));
-        }
-        if (type == GameMessage::NextTurn && live.state != GameState::EventApplied) {
-            reportFault(QStringLiteral("a next-turn message reached a game in state %1")
-                            .arg(static_cast<int>(live.state)));
-        }
-        if (type != GameMessage::Event) {
+        m_before.push_back(
+            {liveRecord(), m_delivered, mainWindow().courseView().animationTimer().isActive()});
+        m_inController = true;
+    }
+
+    void afterReport() override {
+        m_lastReport = m_before.back();
+        m_before.pop_back();
+        // Other reports came in between (a dialog was up): no exact books.
+        m_lastReport.exact = m_forms && m_delivered == m_lastReport.number;
+        m_inController = !m_before.empty();
+    }
+
+    // The books of the report the controller handled last, if exact: not
+    // while a dialog inside the controller runs its own loop.
+    const BeforeReport* lastReport() const {
+        return m_inController || !m_lastReport.exact ? nullptr : &m_lastReport;
+    }
+
+    void checkSquareWalked(int step) {
+        const BeforeReport* report = lastReport();
+        if (!report) {
             return;
         }
-        const std::int32_t code = message.wParam;
-        if ((code == AnimationEnded || code == DrumStopped) && animating) {
-            reportFault(QStringLiteral("event %1 arrived while the view animates").arg(code));
+        const GameRecord& before = report->record;
+        const GameRecord& live = liveRecord();
+        if (before.state != GameState::NewGame && before.state != GameState::TurnReady) {
+            reportFault(QStringLiteral("a walked square reached a game in state %1")
+                            .arg(static_cast<int>(before.state)));
         }
-        const bool squareEvent = code == 3 || (code >= 5 && code <= 8);
-        if (squareEvent && (code != squareKind || !inProgress(live.state) ||
-                            live.state == GameState::EventApplied || animating)) {
-            reportFault(
-                QStringLiteral("square event %1 arrived on square %2 (kind %3) in state %4%5")
-                    .arg(code)
-                    .arg(live.currentSquare)
-                    .arg(squareKind)
-                    .arg(static_cast<int>(live.state))
-                    .arg(animating ? QStringLiteral(", animating") : QString()));
+        if (live.currentSquare != before.currentSquare + step ||
+            live.stamina != before.stamina - 1) {
+            reportFault(QStringLiteral("a step moved %1,%2 to %3,%4")
+                            .arg(before.currentSquare)
+                            .arg(before.stamina)
+                            .arg(live.currentSquare)
+                            .arg(live.stamina));
+        }
+        const GameState expected = live.currentSquare >= GoalSquare ? GameState::Goal
+                                   : live.stamina <= 0              ? GameState::GameOver
+                                                                    : before.state;
+        if (live.state != expected) {
+            reportFault(QStringLiteral("after a step the state is %1, expected %2")
+                            .arg(static_cast<int>(live.state))
+                            .arg(static_cast<int>(expected)));
         }
     }
 
-    void after(const GameMessageEvent& message) override {
-        const auto [before, number] = m_before.back();
-        m_before.pop_back();
-        if (!m_forms || m_delivered != number) {
-            return; // other messages came in between (a dialog was up): no exact books
+    void checkArrival(const QString& what) {
+        const BeforeReport* report = lastReport();
+        if (report && report->animating) {
+            reportFault(what + QStringLiteral(" arrived while the view animates"));
         }
-        const GameRecord& live = liveRecord();
-        const GameMessage type = message.message();
-        if (type == GameMessage::Step) {
-            if (live.currentSquare != before.currentSquare + message.wParam ||
-                live.stamina != before.stamina - 1) {
-                reportFault(QStringLiteral("a step moved %1,%2 to %3,%4")
-                                .arg(before.currentSquare)
-                                .arg(before.stamina)
-                                .arg(live.currentSquare)
-                                .arg(live.stamina));
-            }
-            const GameState expected = live.currentSquare >= GoalSquare ? GameState::Goal
-                                       : live.stamina <= 0              ? GameState::GameOver
-                                                                        : before.state;
-            if (live.state != expected) {
-                reportFault(QStringLiteral("after a step the state is %1, expected %2")
-                                .arg(static_cast<int>(live.state))
-                                .arg(static_cast<int>(expected)));
-            }
-        } else if (type == GameMessage::Event && message.wParam == 6) {
+    }
+
+    void checkNextTurn() {
+        const BeforeReport* report = lastReport();
+        if (report && report->record.state != GameState::EventApplied) {
+            reportFault(QStringLiteral("a next turn reached a game in state %1")
+                            .arg(static_cast<int>(report->record.state)));
+        }
+    }
+
+    void checkEventConfirmed(SquareKind kind) {
+        const BeforeReport* report = lastReport();
+        if (!report) {
+            return;
+        }
+        const GameRecord& before = report->record;
+        const SquareKind squareKind =
+            mainWindow().course().kindAt(before.currentSquare, before.currentRow);
+        if (kind != squareKind || !inProgress(before.state) ||
+            before.state == GameState::EventApplied || report->animating) {
+            reportFault(
+                QStringLiteral("square event %1 arrived on square %2 (kind %3) in state %4%5")
+                    .arg(static_cast<int>(kind))
+                    .arg(before.currentSquare)
+                    .arg(static_cast<int>(squareKind))
+                    .arg(static_cast<int>(before.state))
+                    .arg(report->animating ? QStringLiteral(", animating") : QString()));
+        }
+        if (kind == SquareKind::StaminaUp) {
             const std::int32_t param =
                 mainWindow().course().paramAt(before.currentSquare, before.currentRow);
+            const GameRecord& live = liveRecord();
             if (live.stamina != before.stamina + param) {
                 reportFault(QStringLiteral("stamina event: %1 + %2 gave %3")
                                 .arg(before.stamina)
@@ -940,9 +989,8 @@ private:
         const auto faultHere = [&](const QString& what) {
             reportFault(what + QStringLiteral(" (") + QLatin1String(where) + QLatin1Char(')'));
         };
-        const int s = static_cast<int>(live.state);
-        if (s != 0 && s != 15 && s != 16 && s != 17 && s != 18) {
-            faultHere(QStringLiteral("state %1").arg(s));
+        if (m_gameStarted && live.state == GameState::NotStarted) {
+            faultHere(QStringLiteral("a started game counts as not started"));
         }
         if (m_gameStarted && inProgress(live.state)) {
             if (live.currentSquare < 1 || live.currentSquare > GoalSquare) {
@@ -956,10 +1004,8 @@ private:
 
         const bool game = form.onGameScreen();
         if (form.isVisible()) {
-            const bool views[] = {form.statusPanel().panel()->isVisible(),
-                                  form.drum().outerPanel()->isVisible(),
-                                  form.courseView().displayPanel()->isVisible(),
-                                  form.remarkBox().textEdit()->isVisible()};
+            const bool views[] = {form.statusPanel().isVisible(), form.drum().isVisible(),
+                                  form.courseView().isVisible(), form.remarkBox().isVisible()};
             for (bool shown : views) {
                 if (shown != game) {
                     faultHere(QStringLiteral("a game view is %1 on the %2 screen")
@@ -991,55 +1037,54 @@ private:
         }
 
         SlotDrum& slot = form.drum();
-        const bool animating = form.courseView().animationInterval() != 0;
+        const bool animating = form.courseView().animationTimer().isActive();
         const bool spinning = slot.spinning();
-        const std::int32_t mode = slot.buttonMode();
-        if (animating && mode != ButtonIdle) {
-            faultHere(QStringLiteral("button mode %1 while the view animates").arg(mode));
+        const DrumButtonMode mode = slot.buttonMode();
+        const int modeNumber = static_cast<int>(mode);
+        if (animating && mode != DrumButtonMode::Idle) {
+            faultHere(QStringLiteral("button mode %1 while the view animates").arg(modeNumber));
         }
         // Back at the title the stopped drum keeps its caption out of sight;
         // the next game blanks it before the drum is shown again.
-        if (game && !spinning && mode == ButtonStop) {
+        if (game && !spinning && mode == DrumButtonMode::Stop) {
             faultHere(QStringLiteral("ストップ while the drum rests"));
         }
-        if (spinning && !slot.stopRequest() && mode != ButtonStop) {
-            faultHere(QStringLiteral("button mode %1 while the drum spins freely").arg(mode));
+        if (spinning && !slot.stopRequest() && mode != DrumButtonMode::Stop) {
+            faultHere(QStringLiteral("button mode %1 while the drum spins freely").arg(modeNumber));
         }
         if (!game && (animating || spinning)) {
             faultHere(QStringLiteral("the game runs on behind the title screen"));
         }
         if (m_gameStarted && !inProgress(live.state) &&
-            (mode != ButtonIdle || animating || spinning)) {
-            faultHere(QStringLiteral("a finished game still moves (mode %1)").arg(mode));
+            (mode != DrumButtonMode::Idle || animating || spinning)) {
+            faultHere(QStringLiteral("a finished game still moves (mode %1)").arg(modeNumber));
         }
         if (m_quiet && game && m_gameStarted && inProgress(live.state) && !animating && !spinning) {
             const auto kind = form.course().kindAt(live.currentSquare, live.currentRow);
-            const bool offered = mode == ButtonStart || mode == 3 || (mode >= 5 && mode <= 8);
-            const bool nothingToOffer =
-                mode == ButtonIdle && (kind == SquareKind::Goal || kind == SquareKind::Empty);
+            const bool offered = mode != DrumButtonMode::Idle && mode != DrumButtonMode::Stop;
+            const bool nothingToOffer = mode == DrumButtonMode::Idle &&
+                                        (kind == SquareKind::Goal || kind == SquareKind::Empty);
             if (!offered && !nothingToOffer) {
                 faultHere(QStringLiteral("nothing runs, yet the button offers nothing (mode %1, "
                                          "square %2, state %3)")
-                              .arg(mode)
+                              .arg(modeNumber)
                               .arg(live.currentSquare)
-                              .arg(s));
+                              .arg(static_cast<int>(live.state)));
             }
         }
     }
 
     using DebugExpectation = std::array<std::optional<std::int32_t>, OptionsDialog::RowCount>;
-    struct BeforeMessage {
-        GameRecord record;
-        long number;
-    };
 
     MonkeyOptions m_options;
     std::mt19937 m_random;
     BadInput m_input;
-    std::unique_ptr<ProgramWindows> m_forms;
+    std::unique_ptr<MainWindow> m_forms;
     QTimer m_poll;
     QList<QWidget*> m_handling;
-    std::vector<BeforeMessage> m_before;
+    std::vector<BeforeReport> m_before;
+    BeforeReport m_lastReport;
+    bool m_inController = false;
     QStringList m_faults;
     QStringList m_recent;
     QMap<QString, long> m_tally;
@@ -1047,7 +1092,7 @@ private:
     std::optional<std::string> m_expectedName;
     std::optional<DebugExpectation> m_expectedDebug;
     bool m_expectedConfirmation = false;
-    std::optional<std::int32_t> m_expectedMessageCheck;
+    std::optional<MessageCheck> m_expectedMessageCheck;
 
     bool m_gameStarted = false;
     bool m_patient = false;

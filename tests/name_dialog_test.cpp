@@ -23,7 +23,9 @@ class NameDialogTest : public QObject {
     GameRecord m_record;
 
     NameDialog* makeForm() {
-        return new NameDialog([this] { ++m_reveals; });
+        auto* form = new NameDialog;
+        connect(form, &NameDialog::revealPhraseEntered, this, [this] { ++m_reveals; });
+        return form;
     }
 
 private slots:

@@ -38,15 +38,15 @@ void click(const QDialog& d, const char* button) {
 
 class OptionsDialogTest : public QObject {
     Q_OBJECT
-    SessionValues m_session;
+    Preferences m_preferences;
 
 private slots:
     void initTestCase() { registerFontSubstitutes(); }
     void init() {
         setFullScreenSizeOverride(QSize(1024, 768));
         setCursorPosOverride(QPoint(512, 384));
-        m_session = SessionValues{};
-        m_session.askBeforeQuit = true;
+        m_preferences = Preferences{};
+        m_preferences.askBeforeQuit = true;
     }
 
     void placeNearCursorKeepsTheWindowInTheWorkArea_data() {
@@ -73,7 +73,7 @@ private slots:
     }
 
     void debugShowsTheRecordInTenRowsNearTheCursor() {
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         QStringList visible, texts;
         QSize outer;
@@ -103,7 +103,7 @@ private slots:
     }
 
     void okStoresEveryRowAndTheCheckBox() {
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         ModalAnswer answer([&](QDialog& d) {
             const QStringList typed{"50", "99", "2", "4", "2", "1000", "7", "300", "10", "20"};
@@ -115,12 +115,12 @@ private slots:
         });
         form.showDebug(record);
         QCOMPARE(rows(record), (std::vector<std::int32_t>{50, 99, 2, 4, 2, 1000, 7, 300, 10, 20}));
-        QVERIFY(!m_session.askBeforeQuit);
-        QCOMPARE(record.messageCheck, MessageCheckAll);
+        QVERIFY(!m_preferences.askBeforeQuit);
+        QCOMPARE(record.messageCheck, MessageCheck::All);
     }
 
     void aSlotMaximumBelowTheMinimumIsRaisedToIt() {
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         QString maxShown;
         ModalAnswer answer([&](QDialog& d) {
@@ -144,7 +144,7 @@ private slots:
     }
     void cancelEscAndTheCloseBoxChangeNothing() {
         QFETCH(QString, how);
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         const auto before = rows(record);
         const auto leave = [&](QDialog& d) {
@@ -169,12 +169,12 @@ private slots:
         form.showOptions(record);
         QVERIFY(!debug.leftOpen() && !options.leftOpen());
         QCOMPARE(rows(record), before);
-        QCOMPARE(record.messageCheck, MessageCheckAll);
-        QVERIFY(m_session.askBeforeQuit);
+        QCOMPARE(record.messageCheck, MessageCheck::All);
+        QVERIFY(m_preferences.askBeforeQuit);
     }
 
     void rowsOneToSevenWrapAndEightToTenStop() {
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         QStringList overTop, underBottom;
         ModalAnswer answer([&](QDialog& d) {
@@ -211,7 +211,7 @@ private slots:
     }
     void badTextInTheTimerKeepsTheLastValidValue() {
         QFETCH(QString, typed);
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         record.spinInterval = 250;
         QString shownAfterOk;
@@ -228,7 +228,7 @@ private slots:
 
     // The up-down holds 16 bits; a wider value must not wrap around into range.
     void recordValuesOutsideARowsRangeAreHeldAtItsEnds() {
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         record.currentSquare = 65536 + 50;
         record.stamina = -3;
@@ -239,7 +239,7 @@ private slots:
     }
 
     void optionsShowOnlyTheRadioGroupAndKeepTheirSelection() {
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         QStringList visible;
         QSize outer;
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(radio, QPoint(8, 8));
         QCOMPARE(ok, QPoint(13, 104));
         QCOMPARE(cancel, QPoint(101, 104));
-        QCOMPARE(record.messageCheck, MessageCheckAll);
+        QCOMPARE(record.messageCheck, MessageCheck::All);
 
         ModalAnswer reopenAndOk([&](QDialog& d) {
             secondItemChecked = part<QRadioButton>(d, "checkNoneRadio")->isChecked();
@@ -272,19 +272,19 @@ private slots:
         });
         form.showOptions(record);
         QVERIFY(secondItemChecked);
-        QCOMPARE(record.messageCheck, MessageCheckNone);
+        QCOMPARE(record.messageCheck, MessageCheck::None);
 
         ModalAnswer backToAll([&](QDialog& d) {
             click(d, "checkAllRadio");
             click(d, "okButton");
         });
         form.showOptions(record);
-        QCOMPARE(record.messageCheck, MessageCheckAll);
+        QCOMPARE(record.messageCheck, MessageCheck::All);
     }
 
     void optionsAfterDebugOpenWhereDebugPlacedTheWindow() {
         setCursorPosOverride(QPoint(900, 700));
-        OptionsDialog form(m_session);
+        OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         QPoint debugPlace, optionsPlace;
         QSize optionsOuter;

@@ -1,9 +1,6 @@
 #include "DrumRandom.h"
-#include "GameMessageEvent.h"
-#include "GameMessages.h"
+#include "GamePorts.h"
 #include "ImageList.h"
-#include "IntervalTimer.h"
-#include "TimeOfDay.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -12,62 +9,12 @@
 
 namespace {
 
-TEST(PlatformTest, GameMessageNumbersAreReservedForUs) {
-    EXPECT_TRUE(reserveGameMessageTypes());
-    EXPECT_NE(QEvent::registerEventType(), messageNumber(GameMessage::Event));
-}
-
-// Records the game messages a window receives.
-class Receiver : public QObject {
-public:
-    bool event(QEvent* e) override {
-        if (isGameMessage(int(e->type()))) {
-            auto* m = static_cast<GameMessageEvent*>(e);
-            got.push_back({int(e->type()), m->wParam, m->lParam});
-            return true;
-        }
-        return QObject::event(e);
-    }
-    std::vector<std::vector<int>> got;
-};
-
-TEST(PlatformTest, PostedMessagesArriveLaterAndInOrder) {
-    Receiver receiver;
-    QtMessagePoster poster(&receiver);
-    poster.postGameMessage(GameMessage::Step, -1, 0);
-    poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
-    poster.postGameMessage(GameMessage::NextTurn, 0, 0);
-    EXPECT_TRUE(receiver.got.empty()) << "posted, never sent";
-    QCoreApplication::sendPostedEvents(&receiver);
-    EXPECT_EQ(receiver.got,
-              (std::vector<std::vector<int>>{{messageNumber(GameMessage::Step), -1, 0},
-                                             {messageNumber(GameMessage::Event), 14, 0},
-                                             {messageNumber(GameMessage::NextTurn), 0, 0}}));
-}
-
-TEST(PlatformTest, IntervalZeroMeansStopped) {
-    int ticks = 0;
-    IntervalTimer timer([&] { ++ticks; });
-    EXPECT_FALSE(timer.running());
-    timer.setInterval(20);
-    EXPECT_TRUE(timer.running());
-    EXPECT_EQ(timer.interval(), 20);
-    timer.setInterval(0);
-    EXPECT_FALSE(timer.running());
-    timer.setInterval(-5);
-    EXPECT_FALSE(timer.running());
-    EXPECT_EQ(ticks, 0);
-}
-
-TEST(PlatformTest, TimesOfDayAreWrittenHmmss) {
-    EXPECT_EQ(formatTimeOfDay(0.0), "0:00:00");
-    EXPECT_EQ(formatTimeOfDay((12 * 60 + 5) / 86400.0), "0:12:05");
-    EXPECT_EQ(formatTimeOfDay((13 * 3600 + 4 * 60 + 9) / 86400.0), "13:04:09");
-    EXPECT_EQ(formatTimeOfDay(-60 / 86400.0), "23:59:00") << "a game across midnight";
-    EXPECT_EQ(formatTimeOfDay(1.0 / 0.0), "0:00:00");
-    const double now = localTimeOfDay();
-    EXPECT_GE(now, 0.0);
-    EXPECT_LT(now, 1.0);
+TEST(PlatformTest, AGameAcrossMidnightTookTheTimeItTook) {
+    EXPECT_EQ((GameTimes{QTime(13, 0), QTime(13, 12, 5)}.elapsed()), QTime(0, 12, 5));
+    EXPECT_EQ((GameTimes{QTime(23, 59, 30), QTime(0, 0, 30)}.elapsed()), QTime(0, 1));
+    EXPECT_EQ((GameTimes{QTime(9, 0), QTime(9, 0)}.elapsed()), QTime(0, 0));
+    EXPECT_EQ((GameTimes{QTime(0, 0), QTime(23, 59, 59, 999)}.elapsed()).toString(u"H:mm:ss"),
+              QStringLiteral("23:59:59"));
 }
 
 TEST(PlatformTest, SeededRandomIsRepeatable) {

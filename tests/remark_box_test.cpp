@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPointer>
 #include <QTest>
 #include <QTextBlock>
 #include <QWidget>
@@ -13,13 +14,19 @@ namespace {
 
 class RemarkBoxTest : public ::testing::Test {
 protected:
+    RemarkBoxTest() { box.resize(251, 60); }
+
     QWidget window;
-    RemarkBox box{&window, 251, 60};
+    RemarkBox box{&window};
+
+    void showBox() {
+        box.move(0, 242);
+        box.show();
+    }
 };
 
 TEST_F(RemarkBoxTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
-    QPlainTextEdit* memo = box.textEdit();
-    ASSERT_NE(memo, nullptr);
+    QPlainTextEdit* memo = &box;
     EXPECT_EQ(memo->parentWidget(), &window);
     EXPECT_EQ(memo->size(), QSize(251, 60));
     EXPECT_FALSE(memo->isVisibleTo(&window));
@@ -28,7 +35,7 @@ TEST_F(RemarkBoxTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
     EXPECT_EQ(memo->font().pixelSize(), 12);
     EXPECT_TRUE(memo->toPlainText().isEmpty());
 
-    box.showBox(0, 242);
+    showBox();
     EXPECT_EQ(memo->pos(), QPoint(0, 242));
     EXPECT_TRUE(memo->isVisibleTo(&window));
 }
@@ -36,10 +43,10 @@ TEST_F(RemarkBoxTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
 TEST_F(RemarkBoxTest, ThePlayerCannotTypeIntoIt) {
     window.resize(260, 320);
     window.show();
-    box.showBox(0, 242);
+    showBox();
     box.addLine("さぁっ！いくぞぉっ！！");
     box.addLine("体力が 2 上がった");
-    QPlainTextEdit* memo = box.textEdit();
+    QPlainTextEdit* memo = &box;
     const QString before = memo->toPlainText();
     memo->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("pasted"));
@@ -56,34 +63,34 @@ TEST_F(RemarkBoxTest, ThePlayerCannotTypeIntoIt) {
 }
 
 TEST_F(RemarkBoxTest, WritesOneLineEachAndKeepsThemWhileHidden) {
-    box.showBox(0, 242);
+    showBox();
     box.clearLines();
     box.addLine("さぁっ！いくぞぉっ！！");
     box.addLine("");
     box.addLine("ＯＫ");
-    EXPECT_EQ(box.textEdit()->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
-    EXPECT_EQ(box.textEdit()->blockCount(), 3);
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
+    EXPECT_EQ(box.blockCount(), 3);
 
-    box.hideBox();
-    EXPECT_FALSE(box.textEdit()->isVisibleTo(&window));
-    EXPECT_EQ(box.textEdit()->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
+    box.hide();
+    EXPECT_FALSE(box.isVisibleTo(&window));
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
 
     // A new game clears it before showing it again.
-    box.clear();
-    box.showBox(0, 242);
-    EXPECT_TRUE(box.textEdit()->toPlainText().isEmpty());
+    box.clearLines();
+    showBox();
+    EXPECT_TRUE(box.toPlainText().isEmpty());
     box.addLine("x");
     box.clearLines();
-    EXPECT_TRUE(box.textEdit()->toPlainText().isEmpty());
+    EXPECT_TRUE(box.toPlainText().isEmpty());
 }
 
 TEST_F(RemarkBoxTest, AnEmptyRemarkKeepsItsLineAndTheEffectStaysOnTheSecond) {
-    box.showBox(0, 242);
+    showBox();
     for (int game = 0; game < 2; ++game) {
         box.clearLines();
         box.addLine("");
         box.addLine("更に3歩、進みま～す");
-        QPlainTextEdit* memo = box.textEdit();
+        QPlainTextEdit* memo = &box;
         EXPECT_EQ(memo->toPlainText(), QStringLiteral("\n更に3歩、進みま～す")) << game;
         EXPECT_EQ(memo->blockCount(), 2);
         EXPECT_TRUE(memo->document()->findBlockByNumber(0).text().isEmpty());
@@ -91,25 +98,18 @@ TEST_F(RemarkBoxTest, AnEmptyRemarkKeepsItsLineAndTheEffectStaysOnTheSecond) {
                   QStringLiteral("更に3歩、進みま～す"));
     }
     // Only empty lines still count as lines.
-    box.clear();
+    box.clearLines();
     box.addLine("");
     box.addLine("");
-    EXPECT_EQ(box.textEdit()->blockCount(), 2);
+    EXPECT_EQ(box.blockCount(), 2);
 }
 
-TEST(RemarkWindowLifetimeTest, TheMainWindowMayGoBeforeOrAfterTheBox) {
-    {
-        auto window = std::make_unique<QWidget>();
-        RemarkBox box(window.get(), 251, 60);
-        window.reset();
-        EXPECT_EQ(box.textEdit(), nullptr);
-        box.showBox(0, 242);
-        box.addLine("gone");
-        box.clear();
-    }
-    QWidget window;
-    { RemarkBox box(&window, 251, 60); }
-    EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty());
+TEST(RemarkWindowLifetimeTest, TheBoxGoesWithItsWindow) {
+    auto window = std::make_unique<QWidget>();
+    QPointer<RemarkBox> box = new RemarkBox(window.get());
+    box->addLine("gone");
+    window.reset();
+    EXPECT_TRUE(box.isNull());
 }
 
 } // namespace

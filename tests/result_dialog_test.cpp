@@ -14,8 +14,6 @@ namespace {
 const QStringList VariantParts{"goalPanel", "gameOverPanel", "quitPanel", "farewellPanel",
                                "okButton",  "yesButton",     "noButton"};
 
-constexpr double Second = 1.0 / (24 * 60 * 60);
-
 // What a showing looked like while it was open.
 struct Seen {
     QStringList visible;
@@ -41,18 +39,16 @@ QString labelText(const QDialog& dialog, const char* name) {
 
 class ResultDialogTest : public QObject {
     Q_OBJECT
-    SessionValues m_session;
 
 private slots:
     void initTestCase() { registerFontSubstitutes(); }
     void init() {
         setFullScreenSizeOverride(QSize(1024, 768));
         setCursorPosOverride(QPoint(512, 384));
-        m_session = SessionValues{};
     }
 
     void eachVariantShowsOnlyItsPanelAndButtonsAtItsSize() {
-        ResultDialog form(m_session);
+        ResultDialog form;
         GameRecord record;
         Seen seen;
         DialogAnswer result = DialogAnswer::None;
@@ -65,7 +61,7 @@ private slots:
 
         {
             ModalAnswer answer(closeWith("okButton"));
-            form.showGoalResult(record);
+            form.showGoalResult(record, GameTimes{QTime(10, 0), QTime(10, 5)});
         }
         QCOMPARE(seen.visible, QStringList({"goalPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(257, 345));
@@ -124,13 +120,13 @@ private slots:
         QFETCH(QPoint, expected);
         setFullScreenSizeOverride(workArea);
         setCursorPosOverride(cursor);
-        ResultDialog form(m_session);
+        ResultDialog form;
         QCOMPARE(form.placeAtCursor(outer.width(), outer.height()), expected);
     }
 
     void theWindowIsMovedToThePlaceComputed() {
         setCursorPosOverride(QPoint(1023, 767));
-        ResultDialog form(m_session);
+        ResultDialog form;
         Seen seen;
         ModalAnswer answer([&](QDialog& d) {
             seen = look(d);
@@ -141,7 +137,7 @@ private slots:
     }
 
     void gameOverShowsTheSquareReached() {
-        ResultDialog form(m_session);
+        ResultDialog form;
         GameRecord record;
         record.currentSquare = 57;
         QString square;
@@ -154,24 +150,19 @@ private slots:
     }
 
     void goalShowsTheTimesAndTheStaminaLeft_data() {
-        QTest::addColumn<double>("start");
-        QTest::addColumn<double>("end");
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<QTime>("end");
         QTest::addColumn<QStringList>("expected");
-        const double tenAm = 10 * 3600 * Second;
-        QTest::newRow("200 seconds") << tenAm << tenAm + 200 * Second
+        QTest::newRow("200 seconds") << QTime(10, 0) << QTime(10, 3, 20)
                                      << QStringList({"10:00:00", "10:03:20", "0:03:20", "7"});
-        const double late = (23 * 3600 + 58 * 60 + 30) * Second;
-        QTest::newRow("across midnight")
-            << late << (60 + 50) * Second << QStringList({"23:58:30", "0:01:50", "0:03:20", "7"});
+        QTest::newRow("across midnight") << QTime(23, 58, 30) << QTime(0, 1, 50)
+                                         << QStringList({"23:58:30", "0:01:50", "0:03:20", "7"});
     }
     void goalShowsTheTimesAndTheStaminaLeft() {
-        QFETCH(double, start);
-        QFETCH(double, end);
+        QFETCH(QTime, start);
+        QFETCH(QTime, end);
         QFETCH(QStringList, expected);
-        m_session.startTime = start;
-        m_session.endTime = end;
-        m_session.elapsedTime = end - start;
-        ResultDialog form(m_session);
+        ResultDialog form;
         GameRecord record;
         record.stamina = 7;
         QStringList shown;
@@ -182,9 +173,8 @@ private slots:
             }
             d.close();
         });
-        form.showGoalResult(record);
+        form.showGoalResult(record, GameTimes{start, end});
         QCOMPARE(shown, expected);
-        QCOMPARE(m_session.elapsedTime, end - start); // shown positive, not rewritten
     }
 
     void confirmQuitAnswers_data() {
@@ -199,7 +189,7 @@ private slots:
     void confirmQuitAnswers() {
         QFETCH(QString, how);
         QFETCH(DialogAnswer, expected);
-        ResultDialog form(m_session);
+        ResultDialog form;
         ModalAnswer answer([&](QDialog& d) {
             if (how == "close") {
                 d.close();
@@ -214,7 +204,7 @@ private slots:
     }
 
     void escDoesNothingWhereThereIsNoCancelButton() {
-        ResultDialog form(m_session);
+        ResultDialog form;
         bool stillOpen = false;
         ModalAnswer answer([&](QDialog& d) {
             QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
@@ -227,7 +217,7 @@ private slots:
 
     // A walk can end in game over while the quit confirmation is open.
     void aShowingWhileAnotherIsOpenGetsAWindowOfItsOwn() {
-        ResultDialog form(m_session);
+        ResultDialog form;
         GameRecord record;
         record.currentSquare = 42;
         QString nestedSquare;

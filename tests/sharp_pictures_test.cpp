@@ -3,8 +3,7 @@
 // own pixels as a solid 2 x 2 block, never a blend of its neighbours.
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
-#include "GameMessageEvent.h"
-#include "ProgramWindows.h"
+#include "MainWindow.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SlotDrum.h"
@@ -72,12 +71,12 @@ class SharpPicturesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ProgramWindows> forms;
+    std::unique_ptr<MainWindow> forms;
 
     // The picture labels of every form, by the form's and the label's name.
     std::vector<std::pair<QString, QLabel*>> pictureLabels() {
         std::vector<std::pair<QString, QLabel*>> labels;
-        labels.emplace_back("MainWindow/titlePicture", forms->mainWindow().titlePicture());
+        labels.emplace_back("MainWindow/titlePicture", (*forms).titlePicture());
         for (const char* name :
              {"goalPicture", "gameOverPicture", "quitPicture", "farewellPicture"}) {
             labels.emplace_back(QStringLiteral("ResultDialog/") + name,
@@ -91,9 +90,9 @@ private:
 private slots:
     void init() {
         setFullScreenSizeOverride(QSize(1024, 749));
-        forms = std::make_unique<ProgramWindows>();
-        forms->mainWindow().session().askBeforeQuit = false;
-        forms->mainWindow().show();
+        forms = std::make_unique<MainWindow>();
+        (*forms).preferences().askBeforeQuit = false;
+        (*forms).show();
     }
 
     void cleanup() {
@@ -101,9 +100,7 @@ private slots:
         setFullScreenSizeOverride(std::nullopt);
     }
 
-    void theScreenDoublesEveryPixel() {
-        QCOMPARE(forms->mainWindow().devicePixelRatio(), qreal(Scale));
-    }
+    void theScreenDoublesEveryPixel() { QCOMPARE((*forms).devicePixelRatio(), qreal(Scale)); }
 
     void everyPictureOnTheFormsIsDrawnPixelForPixel() {
         for (const auto& [name, label] : pictureLabels()) {
@@ -123,9 +120,9 @@ private slots:
     }
 
     void theDrumAndTheCourseViewAreDrawnPixelForPixel() {
-        MainWindow& form = forms->mainWindow();
+        MainWindow& form = (*forms);
         form.startGame();
-        for (int tick = 0; tick < 100 && form.courseView().animationInterval() != 0; ++tick) {
+        for (int tick = 0; tick < 100 && form.courseView().animationTimer().isActive(); ++tick) {
             QCoreApplication::sendPostedEvents();
             form.courseView().animationTick();
         }
@@ -146,9 +143,7 @@ private slots:
         shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("spinning drum: " + shown));
         drum.stopSpin();
-        QCoreApplication::postEvent(&form,
-                                    new GameMessageEvent(GameMessage::Event, DrumStopped, 3));
-        QCoreApplication::sendPostedEvents();
+        form.controller().drumStopped(3);
         view.animationTick();
         view.animationTick();
         shown = blocksDiffer(view.backBuffer(), view.viewBox()->grab());

@@ -1,8 +1,6 @@
 #include "Artwork.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "GameMessageQueue.h"
-#include "GameMessages.h"
 #include "ImageList.h"
 #include "SlotDrum.h"
 
@@ -33,6 +31,46 @@ bool shows(const QImage& image, QPoint at, const QImage& frame) {
 
 bool sameRows(const QImage& a, QRect from, const QImage& b, QPoint to) {
     return shows(b, to, a.copy(from));
+}
+
+// What the drum reported through its signals, in order.
+struct Report {
+    enum class Kind { Stopped, Confirmed };
+    Kind kind;
+    int value; // the number, or the confirmed square kind
+    bool operator==(const Report&) const = default;
+};
+void PrintTo(const Report& r, std::ostream* os) {
+    *os << (r.kind == Report::Kind::Stopped ? "stopped " : "confirmed ") << r.value;
+}
+Report stoppedOn(int number) {
+    return {Report::Kind::Stopped, number};
+}
+Report confirmed(SquareKind kind) {
+    return {Report::Kind::Confirmed, static_cast<int>(kind)};
+}
+
+// The reports a drum has made and nobody has taken yet.
+class ReportList : public QObject {
+public:
+    explicit ReportList(SlotDrum& drum) {
+        connect(&drum, &SlotDrum::stopped, this,
+                [this](int n) { m_reports.push_back(stoppedOn(n)); });
+        connect(&drum, &SlotDrum::eventConfirmed, this,
+                [this](SquareKind kind) { m_reports.push_back(confirmed(kind)); });
+    }
+    bool empty() const { return m_reports.empty(); }
+    std::size_t size() const { return m_reports.size(); }
+    const std::vector<Report>& pending() const { return m_reports; }
+    void clear() { m_reports.clear(); }
+
+private:
+    std::vector<Report> m_reports;
+};
+
+// The spin timer's interval while the drum turns, 0 at rest.
+int spinInterval(const SlotDrum& drum) {
+    return drum.spinTimer().isActive() ? drum.spinTimer().interval() : 0;
 }
 
 class SlotTest : public ::testing::Test {
@@ -72,32 +110,23 @@ protected:
     bool faceIn(const QImage& image, QPoint at, std::int32_t number) {
         return shows(image, at, digits.frame(number - 1));
     }
-    std::vector<GameMessageQueue::Message> Posted() {
-        return {queue.pending().begin(), queue.pending().end()};
-    }
+    std::vector<Report> Posted() { return queue.pending(); }
 
     ::testing::ScopedTrace trace{__FILE__, __LINE__, "generator seed " + std::to_string(seed)};
     QWidget window;
     ImageList arrows{22, 30};
     ImageList digits{28, 30};
-    GameMessageQueue queue;
     GameRecord record;
-    SlotDrum drum{&window, queue, arrows, digits};
+    SlotDrum drum{arrows, digits, &window};
+    ReportList queue{drum};
 };
 
 } // namespace
 
-bool operator==(const GameMessageQueue::Message& a, const GameMessageQueue::Message& b) {
-    return a.id == b.id && a.wParam == b.wParam && a.lParam == b.lParam;
-}
-void PrintTo(const GameMessageQueue::Message& m, std::ostream* os) {
-    *os << "(" << messageNumber(m.id) << ", " << m.wParam << ", " << m.lParam << ")";
-}
-
 namespace {
 
 TEST_F(SlotTest, PanelsSitWhereTheMainWindowExpectsThem) {
-    BevelPanel* outer = drum.outerPanel();
+    BevelPanel* outer = &drum;
     EXPECT_EQ(outer->parentWidget(), &window);
     EXPECT_EQ(outer->size(), QSize(125, 106));
     EXPECT_TRUE(outer->isHidden()) << "hidden until a game shows it";
@@ -116,75 +145,80 @@ TEST_F(SlotTest, PanelsSitWhereTheMainWindowExpectsThem) {
     EXPECT_EQ(drum.slotButton()->geometry(), QRect(66, 28, 54, 50));
     EXPECT_EQ(drum.slotButton()->font().family(), GameFontFamily);
     EXPECT_EQ(drum.slotButton()->font().pixelSize(), 12);
-    EXPECT_EQ(drum.spinTimer().interval(), 0);
+    EXPECT_EQ(spinInterval(drum), 0);
     EXPECT_EQ(drum.numberStrip().size(), QSize(50, 120));
     EXPECT_EQ(drum.arrowStrip().size(), QSize(22, 120));
 
-    drum.showDrum(120, 0);
-    EXPECT_EQ(outer->pos(), QPoint(120, 0));
-    EXPECT_FALSE(outer->isHidden());
-    drum.hideDrum();
-    EXPECT_TRUE(outer->isHidden());
+    EXPECT_EQ(drum.buttonMode(), DrumButtonMode::Idle);
+    EXPECT_TRUE(drum.slotButton()->text().isEmpty());
 }
 
-TEST_F(SlotTest, EveryModeCodeSetsItsCaptionAndOthersChangeNothing) {
+TEST_F(SlotTest, EveryOfferSetsItsCaptionAndKindsWithoutAnEventChangeNothing) {
     const struct {
-        std::int32_t code, mode;
+        SquareKind kind;
+        DrumButtonMode mode;
         const char* caption;
-    } modes[] = {{1, 10, "スタート"}, {10, 10, "スタート"}, {11, 11, "ストップ"},
-                 {9, 9, ""},          {3, 3, "ＯＫ"},       {5, 5, "ラッキー"},
-                 {6, 6, "体力上昇"},  {7, 7, "更に進む"},   {8, 8, "も、戻る"}};
-    for (const auto& m : modes) {
-        drum.setButtonMode(m.code);
-        EXPECT_EQ(drum.buttonMode(), m.mode) << "code " << m.code;
-        EXPECT_EQ(drum.slotButton()->text(), QString::fromUtf8(m.caption)) << "code " << m.code;
+    } offers[] = {{SquareKind::Start, DrumButtonMode::Start, "スタート"},
+                  {SquareKind::Remark, DrumButtonMode::ConfirmRemark, "ＯＫ"},
+                  {SquareKind::Lucky, DrumButtonMode::ConfirmLucky, "ラッキー"},
+                  {SquareKind::StaminaUp, DrumButtonMode::ConfirmStaminaUp, "体力上昇"},
+                  {SquareKind::Forward, DrumButtonMode::ConfirmForward, "更に進む"},
+                  {SquareKind::Back, DrumButtonMode::ConfirmBack, "も、戻る"}};
+    for (const auto& offer : offers) {
+        drum.offerEvent(offer.kind);
+        EXPECT_EQ(drum.buttonMode(), offer.mode) << offer.caption;
+        EXPECT_EQ(drum.slotButton()->text(), QString::fromUtf8(offer.caption));
     }
-    drum.setButtonMode(7);
-    for (std::int32_t code : {0, 2, 4, 12, 14, -1, std::numeric_limits<std::int32_t>::max()}) {
-        drum.setButtonMode(code);
-        EXPECT_EQ(drum.buttonMode(), 7) << "code " << code;
-        EXPECT_EQ(drum.slotButton()->text(), QStringLiteral("更に進む")) << "code " << code;
+    drum.setButtonMode(DrumButtonMode::Stop);
+    EXPECT_EQ(drum.slotButton()->text(), QStringLiteral("ストップ"));
+    drum.offerEvent(SquareKind::Forward);
+    for (SquareKind kind : {SquareKind::Empty, SquareKind::Goal}) {
+        drum.offerEvent(kind);
+        EXPECT_EQ(drum.buttonMode(), DrumButtonMode::ConfirmForward);
+        EXPECT_EQ(drum.slotButton()->text(), QStringLiteral("更に進む"));
     }
-    drum.setButtonIdle();
-    EXPECT_EQ(drum.buttonMode(), ButtonIdle);
+    drum.setIdle();
+    EXPECT_EQ(drum.buttonMode(), DrumButtonMode::Idle);
+    EXPECT_TRUE(drum.slotButton()->text().isEmpty());
 }
 
 TEST_F(SlotTest, SquareModesPostTheirKindOnceAndTheIdleButtonDoesNothing) {
     click(); // before any mode is set
-    drum.setButtonIdle();
+    drum.setIdle();
     click();
     EXPECT_TRUE(queue.empty());
     EXPECT_FALSE(drum.spinning());
-    for (std::int32_t kind : {3, 5, 6, 7, 8}) {
-        drum.setButtonMode(kind);
+    const SquareKind kinds[] = {SquareKind::Remark, SquareKind::Lucky, SquareKind::StaminaUp,
+                                SquareKind::Forward, SquareKind::Back};
+    for (SquareKind kind : kinds) {
+        drum.offerEvent(kind);
         click();
         // A second click before the controller has the event posts nothing:
         // a double click must not take a stamina square or a walk twice.
         click();
-        EXPECT_EQ(drum.buttonMode(), ButtonIdle);
+        EXPECT_EQ(drum.buttonMode(), DrumButtonMode::Idle);
         EXPECT_TRUE(drum.slotButton()->text().isEmpty());
     }
-    EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{{GameMessage::Event, 3, 0},
-                                                                {GameMessage::Event, 5, 0},
-                                                                {GameMessage::Event, 6, 0},
-                                                                {GameMessage::Event, 7, 0},
-                                                                {GameMessage::Event, 8, 0}}));
+    EXPECT_EQ(Posted(),
+              (std::vector<Report>{confirmed(SquareKind::Remark), confirmed(SquareKind::Lucky),
+                                   confirmed(SquareKind::StaminaUp), confirmed(SquareKind::Forward),
+                                   confirmed(SquareKind::Back)}));
 }
 
 TEST_F(SlotTest, ADoubleClickOnAnEventCaptionHandsTheEventOverOnce) {
-    drum.showDrum(120, 0);
+    drum.move(120, 0);
+    drum.show();
     window.show();
-    for (std::int32_t kind : {6, 7}) {
+    for (SquareKind kind : {SquareKind::StaminaUp, SquareKind::Forward}) {
         queue.clear();
-        drum.setButtonMode(kind);
+        drum.offerEvent(kind);
         // What a double click delivers: press, release, double-click press, release.
         QPushButton* button = drum.slotButton();
         QTest::mousePress(button, Qt::LeftButton);
         QTest::mouseRelease(button, Qt::LeftButton);
         QTest::mouseDClick(button, Qt::LeftButton);
         QTest::mouseRelease(button, Qt::LeftButton);
-        EXPECT_EQ(Posted(),
-                  (std::vector<GameMessageQueue::Message>{{GameMessage::Event, kind, 0}}));
+        EXPECT_EQ(Posted(), (std::vector<Report>{confirmed(kind)}));
     }
 }
 
@@ -199,7 +233,7 @@ TEST_F(SlotTest, SpaceAndEnterPressTheFocusedButton) {
 TEST_F(SlotTest, WithTheDefaultsTheFirstTickPassesNoBoundaryAndEveryLaterOneDoes) {
     newGame();
     click();
-    EXPECT_EQ(drum.spinTimer().interval(), 10);
+    EXPECT_EQ(spinInterval(drum), 10);
     EXPECT_EQ(drum.slotButton()->text(), QStringLiteral("ストップ"));
     const auto before = drum.numbers();
     drum.spinTick();
@@ -222,14 +256,13 @@ TEST_F(SlotTest, AStopBeforeTheFirstTickHaltsOnTheSecondAndPostsTheArrowRow) {
         queue.clear();
         click();
         click();
-        EXPECT_EQ(drum.buttonMode(), ButtonIdle);
+        EXPECT_EQ(drum.buttonMode(), DrumButtonMode::Idle);
         EXPECT_EQ(drum.slotButton()->text(), QString());
         EXPECT_EQ(ticksToHalt(), 2) << "arrow " << arrow;
         EXPECT_EQ(drum.scrollOffset(), 30);
-        EXPECT_EQ(drum.spinTimer().interval(), 0);
+        EXPECT_EQ(spinInterval(drum), 0);
         const std::int32_t result = drum.numbers()[arrow + 1];
-        EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{
-                                {GameMessage::Event, DrumStopped, result}}));
+        EXPECT_EQ(Posted(), (std::vector<Report>{stoppedOn(result)}));
         // The picture agrees: the arrow and the reported digit share a row.
         EXPECT_TRUE(shows(drum.drumImage(), {0, arrow * H}, arrows.frame(0)));
         EXPECT_TRUE(faceIn(drum.drumImage(), {NumberLeft, arrow * H}, result));
@@ -241,7 +274,7 @@ TEST_F(SlotTest, WidthOneTurnsACellInThirtyTicksAndStopsOnlyAtTheBoundary) {
     record.spinInterval = 1000;
     newGame();
     click();
-    EXPECT_EQ(drum.spinTimer().interval(), 1000);
+    EXPECT_EQ(spinInterval(drum), 1000);
     const auto before = drum.numbers();
     for (int tick = 1; tick <= 30; ++tick) {
         drum.spinTick();
@@ -265,7 +298,7 @@ TEST_F(SlotTest, EqualMinAndMaxPutThatNumberInEveryCell) {
         EXPECT_EQ(drum.numbers()[cell], 4);
         EXPECT_TRUE(faceIn(drum.numberStrip(), {0, cell * H}, 4)) << "cell " << cell;
     }
-    EXPECT_EQ(Posted().back().lParam, 4);
+    EXPECT_EQ(Posted().back().value, 4);
 }
 
 TEST_F(SlotTest, NewNumbersCoverTheRangeAndNothingElse) {
@@ -290,7 +323,7 @@ TEST_F(SlotTest, ResetOrSetSlotDuringASpinHaltsSilentlyAndKeepsTheirMode) {
     ticksToHalt();
     EXPECT_TRUE(queue.empty());
     EXPECT_FALSE(drum.discardResult());
-    EXPECT_EQ(drum.buttonMode(), ButtonIdle);
+    EXPECT_EQ(drum.buttonMode(), DrumButtonMode::Idle);
 
     record.rotationWidth = 10;
     drum.setUp(record);
@@ -302,7 +335,7 @@ TEST_F(SlotTest, ResetOrSetSlotDuringASpinHaltsSilentlyAndKeepsTheirMode) {
     EXPECT_EQ(drum.scrollOffset(), 17);
     ticksToHalt();
     EXPECT_TRUE(queue.empty());
-    EXPECT_EQ(drum.buttonMode(), ButtonStart);
+    EXPECT_EQ(drum.buttonMode(), DrumButtonMode::Start);
 
     spin(); // the discard went with the silent halt
     EXPECT_EQ(queue.size(), 1u);
@@ -322,8 +355,7 @@ TEST_F(SlotTest, StartingWhileAnAbandonedSpinRunsOnPostsTheNewResult) {
     EXPECT_TRUE(drum.spinning()) << "no stop was asked for this spin";
     click();
     ticksToHalt();
-    EXPECT_EQ(Posted(), (std::vector<GameMessageQueue::Message>{
-                            {GameMessage::Event, DrumStopped, drum.numbers()[1]}}));
+    EXPECT_EQ(Posted(), (std::vector<Report>{stoppedOn(drum.numbers()[1])}));
 }
 
 TEST_F(SlotTest, StopSpinRestsAtOnceAndLeavesNothingBehind) {
@@ -393,7 +425,8 @@ TEST_F(SlotTest, AnExposeDuringASpinShowsTheRestPositionUntilTheNextTick) {
     window.resize(252, 304);
     window.show();
     newGame();
-    drum.showDrum(120, 0);
+    drum.move(120, 0);
+    drum.show();
     QApplication::processEvents();
     click();
     drum.spinTick();
@@ -436,7 +469,7 @@ TEST_F(SlotTest, OddRecordsKeepTheDrumTurningAndInsideItsPictures) {
         EXPECT_LE(ticksToHalt(), 30) << "width " << c.width;
         ASSERT_EQ(queue.size(), 1u);
         const int row = std::clamp(c.arrow, 0, 2);
-        EXPECT_EQ(queue.pending().back().lParam, drum.numbers()[row + 1]);
+        EXPECT_EQ(queue.pending().back().value, drum.numbers()[row + 1]);
         EXPECT_TRUE(shows(drum.drumImage(), {0, row * H}, arrows.frame(0)));
         for (std::int32_t n : drum.numbers()) {
             EXPECT_GE(n, std::min(c.min, c.max));

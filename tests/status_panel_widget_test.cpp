@@ -60,11 +60,9 @@ protected:
 };
 
 TEST_F(StatusPanelWidgetTest, ANewGamesNumbersFitTheirLabelsAndEndAtTheRightEdge) {
-    panel.setArrowText("0");
-    panel.setRotationText("30");
-    panel.setTimerText("10");
-    panel.setDistanceText("100");
-    panel.setStaminaText("30");
+    panel.setDrumSettings(0, 30, 10);
+    panel.setDistanceToGoal(100);
+    panel.setStamina(30);
     struct Value {
         QLabel* label;
         int width;
@@ -75,8 +73,8 @@ TEST_F(StatusPanelWidgetTest, ANewGamesNumbersFitTheirLabelsAndEndAtTheRightEdge
                             {panel.distanceValue(), 24},
                             {panel.staminaValue(), 47}};
     // A timer of 100 must fit as well; it is written last.
-    for (const QString& timer : {QStringLiteral("10"), QStringLiteral("100")}) {
-        panel.setTimerText(timer.toStdString());
+    for (int timer : {10, 100}) {
+        panel.setDrumSettings(0, 30, timer);
         for (const Value& value : values) {
             QLabel* label = value.label;
             const QString text = label->text();
@@ -100,7 +98,7 @@ TEST_F(StatusPanelWidgetTest, AValueWiderThanItsLabelShowsItsEnd) {
     // Once the text overflows, everything before the part that fits is cut
     // away, so a long name and its last characters look the same.
     const std::string tail = "0123456789<b>x</b>";
-    panel.setNameText(std::string(2000, 'W') + tail);
+    panel.setPlayerName(std::string(2000, 'W') + tail);
     QLabel* name = panel.nameValue();
     ASSERT_EQ(name->size(), QSize(80, 12));
     ASSERT_GT(QFontMetrics(name->font()).horizontalAdvance(QString::fromStdString("W" + tail)),
@@ -108,7 +106,7 @@ TEST_F(StatusPanelWidgetTest, AValueWiderThanItsLabelShowsItsEnd) {
     const QImage longName = rendered(name);
     EXPECT_TRUE(name->text().endsWith(QString::fromStdString(tail)));
 
-    panel.setNameText("W" + tail);
+    panel.setPlayerName("W" + tail);
     EXPECT_EQ(rendered(name), longName);
 
     const auto ink = inkColumns(longName, name->palette().color(QPalette::Window));
@@ -118,10 +116,10 @@ TEST_F(StatusPanelWidgetTest, AValueWiderThanItsLabelShowsItsEnd) {
     EXPECT_EQ(ink->right, name->width() - advance + own.right);
 
     // A timer too wide for its 21 pixels shows its last digits the same way.
-    panel.setTimerText("123456");
+    panel.setDrumSettings(0, 30, 123456);
     QLabel* timer = panel.timerValue();
     const QImage wideTimer = rendered(timer);
-    panel.setTimerText("3456");
+    panel.setDrumSettings(0, 30, 3456);
     EXPECT_EQ(rendered(timer), wideTimer);
     EXPECT_EQ(timer->size(), QSize(21, 12));
 }

@@ -9,16 +9,15 @@
 
 #include "AnimatedCourseView.h"
 #include "Fonts.h"
-#include "GameMessageEvent.h"
-#include "GameMessages.h"
+#include "MainWindow.h"
 #include "MessageBox.h"
 #include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
-#include "ProgramWindows.h"
 #include "ScreenMetrics.h"
 #include "SettleForm.h"
 #include "SlotDrum.h"
+#include "StatusPanelWidget.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,10 +39,10 @@ void click(QWidget* dialog, const char* button) {
 class WholeInputTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ProgramWindows> forms;
+    std::unique_ptr<MainWindow> forms;
     QStringList boxes; // wrong-sequence message boxes; there must be none
 
-    MainWindow& form() { return forms->mainWindow(); }
+    MainWindow& form() { return (*forms); }
     const GameRecord& live() { return form().controller().liveRecord(); }
 
     void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
@@ -76,18 +75,15 @@ class WholeInputTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        registerFontSubstitutes();
-        reserveGameMessageTypes();
-    }
+    void initTestCase() { registerFontSubstitutes(); }
 
     void init() {
         setFullScreenSizeOverride(QSize(1024, 768));
         setCursorPosOverride(QPoint(500, 400));
         boxes.clear();
         setMessageBoxHook([this](const QString& text) { boxes << text; });
-        forms = std::make_unique<ProgramWindows>();
-        form().session().askBeforeQuit = false;
+        forms = std::make_unique<MainWindow>();
+        form().preferences().askBeforeQuit = false;
         form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
@@ -180,7 +176,7 @@ private slots:
     void clicksDuringTheEntryAndOnHiddenViewsDoNothing() {
         form().menuItem("startGameAction")->trigger();
         QPushButton* button = form().drum().slotButton();
-        QCOMPARE(form().courseView().displayState(), DisplayEntry);
+        QCOMPARE(form().courseView().animation(), CourseAnimation::Entry);
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseDClick(button, Qt::LeftButton);
         QTest::keyClick(form().windowHandle(), Qt::Key_Space);
@@ -199,7 +195,7 @@ private slots:
         }
         QCoreApplication::sendPostedEvents();
         QVERIFY(!form().drum().spinning());
-        QCOMPARE(form().courseView().animationInterval(), 0);
+        QVERIFY(!form().courseView().animationTimer().isActive());
         QCOMPARE(live().currentSquare, 1);
         QVERIFY(!form().onGameScreen());
     }

@@ -35,8 +35,8 @@ class WindowSystemTest : public QObject {
 
 private:
     std::unique_ptr<TestWindows> testWindows;
-    ProgramWindows& forms() { return testWindows->windows(); }
-    MainWindow& form() { return forms().mainWindow(); }
+    MainWindow& forms() { return testWindows->mainWindow(); }
+    MainWindow& form() { return forms(); }
 
     std::vector<GameDialog*> dialogs() {
         return {&forms().optionsDialog(), &forms().nameDialog(), &forms().aboutDialog(),

@@ -2,13 +2,13 @@
 
 namespace {
 
-std::string wrongSequenceText(std::int32_t state) {
-    switch (state) {
-    case 13:
+std::string wrongSequenceText(FakeCourseView::Animation animation) {
+    switch (animation) {
+    case FakeCourseView::Animation::Entry:
         return "内部でエラーが発生しました。from EntryAnime";
-    case 4:
+    case FakeCourseView::Animation::Walk:
         return "内部でエラーが発生しました。from WalkAnime";
-    case 7:
+    case FakeCourseView::Animation::Forward:
         return "内部でエラーが発生しました。from ForwardAnime";
     default:
         return "内部でエラーが発生しました。from BackAnime";
@@ -17,113 +17,121 @@ std::string wrongSequenceText(std::int32_t state) {
 
 } // namespace
 
-void FakeCourseViewPort::setUp(const GameRecord& record) {
-    state = DisplayIdle;
+void FakeCourseView::setUp(const GameRecord& record) {
+    animation = Animation::Idle;
     hasRecord = true;
+    stopped = false;
     data = record;
     ++setUpCalls;
 }
 
-void FakeCourseViewPort::startEntry() {
-    start(DisplayEntry, 0);
-}
-
-void FakeCourseViewPort::start(std::int32_t animation, std::int32_t squares) {
-    if (state != DisplayIdle) {
-        refusals.push_back(wrongSequenceText(animation));
+void FakeCourseView::start(Animation next, int squares) {
+    if (animation != Animation::Idle) {
+        refusals.push_back(wrongSequenceText(next));
         return;
     }
     if (!hasRecord) {
         refusals.push_back("Don't execute SetMainDisplay");
         return;
     }
-    state = animation;
+    animation = next;
     stepsLeft = squares;
+    stopped = false;
 }
 
-void FakeCourseViewPort::setDisplayState(std::int32_t newState) {
-    state = newState;
+bool FakeCourseView::animating() const {
+    return !stopped && (animation == Animation::Entry || animation == Animation::Walk ||
+                        animation == Animation::Forward || animation == Animation::Back);
 }
 
-void FakeCourseViewPort::tick() {
-    if (state == DisplayEntry) {
-        state = DisplayIdle;
-        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
-        return;
-    }
+void FakeCourseView::tick() {
     if (!animating()) {
         return;
     }
+    if (animation == Animation::Entry) {
+        animation = Animation::Idle;
+        emit animationFinished();
+        return;
+    }
     const bool last = stepsLeft <= 1;
-    const std::int32_t step = state == 8 ? -1 : +1;
+    const int step = animation == Animation::Back ? -1 : +1;
     if (last) {
-        state = DisplayIdle;
+        animation = Animation::Idle;
     }
     stepsLeft -= 1;
-    m_poster.postGameMessage(GameMessage::Step, step, 0);
+    emit squareWalked(step);
     if (last) {
-        m_poster.postGameMessage(GameMessage::Event, AnimationEnded, 0);
+        emit animationFinished();
     }
 }
 
-void FakeSlotDrumPort::setUp(const GameRecord& record) {
+void FakeSlotDrum::reset() {
+    mode = Mode::Idle;
+    if (spinning) {
+        stopRequest = true;
+        discardResult = true;
+    }
+}
+
+void FakeSlotDrum::setUp(const GameRecord& record) {
     if (spinning) {
         discardResult = true;
         stopRequest = true;
     }
-    setButtonMode(ButtonStart);
+    mode = Mode::Start;
     data = record;
     ++setUpCalls;
 }
 
-void FakeSlotDrumPort::setButtonMode(std::int32_t code) {
-    switch (code) {
-    case 1:
-    case ButtonStart:
-        mode = ButtonStart;
+void FakeSlotDrum::offerEvent(SquareKind kind) {
+    switch (kind) {
+    case SquareKind::Start:
+        mode = Mode::Start;
         break;
-    case ButtonStop:
-    case ButtonIdle:
-    case 3:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-        mode = code;
+    case SquareKind::Remark:
+    case SquareKind::Lucky:
+    case SquareKind::StaminaUp:
+    case SquareKind::Forward:
+    case SquareKind::Back:
+        mode = Mode::Confirm;
+        offered = kind;
         break;
-    default:
+    case SquareKind::Empty:
+    case SquareKind::Goal:
         break;
     }
 }
 
-void FakeSlotDrumPort::click() {
+void FakeSlotDrum::stopSpin() {
+    spinning = false;
+    stopRequest = false;
+    discardResult = false;
+}
+
+void FakeSlotDrum::click() {
     switch (mode) {
-    case ButtonStart:
+    case Mode::Start:
         // A new spin's result is never swallowed by an abandoned one's discard.
         spinning = true;
         stopRequest = false;
         discardResult = false;
-        setButtonMode(ButtonStop);
+        mode = Mode::Stop;
         break;
-    case ButtonStop:
+    case Mode::Stop:
         stopRequest = true;
-        setButtonMode(ButtonIdle);
+        mode = Mode::Idle;
         break;
-    case 3:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
+    case Mode::Confirm:
         // As the real drum: the event is handed over once and the button goes blank.
-        m_poster.postGameMessage(GameMessage::Event, mode, 0);
-        setButtonMode(ButtonIdle);
+        mode = Mode::Idle;
+        emit eventConfirmed(offered);
         break;
-    default:
+    case Mode::Idle:
         break;
     }
 }
 
-void FakeSlotDrumPort::boundary(std::int32_t numberUnderArrow) {
+void FakeSlotDrum::boundary(int numberUnderArrow) {
     if (!spinning || !stopRequest) {
         return;
     }
@@ -132,15 +140,7 @@ void FakeSlotDrumPort::boundary(std::int32_t numberUnderArrow) {
         discardResult = false;
         return;
     }
-    m_poster.postGameMessage(GameMessage::Event, DrumStopped, numberUnderArrow);
-}
-
-void FakeSlotDrumPort::reset() {
-    setButtonMode(ButtonIdle);
-    if (spinning) {
-        stopRequest = true;
-        discardResult = true;
-    }
+    emit stopped(numberUnderArrow);
 }
 
 void FakeStatusPanel::write(const std::string& field, const std::string& text) {
@@ -159,14 +159,14 @@ void FakeStatusPanel::write(const std::string& field, const std::string& text) {
         distance = text;
 }
 
-void FakeResultDialogs::showGameOver(GameRecord record) {
-    calls.push_back({"gameover", std::move(record)});
+void FakeResultDialogs::showGameOver(const GameRecord& record) {
+    calls.push_back({Result::GameOver, record, {}});
     if (whileOpen)
         whileOpen();
 }
 
-void FakeResultDialogs::showGoalResult(GameRecord record) {
-    calls.push_back({"goal", std::move(record)});
+void FakeResultDialogs::showGoalResult(const GameRecord& record, const GameTimes& times) {
+    calls.push_back({Result::Goal, record, times});
     if (whileOpen)
         whileOpen();
 }

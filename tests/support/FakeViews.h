@@ -1,73 +1,85 @@
 #pragma once
 
-#include "GameMessages.h"
 #include "GamePorts.h"
 
-#include <cstdint>
+#include <QObject>
 #include <functional>
 #include <string>
 #include <vector>
 
 // Recording fakes for the controller's ports. The view and the drum behave like
-// the real ones as far as the controller can tell: they post the same messages
-// in the same order, one animation tick or drum halt at a time.
+// the real ones as far as the controller can tell: they report the same things
+// through the same signals in the same order, one animation step or drum halt
+// at a time.
 
-// The course view: a walk of n squares posts one step per tick() and the end
-// message in the tick of the last step; setDisplayState stops it at once.
-class FakeCourseViewPort : public CourseViewPort {
+// The course view: a walk of n squares reports one square per tick() and its
+// end in the tick of the last square; a freeze stops it at once.
+class FakeCourseView : public QObject, public CourseViewPort {
+    Q_OBJECT
 public:
-    explicit FakeCourseViewPort(MessagePoster& poster) : m_poster(poster) {}
+    enum class Animation { Idle, Entry, Walk, Forward, Back, GameOver, Goal };
 
+    void reset() override { ++resetCalls; }
     void setUp(const GameRecord& record) override;
-    void startEntry() override;
-    void startWalk(std::int32_t squares) override { start(DrumStopped, squares); }
-    void forwardWalk(std::int32_t squares) override { start(7, squares); }
-    void backWalk(std::int32_t squares) override { start(8, squares); }
-    void setDisplayState(std::int32_t state) override;
-    void showPose(std::int32_t image) override { poses.push_back(image); }
+    void startEntry() override { start(Animation::Entry, 0); }
+    void startWalk(int squares) override { start(Animation::Walk, squares); }
+    void forwardWalk(int squares) override { start(Animation::Forward, squares); }
+    void backWalk(int squares) override { start(Animation::Back, squares); }
+    void freezeAtGameOver() override { animation = Animation::GameOver; }
+    void freezeAtGoal() override { animation = Animation::Goal; }
+    void showPose(int image) override { poses.push_back(image); }
+    void stopAnimation() override { stopped = true; }
 
-    bool animating() const { return state == 13 || state == 4 || state == 7 || state == 8; }
+    bool animating() const;
     // One animation step: a whole square of a walk, or the whole entry.
     void tick();
 
-    std::int32_t state = DisplayIdle;
+    Animation animation = Animation::Idle;
     bool hasRecord = false;
+    bool stopped = false;
     int stepsLeft = 0;
     GameRecord data;
     int setUpCalls = 0;
-    std::vector<std::int32_t> poses;
+    int resetCalls = 0;
+    std::vector<int> poses;
     std::vector<std::string> refusals; // what the real view would show in a message box
 
+signals:
+    void squareWalked(int step);
+    void animationFinished();
+
 private:
-    void start(std::int32_t state, std::int32_t squares);
-    MessagePoster& m_poster;
+    void start(Animation next, int squares);
 };
 
 // The slot drum and its one button.
-class FakeSlotDrumPort : public SlotDrumPort {
+class FakeSlotDrum : public QObject, public SlotDrumPort {
+    Q_OBJECT
 public:
-    explicit FakeSlotDrumPort(MessagePoster& poster) : m_poster(poster) {}
+    enum class Mode { Idle, Start, Stop, Confirm };
 
+    void reset() override;
     void setUp(const GameRecord& record) override;
-    void setButtonMode(std::int32_t code) override;
-    void setButtonIdle() override { setButtonMode(ButtonIdle); }
+    void offerEvent(SquareKind kind) override;
+    void setIdle() override { mode = Mode::Idle; }
+    void stopSpin() override;
 
     // A click on the button in its current mode.
     void click();
     // The next cell boundary of a spin: halts it if a stop was requested.
-    void boundary(std::int32_t numberUnderArrow);
-    // A game restart abandons a running spin: its halt posts nothing.
-    void reset();
+    void boundary(int numberUnderArrow);
 
     bool spinning = false;
     bool stopRequest = false;
     bool discardResult = false;
-    std::int32_t mode = 0;
+    Mode mode = Mode::Idle;
+    SquareKind offered = SquareKind::Empty; // the kind a Confirm click reports
     GameRecord data;
     int setUpCalls = 0;
 
-private:
-    MessagePoster& m_poster;
+signals:
+    void stopped(int number);
+    void eventConfirmed(SquareKind kind);
 };
 
 class FakeRemarkLines : public RemarkLines {
@@ -79,23 +91,17 @@ public:
 
 class FakeStatusPanel : public StatusPanel {
 public:
-    void setNameText(const std::string& text) override { write("name", text); }
-    void setStaminaText(const std::string& text) override { write("stamina", text); }
-    void setArrowText(const std::string& text) override { write("arrow", text); }
-    void setRotationText(const std::string& text) override { write("rotation", text); }
-    void setTimerText(const std::string& text) override { write("timer", text); }
-    void setDistanceText(const std::string& text) override { write("distance", text); }
-    void showPanel(int left, int top) override {
-        visible = true;
-        this->left = left;
-        this->top = top;
+    void setPlayerName(const std::string& text) override { write("name", text); }
+    void setStamina(int value) override { write("stamina", std::to_string(value)); }
+    void setDrumSettings(int arrowRow, int rotationWidth, int spinInterval) override {
+        write("arrow", std::to_string(arrowRow));
+        write("rotation", std::to_string(rotationWidth));
+        write("timer", std::to_string(spinInterval));
     }
-    void hidePanel() override { visible = false; }
+    void setDistanceToGoal(int squares) override { write("distance", std::to_string(squares)); }
 
     std::string name, stamina, arrow, rotation, timer, distance;
     std::vector<std::string> writes; // "field=value" in the order written
-    bool visible = false;
-    int left = 0, top = 0;
 
 private:
     void write(const std::string& field, const std::string& text);
@@ -103,19 +109,21 @@ private:
 
 class FakeResultDialogs : public ResultDialogs {
 public:
+    enum class Result { GameOver, Goal };
     struct Shown {
-        std::string variant; // "gameover" or "goal"
+        Result result;
         GameRecord record;
+        GameTimes times;
     };
-    void showGameOver(GameRecord record) override;
-    void showGoalResult(GameRecord record) override;
+    void showGameOver(const GameRecord& record) override;
+    void showGoalResult(const GameRecord& record, const GameTimes& times) override;
 
     std::vector<Shown> calls;
     std::function<void()> whileOpen; // runs as if inside the modal loop
 };
 
-class FakeClock : public TimeOfDay {
+class FakeClock : public Clock {
 public:
-    double now() override { return value; }
-    double value = 0.5;
+    QTime now() override { return value; }
+    QTime value{12, 0};
 };

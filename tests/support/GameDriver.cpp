@@ -1,46 +1,61 @@
 #include "GameDriver.h"
 
-namespace {
-
-bool isEventMode(std::int32_t mode) {
-    return mode == 3 || (mode >= 5 && mode <= 8);
-}
-
-} // namespace
+#include <QCoreApplication>
+#include <QEvent>
 
 GameDriver::GameDriver()
-    : controller(ControllerPorts{queue, drum, view, remarks, statusPanel, results, clock, session,
-                                 course, sourceTexts()}) {
+    : controller(ControllerPorts{drum, view, remarks, statusPanel, results, clock, course,
+                                 sourceTexts()}) {
     course.buildCourse();
-    session.askBeforeQuit = true;
     fillDefaultRecord(recordTemplate, nullptr);
+    controller.listenTo(&drum, &view);
+    controller.installEventFilter(this);
+    // Queued behind the controller's own connections, so each runs just
+    // after the controller has handled the same report.
+    auto report = [this](Report::Kind kind, int value, SquareKind confirmed) {
+        if (afterDeliver)
+            afterDeliver(Report{kind, value, confirmed});
+    };
+    connect(
+        &drum, &FakeSlotDrum::stopped, &controller,
+        [report](int n) { report(Report::Kind::DrumStopped, n, {}); }, Qt::QueuedConnection);
+    connect(
+        &drum, &FakeSlotDrum::eventConfirmed, &controller,
+        [report](SquareKind kind) { report(Report::Kind::EventConfirmed, 0, kind); },
+        Qt::QueuedConnection);
+    connect(
+        &view, &FakeCourseView::squareWalked, &controller,
+        [report](int step) { report(Report::Kind::SquareWalked, step, {}); }, Qt::QueuedConnection);
+    connect(
+        &view, &FakeCourseView::animationFinished, &controller,
+        [report] { report(Report::Kind::AnimationFinished, 0, {}); }, Qt::QueuedConnection);
+}
+
+void GameDriver::deliverQueued() {
+    // Qt delivers only what was posted before the call began. Every receiver
+    // at once: only then does Qt tidy up its queue.
+    QCoreApplication::sendPostedEvents();
+}
+
+bool GameDriver::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &controller && event->type() == QEvent::MetaCall) {
+        ++m_delivered;
+    }
+    return false;
 }
 
 void GameDriver::startGame() {
-    controller.setUpGame(recordTemplate);
-    controller.showStatusPanel(10, 0);
-    drum.reset();
-    remarks.clearLines();
-    session.startTime = clock.now();
-    controller.beginGame();
-}
-
-void GameDriver::restart() {
-    controller.setUpGame(recordTemplate);
-    remarks.clearLines();
-    drum.reset();
-    session.startTime = clock.now();
-    controller.beginGame();
+    controller.startGame(recordTemplate);
 }
 
 void GameDriver::settle() {
     for (;;) {
-        if (!queue.empty()) {
-            const GameMessageQueue::Message next = queue.pending().front();
-            queue.deliverNext(controller);
-            if (afterDeliver)
-                afterDeliver(next);
-        } else if (view.animating()) {
+        const int before = m_delivered;
+        deliverQueued();
+        if (m_delivered != before) {
+            continue; // what was delivered may have queued more
+        }
+        if (view.animating()) {
             view.tick();
         } else {
             return;
@@ -64,10 +79,10 @@ int GameDriver::playToEnd(const std::function<int()>& nextNumber, int maxTurns) 
     settle();
     int turns = 0;
     while (!finished() && turns < maxTurns) {
-        if (drum.mode == ButtonStart) {
+        if (drum.mode == FakeSlotDrum::Mode::Start) {
             spin(nextNumber());
             ++turns;
-        } else if (isEventMode(drum.mode)) {
+        } else if (drum.mode == FakeSlotDrum::Mode::Confirm) {
             confirm();
         } else {
             break; // waiting for nothing the player can do

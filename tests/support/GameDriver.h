@@ -3,22 +3,35 @@
 #include "CourseTable.h"
 #include "FakeViews.h"
 #include "GameController.h"
-#include "GameMessageQueue.h"
 
+#include <QObject>
 #include <functional>
 
-// Runs whole games without a window: the real course table and controller, the
-// message FIFO in place of the window's queue, and the fakes for the views.
-class GameDriver {
+// Runs whole games without a window: the real course table and controller,
+// wired to the fakes for the views as the program wires the real ones, and
+// the queued reports delivered by Qt's own event queue.
+class GameDriver : public QObject {
 public:
     GameDriver();
 
     // As the menu commands do it.
     void startGame();
-    void restart();
+    void restart() { startGame(); }
 
-    // Delivers queued messages, one at a time, and ticks the running animation
-    // whenever the queue is empty, until the game waits for the player.
+    // What the controller was handed, as a test sees it afterwards.
+    struct Report {
+        enum class Kind { DrumStopped, EventConfirmed, SquareWalked, AnimationFinished };
+        Kind kind;
+        int value = 0;          // the number, or the step
+        SquareKind confirmed{}; // for EventConfirmed
+    };
+    // Called right after the controller has handled each report.
+    std::function<void(const Report&)> afterDeliver;
+
+    // Delivers the reports queued so far, not those that these queue in turn.
+    void deliverQueued();
+    // Delivers queued reports and ticks the running animation whenever none
+    // is queued, until the game waits for the player.
     void settle();
     // Start, stop, the drum halts on `number`; then settles.
     void spin(int number);
@@ -30,18 +43,20 @@ public:
     bool finished() const { return !controller.isGameInProgress(); }
     const GameRecord& live() const { return controller.liveRecord(); }
 
-    // Called after every delivered message.
-    std::function<void(const GameMessageQueue::Message&)> afterDeliver;
-
     GameRecord recordTemplate;
     CourseTable course;
-    GameMessageQueue queue;
-    FakeCourseViewPort view{queue};
-    FakeSlotDrumPort drum{queue};
+    FakeCourseView view;
+    FakeSlotDrum drum;
     FakeRemarkLines remarks;
     FakeStatusPanel statusPanel;
     FakeResultDialogs results;
     FakeClock clock;
-    SessionValues session;
     GameController controller;
+
+protected:
+    // Counts the queued calls delivered to the controller.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int m_delivered = 0;
 };

@@ -6,15 +6,16 @@
 
 #include <QCoreApplication>
 
-// Delivers the posted game messages and runs the course view's animation by
+// Delivers the queued reports and runs the course view's animation by
 // calling its tick handler, until nothing moves any more. False if the
 // animation never ends.
 inline bool settleForm(MainWindow& form, int maxTicks = 5000) {
+    const auto animating = [&form] { return form.courseView().animationTimer().isActive(); };
     for (int tick = 0; tick < maxTicks; ++tick) {
         QCoreApplication::sendPostedEvents();
-        if (form.courseView().animationInterval() == 0) {
+        if (!animating()) {
             QCoreApplication::sendPostedEvents();
-            if (form.courseView().animationInterval() == 0) {
+            if (!animating()) {
                 return true;
             }
         }

@@ -1,19 +1,16 @@
 #pragma once
 
 #include "Fonts.h"
-#include "GameMessageEvent.h"
-#include "ProgramWindows.h"
+#include "MainWindow.h"
 #include "ScreenMetrics.h"
 
 #include <QPoint>
 #include <QSize>
 #include <memory>
 
-// What every test of the whole form set does once: the fonts' substitutes and
-// the game's message numbers.
+// What every test of the whole window set does once: the fonts' substitutes.
 inline void prepareProgramWindowTests() {
     registerFontSubstitutes();
-    reserveGameMessageTypes();
 }
 
 // The program's windows as a test starts them: the work area and the cursor
@@ -27,21 +24,21 @@ public:
     TestWindows() {
         setFullScreenSizeOverride(WorkArea);
         setCursorPosOverride(Cursor);
-        m_forms = std::make_unique<ProgramWindows>();
-        m_forms->mainWindow().session().askBeforeQuit = false;
-        m_forms->mainWindow().show();
+        m_window = std::make_unique<MainWindow>();
+        m_window->preferences().askBeforeQuit = false;
+        m_window->show();
     }
 
     ~TestWindows() {
-        m_forms->mainWindow().session().askBeforeQuit = false;
-        m_forms.reset();
+        m_window->preferences().askBeforeQuit = false;
+        m_window.reset();
         setFullScreenSizeOverride(std::nullopt);
         setCursorPosOverride(std::nullopt);
         setCursorPosUnknownOverride(false);
     }
 
-    ProgramWindows& windows() { return *m_forms; }
+    MainWindow& mainWindow() { return *m_window; }
 
 private:
-    std::unique_ptr<ProgramWindows> m_forms;
+    std::unique_ptr<MainWindow> m_window;
 };
