@@ -89,6 +89,8 @@ void ResultDialog::showGoalResult(GameRecord record) {
     setValue(m_ui->endTimeLabel, formatTimeOfDay(m_session.endTime));
     setValue(m_ui->elapsedTimeLabel, formatTimeOfDay(elapsed));
     setValue(m_ui->staminaLeftLabel, std::to_string(record.stamina));
+    //: The title of the result at the goal.
+    setWindowTitle(tr("MessageForm", "goal"));
     showVariant({m_ui->goalPanel, GoalOuterSize, {{m_ui->okButton, GoalOkPlace}}});
 }
 
@@ -98,6 +100,8 @@ void ResultDialog::showGameOver(GameRecord record) {
         return;
     }
     setValue(m_ui->reachedSquareLabel, std::to_string(record.currentSquare));
+    //: The title of the game over; the window is only 170 pixels wide.
+    setWindowTitle(tr("MessageForm", "game over"));
     showVariant({m_ui->gameOverPanel, GameOverOuterSize, {{m_ui->okButton, GameOverOkPlace}}});
 }
 
@@ -105,6 +109,9 @@ DialogAnswer ResultDialog::confirmQuit() {
     if (m_showing) {
         return ResultDialog(m_session, parentWidget()).confirmQuit();
     }
+    //: The title of the question before quitting, asked by File > 閉じる; the
+    //: window is only 170 pixels wide.
+    setWindowTitle(tr("MessageForm", "quit"));
     return showVariant({m_ui->quitPanel,
                         ConfirmOuterSize,
                         {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}}});
@@ -114,6 +121,8 @@ DialogAnswer ResultDialog::showFarewell() {
     if (m_showing) {
         return ResultDialog(m_session, parentWidget()).showFarewell();
     }
+    //: The title of the goodbye after quitting; the window is only 170 pixels wide.
+    setWindowTitle(tr("MessageForm", "farewell"));
     return showVariant(
         {m_ui->farewellPanel, FarewellOuterSize, {{m_ui->okButton, FarewellOkPlace}}});
 }
