@@ -6,7 +6,8 @@
 // high, and Alt or F10 puts it into keyboard mode even though no title has a
 // mnemonic. Keyboard mode highlights the first title without opening it; the
 // arrow keys move along the titles, Enter or Down opens one, and Esc, Alt or
-// F10 again gives the keyboard back to where it was.
+// F10 again gives the keyboard back to where it was. Its drop-down menus are
+// drawn in the bar's own font.
 class ClassicMenuBar : public QMenuBar {
     Q_OBJECT
 public:
@@ -19,6 +20,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
+    void changeEvent(QEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
 private:
     // True while the bar has the keyboard and a title is highlighted.
@@ -26,4 +29,5 @@ private:
     static bool isMenuKey(const QEvent* event);
     // Switches keyboard mode on or off, exactly as a tap of Alt does.
     void toggleKeyboardMode();
+    void shareFontWithMenus();
 };
