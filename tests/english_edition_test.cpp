@@ -215,7 +215,7 @@ void checkAccelerator(const QString& text, QSet<QChar>& taken, QStringList& faul
 }
 
 QString readSourceFile(const QString& path) {
-    QFile file(QStringLiteral(IPPON_SOURCE_DIR "/") + path);
+    QFile file(QString::fromUtf8(IPPON_SOURCE_DIR) + QLatin1Char('/') + path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
@@ -554,7 +554,7 @@ private slots:
             QCOMPARE(live.state, GameState::GameOver);
             QCOMPARE(remarks, QStringLiteral("Thud... all out of pep!"));
             QVERIFY(resultTexts.contains(QStringLiteral("squares along,")));
-            QVERIFY(resultTexts.contains(QStringLiteral("all that way for this?!")));
+            QVERIFY(resultTexts.contains(QStringLiteral("all that way, too!")));
             QVERIFY(resultTexts.contains(QString::number(live.currentSquare)));
         }
         QCOMPARE(seed == 17, live.state == GameState::Goal);
@@ -596,7 +596,9 @@ private slots:
         }
         for (QAction* item : items) {
             if (item->objectName() == QStringLiteral("closeAction")) {
-                QVERIFY2(!endsInEllipsis(item->text()), qPrintable(item->text()));
+                if (endsInEllipsis(item->text())) {
+                    faults << QStringLiteral("\"%1\" opens no dialog").arg(item->text());
+                }
                 continue;
             }
             openedTitle.clear();
@@ -605,8 +607,8 @@ private slots:
             settle();
             const bool opened = answers.Seen().size() > seen;
             if (opened != endsInEllipsis(item->text())) {
-                faults << QStringLiteral("\"%1\" %2 a dialog")
-                              .arg(item->text(), opened ? "opens" : "opens no");
+                faults << QStringLiteral("\"%1\" %2")
+                              .arg(item->text(), opened ? "opens a dialog" : "opens no dialog");
             }
             if (opened && !openedTitle.startsWith(withoutMarks(item->text()))) {
                 faults << QStringLiteral("\"%1\" opens \"%2\"").arg(item->text(), openedTitle);

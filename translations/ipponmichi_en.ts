@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>終了確認画面</source>
-        <translation>Ask before quitting</translation>
+        <translation>Confirm quit</translation>
     </message>
     <message>
         <source>メッセージのチェック</source>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>来たのにぃ～～</source>
-        <translation>all that way for this?!</translation>
+        <translation>all that way, too!</translation>
     </message>
     <message>
         <source>やめちゃうの？</source>
