@@ -75,8 +75,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "board game: walk a straight course of 101
 # CPack puts the summary first as the synopsis and indents this text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Poterin Ipponmichi is a small single-player board game. Each turn you spin
 and stop a slot drum, and the heroine walks as many squares as the number
-beside its arrow. Where she stops she says something, and many squares hold an event: she
-walks further or goes back, the drum gets luckier, or she gets pep back.
+beside its arrow. Where she stops she says something, and many squares
+hold an event: she walks further or goes back, the drum gets luckier, or
+she gets pep back.
 
 Every square walked costs a point of pep. Reach square 101 before she runs
 out. The game's texts are Japanese, or English in other locales.")
