@@ -3,11 +3,11 @@
 #include <QMenuBar>
 
 // A menu bar that behaves as the classic desktop's does: it is 19 pixels
-// high, and Alt or F10 puts it into keyboard mode even though no title has a
-// mnemonic. Keyboard mode highlights the first title without opening it; the
-// arrow keys move along the titles, Enter or Down opens one, and Esc, Alt or
-// F10 again gives the keyboard back to where it was. Its drop-down menus are
-// drawn in the bar's own font.
+// high, and Alt or F10 puts it into keyboard mode even where no title has a
+// mnemonic (the Japanese menus have none). Keyboard mode highlights the first
+// title without opening it; the arrow keys move along the titles, Enter or
+// Down opens one, and Esc, Alt or F10 again gives the keyboard back to where
+// it was. Its drop-down menus are drawn in the bar's own font.
 class ClassicMenuBar : public QMenuBar {
     Q_OBJECT
 public:

@@ -617,6 +617,25 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
+    // The accelerators work as a player uses them: Alt and a title's letter
+    // open its menu, and an item's letter chooses it.
+    void theAcceleratorsOpenMenusAndChooseItems() {
+        QString openedTitle;
+        ModalAnswerer answers;
+        answers.then([&openedTitle](QWidget* dialog) {
+            openedTitle = dialog->windowTitle();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        QTest::keyClick(form().windowHandle(), Qt::Key_H, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu, form().menu("helpMenu"));
+        QTest::keyClick(form().windowHandle(), Qt::Key_R);
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(openedTitle, QStringLiteral("Read Me"));
+    }
+
     // What ships in English (the catalogue, the desktop entry, the metainfo,
     // the package description, --help and the manual page) names the heroine's
     // stamina one way, and the catalogue's punctuation is English: no
