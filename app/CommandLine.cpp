@@ -43,10 +43,10 @@ struct Parser {
     QCommandLineOption version = parser.addVersionOption();
 
     Parser() {
-        parser.setApplicationDescription(
-            QStringLiteral("Poterin's straight road (ぽてりん 一本道): a board game of 101 squares.\n"
-                           "Spin the slot drum, walk the number it stops on, and reach the goal "
-                           "before your stamina runs out."));
+        parser.setApplicationDescription(QStringLiteral(
+            "Poterin Ipponmichi (ぽてりん 一本道): a board game on a straight course "
+            "of 101 squares.\nSpin the slot drum, walk the number beside its arrow, "
+            "and reach the goal before your pep runs out."));
         // Qt's options are single-dash words; so -h and -v stay what users expect.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         for (const QtOption& option : QtOptions) {

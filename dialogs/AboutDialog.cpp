@@ -40,10 +40,14 @@ AboutDialog::~AboutDialog() = default;
 
 // The first control in tab order takes the focus: the notes themselves, or OK.
 void AboutDialog::showNotes() {
+    //: The title of the usage notes, opened by Help > 注意事項.
+    setWindowTitle(tr("Form3", "notes"));
     showPanel(m_ui->notesPanel, m_ui->versionPanel, m_ui->notesText);
 }
 
 void AboutDialog::showVersion() {
+    //: The title of the version information, opened by Help > バージョン情報.
+    setWindowTitle(tr("Form3", "version"));
     showPanel(m_ui->versionPanel, m_ui->notesPanel, m_ui->okButton);
 }
 

@@ -53,6 +53,8 @@ void OptionsDialog::showOptions(GameRecord& record) {
     m_ui->debugPanel->setVisible(false);
     m_ui->messageCheckGroup->setVisible(true);
     m_mode = Mode::Options;
+    //: The title of the options, opened by Options > オプション.
+    setWindowTitle(tr("DebugForm", "options"));
     setOuterSize(OptionsOuterSize.width(), OptionsOuterSize.height());
     m_ui->messageCheckGroup->move(OptionsRadioPlace);
     m_ui->okButton->move(OptionsOkPlace);
@@ -68,6 +70,8 @@ void OptionsDialog::showDebug(GameRecord& record) {
     m_ui->debugPanel->setVisible(true);
     m_ui->messageCheckGroup->setVisible(false);
     m_mode = Mode::Debug;
+    //: The title of the debug settings, opened by Options > デバグ.
+    setWindowTitle(tr("DebugForm", "debug"));
     setOuterSize(DebugOuterSize.width(), DebugOuterSize.height());
     moveTo(placeNearCursor(DebugOuterSize.width(), DebugOuterSize.height()));
     m_ui->okButton->move(DebugOkPlace);
