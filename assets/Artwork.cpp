@@ -1,7 +1,8 @@
 #include "Artwork.h"
 
 #include "ImageList.h"
-#include "LanguageChoice.h"
+
+#include <QLocale>
 
 namespace {
 
@@ -17,6 +18,10 @@ QImage load(const char* name) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+bool inEnglish() {
+    return QLocale().language() == QLocale::English;
+}
+
 } // namespace
 
 namespace Artwork {
@@ -24,13 +29,13 @@ namespace Artwork {
 QImage titlePicture() {
     return load("title.bmp");
 }
-// Their cries are lettered in the player's language.
+// Their cries are lettered in the player's language, which the default
+// locale names.
 QImage goalPicture() {
-    return load(LanguageChoice::current() == Language::English ? "goal_en.bmp" : "goal.bmp");
+    return load(inEnglish() ? "goal_en.bmp" : "goal.bmp");
 }
 QImage gameOverPicture() {
-    return load(LanguageChoice::current() == Language::English ? "gameover_en.bmp"
-                                                               : "gameover.bmp");
+    return load(inEnglish() ? "gameover_en.bmp" : "gameover.bmp");
 }
 QImage QuitPicture() {
     return load("quit.bmp");

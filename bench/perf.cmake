@@ -3,7 +3,7 @@
 # timers' fidelity. It spawns the two programs, so it builds them too.
 add_executable(minimal_window ${CMAKE_CURRENT_LIST_DIR}/minimal_window.cpp)
 ippon_use_qt(minimal_window)
-target_link_libraries(minimal_window PRIVATE platform Qt6::Widgets)
+target_link_libraries(minimal_window PRIVATE benchhook widgets Qt6::Widgets)
 
 add_executable(perf_harness ${CMAKE_CURRENT_LIST_DIR}/perf_harness.cpp)
 ippon_use_qt(perf_harness)

@@ -4,7 +4,7 @@ ippon_add_qtest(result_dialog_test SOURCES result_dialog_test.cpp LIBS dialogs)
 ippon_add_qtest(options_dialog_test SOURCES options_dialog_test.cpp LIBS dialogs)
 ippon_add_qtest(name_dialog_test SOURCES name_dialog_test.cpp LIBS dialogs)
 ippon_add_qtest(about_dialog_test SOURCES about_dialog_test.cpp LIBS dialogs)
-ippon_add_qtest(up_down_test SOURCES up_down_test.cpp LIBS platform)
+ippon_add_qtest(up_down_test SOURCES up_down_test.cpp LIBS widgets)
 # The windows towards the window system: title-bar buttons, maximise and
 # minimise pressed anyway, placement with the cursor's place unknown.
 ippon_add_qtest(window_system_test SOURCES window_system_test.cpp support/ModalAnswerer.h

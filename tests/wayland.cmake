@@ -56,7 +56,7 @@ endforeach()
 
 # The seat check itself: offscreen with no compositor to find, then against
 # Weston with a seat and without.
-ippon_add_gtest(seat_probe_test SOURCES seat_probe_test.cpp LIBS platform)
+ippon_add_gtest(seat_probe_test SOURCES seat_probe_test.cpp LIBS desktop)
 set_property(TEST seat_probe_test APPEND PROPERTY ENVIRONMENT
     "WAYLAND_DISPLAY=ippon-no-such-compositor")
 ippon_add_wayland_run(wayland_seat_probe_test seat_probe_test ENVIRONMENT "IPPON_EXPECT_SEAT=1")

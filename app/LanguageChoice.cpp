@@ -29,6 +29,8 @@ bool LanguageChoice::use(Language language) {
         delete installed.data();
     }
     chosen = Language::Japanese;
+    // The default locale picks the pictures lettered in the language.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     if (language == Language::Japanese) {
         return true;
     }
@@ -39,6 +41,7 @@ bool LanguageChoice::use(Language language) {
     }
     installed = translator;
     chosen = language;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     return true;
 }
 
