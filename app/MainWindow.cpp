@@ -4,7 +4,6 @@
 #include "AnimatedCourseView.h"
 #include "Artwork.h"
 #include "ClassicMenuBar.h"
-#include "DialogAnswer.h"
 #include "Fonts.h"
 #include "LanguageChoice.h"
 #include "NameDialog.h"
@@ -22,6 +21,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 namespace {
 
@@ -191,7 +191,7 @@ bool MainWindow::mayQuit() {
     if (!m_preferences.askBeforeQuit || !m_controller->isGameInProgress()) {
         return true;
     }
-    const bool yes = resultDialog().confirmQuit() != DialogAnswer::No;
+    const bool yes = resultDialog().confirmQuit() != QMessageBox::No;
     returnFocusToGame();
     return yes;
 }

@@ -2,7 +2,6 @@
 
 #include "Artwork.h"
 #include "BevelPanel.h"
-#include "DialogAnswer.h"
 #include "FormStyle.h"
 #include "Placement.h"
 #include "ui_AboutDialog.h"
@@ -33,7 +32,7 @@ AboutDialog::AboutDialog(QWidget* parent)
 
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setDefaultButton(m_ui->okButton);
-    setModalResult(m_ui->okButton, DialogAnswer::Ok);
+    setModalResult(m_ui->okButton, QDialog::Accepted);
 }
 
 AboutDialog::~AboutDialog() = default;
