@@ -344,7 +344,7 @@ class Wayland(Backend):
                 top_row = y - CLOSE_KEY_ROW
                 if all(self._row_matches(rows[top_row + r][x:x + 14], CLOSE_BUTTON[r])
                        for r in range(len(CLOSE_BUTTON))):
-                    found.append((x - 1 + CLOSE_LEFT, top_row - CLOSE_TOP))
+                    found.append((x + CLOSE_LEFT, top_row - CLOSE_TOP))
         self._corners = found
         return found
 
