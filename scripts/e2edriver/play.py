@@ -518,10 +518,21 @@ class Driver:
             raise Failure(f"{name}: the course now gives {plan.results} on square {plan.end_square} "
                           f"in turn {plan.turns}, the run expects {expect_results} on {expect_square} "
                           f"in turn {expect_turns}")
+        turns = self.play_rests(plan, name)
+        self.answer_results(name, plan.results, expect_square)
+        record = f"{name}: {' '.join(turns)} -> {' and '.join(plan.results)} on {plan.end_square}"
+        self.turn_lists.append(record)
+        self.log(record)
+
+    def play_rests(self, plan, name, until=None):
+        """Takes every rest of the plan (up to the square `until`, where she
+        is left resting); returns the turns as they were taken."""
         turns = []
         keys = False
         for square, kind, arrow, after in plan.rests:
             sig = self.await_rest(square, arrow, name)
+            if square == until:
+                break
             if kind == "start":
                 keys = self.next_input()
                 self.expect_caption("start", sig, f"square {square}")
@@ -538,10 +549,7 @@ class Driver:
                 self.expect_caption("start", sig, f"square {square} after its event")
             turns.append(f"{square}{self.course.letter(square)}{'k' if keys else 'm'}")
             self.spin(keys)
-        self.answer_results(name, plan.results, expect_square)
-        record = f"{name}: {' '.join(turns)} -> {' and '.join(plan.results)} on {plan.end_square}"
-        self.turn_lists.append(record)
-        self.log(record)
+        return turns
 
     def answer_results(self, name, results, square):
         """Each result dialog that comes is answered with Enter once it holds
@@ -576,7 +584,7 @@ class Driver:
         self.wait("the title screen", 10, self.title_screen_shown)
         self.wait("the menu bar of the title screen", 5, self.menu_bar_for, "title")
 
-    def run(self, program_ended):
+    def open(self):
         self.settings = {}
         self.drum = 6
         self.drum_fresh = False
@@ -586,6 +594,37 @@ class Driver:
         m = self.b.main
         self.log(f"title screen at ({m.x}, {m.y}), menu bar {self.b.menu_height} px high")
 
+    def pose(self):
+        """The main window during a game, the same every time: three turns
+        from the start square the heroine stands on the walk-further square
+        19 with her remark below. Returns the window's picture."""
+        self.open()
+        self.reveal_debug_item()
+        self.set_debug(start=1, stamina=30, slot_min=6, slot_max=6, arrow=0, timer=10,
+                       rotation=30, walk=10, further=10, back=10)
+        self.start_game()
+        # The drum's first numbers still come from its range before the
+        # debug values; a restart fills it with sixes only.
+        self.await_rest(1, 0, "the first game")
+        self.choose(0, RESTART_ITEM, FILE_MENU["game"], "ファイル > やり直し")
+        self.answer_confirmation("yes")
+        self.drum_fresh = True
+        plan = Plan(self.course, 1, 30, self.drum, 0)
+        self.play_rests(plan, "the pose", until=19)
+        m = self.b.main
+        previous = [None]
+
+        def settled():
+            # The window no longer changes: two looks in a row agree.
+            now = self.b.img.crop((m.x, m.y, m.x + m.w, m.y + m.h))
+            same = previous[0] is not None and now.tobytes() == previous[0].tobytes()
+            previous[0] = now
+            return now if same else None
+
+        return self.wait("the window to settle", 5, settled)
+
+    def run(self, program_ended):
+        self.open()
         self.menu_from_keyboard()
         # Options holds one item until the name entry reveals デバグ.
         self.choose(1, 0, "1", "オプション > オプション (デバグ still hidden)")
