@@ -54,6 +54,8 @@ def main():
     parser.add_argument("--build-dir", default=os.environ.get("BUILD_DIR", "build"))
     parser.add_argument("--time-limit", type=float, default=120,
                         help="seconds for the whole run (default 120)")
+    parser.add_argument("--keyboard-only", action="store_true",
+                        help="only the keyboard's part: menus, a game, the dialogs, by keys alone")
     parser.add_argument("--screenshot", metavar="PNG",
                         help="instead of the checks, save the main window during a game (X11)")
     parser.add_argument("--keep", action="store_true",
@@ -94,7 +96,10 @@ def main():
             backend.app.wait()
             passed = True
             return 0
-        driver.run(program_ended)
+        if args.keyboard_only:
+            driver.run_keyboard(program_ended)
+        else:
+            driver.run(program_ended)
         try:
             status = backend.app.wait(PROGRAM_END_SECONDS)
         except subprocess.TimeoutExpired:

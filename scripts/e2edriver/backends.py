@@ -102,6 +102,15 @@ class Backend:
     def key(self, *keys):
         self.xdotool("key", "--clearmodifiers", *keys)
 
+    def key_held_until(self, key, condition):
+        """Presses `key` and lets it go once `condition` (which looks at the
+        screen) holds, as a person's press lasts until its effect shows."""
+        self.xdotool("keydown", key)
+        try:
+            return condition()
+        finally:
+            self.xdotool("keyup", key)
+
     def stop(self):
         if self.app and self.app.poll() is None:
             self.app.kill()
@@ -211,23 +220,43 @@ FRAME_TOP = 30
 MENU_BAR_HEIGHT = 19
 # The close button of a title bar, 14 x 14 pixels whose top left lies 23
 # pixels left of the window's right edge and 8 below its top: # dark, - light,
-# . either. Qt draws it alike on every window it decorates.
-CLOSE_BUTTON = [
-    "--------------",
-    "--------------",
-    "--##------#.--",
-    "--###----###--",
-    "---###--###---",
-    "----######----",
-    "-----####-----",
-    "-----####-----",
-    "----######----",
-    "---###--###---",
-    "--###----###--",
-    "--.#------#.--",
-    "--------------",
-    "--------------",
-]
+# . either, as Qt draws it on every window it decorates: black on the active
+# window, light grey (a stroke thinner) on the others, so each has its own
+# threshold between dark and light.
+CLOSE_BUTTONS = (
+    (128, [
+        "--------------",
+        "--------------",
+        "--##------#.--",
+        "--###----###--",
+        "---###--###---",
+        "----######----",
+        "-----####-----",
+        "-----####-----",
+        "----######----",
+        "---###--###---",
+        "--###----###--",
+        "--.#------#.--",
+        "--------------",
+        "--------------",
+    ]),
+    (200, [
+        "--------------",
+        "--------------",
+        "--##------##--",
+        "--###----###--",
+        "---###--###---",
+        "----######----",
+        "-----####-----",
+        "-----####-----",
+        "----######----",
+        "---###--###---",
+        "--###----###--",
+        "--##------##--",
+        "--------------",
+        "--------------",
+    ]),
+)
 CLOSE_LEFT = 23
 CLOSE_TOP = 8
 CLOSE_KEY_ROW = 5
@@ -252,6 +281,7 @@ startup-animation=none
 focus-animation=none
 [keyboard]
 keymap_layout=us
+repeat-rate=0
 [input-method]
 path=
 """
@@ -271,7 +301,8 @@ class Wayland(Backend):
         os.makedirs(runtime, mode=0o700)
         os.makedirs(config)
         with open(os.path.join(config, "weston.ini"), "w") as ini:
-            # No on-screen keyboard: it would cover the dialogs.
+            # No on-screen keyboard: it would cover the dialogs. No key
+            # repeat: a key is held until its effect shows (key_held_until).
             ini.write(WESTON_INI)
         socket = f"ippon-e2e-{os.getpid()}"
         env = self.x_env()
@@ -329,24 +360,26 @@ class Wayland(Backend):
         if self._corners is not None:
             return self._corners
         w, h = self.img.size
-        bits = self.img.convert("L").point(lambda v: 35 if v < 128 else 45).tobytes()
-        # '#' (35) dark, '-' (45) light
-        rows = [bits[y * w:(y + 1) * w] for y in range(h)]
-        key = CLOSE_BUTTON[CLOSE_KEY_ROW].encode()
+        grey = self.img.convert("L")
         found = []
-        for y in range(CLOSE_KEY_ROW, h - len(CLOSE_BUTTON) + CLOSE_KEY_ROW + 1):
-            start = 0
-            while True:
-                x = rows[y].find(key, start)
-                if x < 0:
-                    break
-                start = x + 1
-                top_row = y - CLOSE_KEY_ROW
-                if all(self._row_matches(rows[top_row + r][x:x + 14], CLOSE_BUTTON[r])
-                       for r in range(len(CLOSE_BUTTON))):
-                    found.append((x + CLOSE_LEFT, top_row - CLOSE_TOP))
-        self._corners = found
-        return found
+        for threshold, pattern in CLOSE_BUTTONS:
+            # '#' (35) dark, '-' (45) light
+            bits = grey.point(lambda v: 35 if v < threshold else 45).tobytes()
+            rows = [bits[y * w:(y + 1) * w] for y in range(h)]
+            key = pattern[CLOSE_KEY_ROW].encode()
+            for y in range(CLOSE_KEY_ROW, h - len(pattern) + CLOSE_KEY_ROW + 1):
+                start = 0
+                while True:
+                    x = rows[y].find(key, start)
+                    if x < 0:
+                        break
+                    start = x + 1
+                    top_row = y - CLOSE_KEY_ROW
+                    if all(self._row_matches(rows[top_row + r][x:x + len(pattern[r])], pattern[r])
+                           for r in range(len(pattern))):
+                        found.append((x + CLOSE_LEFT, top_row - CLOSE_TOP))
+        self._corners = sorted(found, key=lambda corner: corner[1])
+        return self._corners
 
     @staticmethod
     def _row_matches(got, want):
@@ -402,33 +435,47 @@ class Wayland(Backend):
                                   right - left + 1 - 2 * FRAME_SIDE, None, None, (right, top)))
         return windows
 
-    # A menu opens under the menu bar as a white box in a one-pixel frame.
-    MENU_FRAME = (132, 130, 125)
+    # A menu opens under the menu bar as a white box in a one-pixel frame; a
+    # highlighted item covers the frame beside it with its own border.
+    MENU_FRAME = bytes((132, 130, 125))
+    HIGHLIGHT_BORDER = (38, 112, 158)
+    MENU_MIN_WIDTH = 30
+    MENU_REACH = 200
 
     def popup(self):
         m = self.main
         y0 = m.y + self.menu_height
         w = self.img.width - m.x
-        h = self.img.height - y0
+        h = min(self.MENU_REACH, self.img.height - y0)
         region = self.img.crop((m.x, y0, m.x + w, y0 + h))
-        px = region.load()
-        frame = self.MENU_FRAME
-        left = None
-        for x in range(w - 1):
-            if px[x, 0] == frame and px[x, 1] == frame and px[x + 1, 1] != frame:
-                left = x
-                break
-        if left is None:
-            return None
-        right = left
-        while right + 1 < w and px[right + 1, 0] == frame:
-            right += 1
-        bottom = 0
-        while bottom + 1 < h and px[left, bottom + 1] == frame:
-            bottom += 1
-        if right - left < 30 or bottom < 20:
-            return None
-        return Window(m.x + left, y0, right - left + 1, bottom + 1)
+        data = region.tobytes()
+        edges = (self.MENU_FRAME, bytes(self.HIGHLIGHT_BORDER))
+        # The bottom edge: the lowest row with a long run of the frame's
+        # colour (or of the border of a highlighted last item).
+        for bottom in range(h - 1, 20, -1):
+            row = data[3 * w * bottom:3 * w * (bottom + 1)]
+            found = None
+            for colour in edges:
+                at = row.find(colour * self.MENU_MIN_WIDTH)
+                while at >= 0 and at % 3:
+                    at = row.find(colour * self.MENU_MIN_WIDTH, at + 1)
+                if at >= 0 and (found is None or at < found[0]):
+                    found = (at, colour)
+            if found is None:
+                continue
+            left = found[0] // 3
+            right = left
+            while right + 1 < w and row[3 * right + 3:3 * right + 6] == found[1]:
+                right += 1
+            px = region.load()
+            edge = {tuple(self.MENU_FRAME), self.HIGHLIGHT_BORDER}
+            top = bottom
+            while top > 0 and px[left, top - 1] in edge and px[right, top - 1] in edge:
+                top -= 1
+            if bottom - top < 20:
+                return None
+            return Window(m.x + left, y0 + top, right - left + 1, bottom - top + 1)
+        return None
 
     def park(self):
         self.xdotool("mousemove", str(self.park_at[0]), str(self.park_at[1]))

@@ -190,17 +190,28 @@ class Driver:
         return left <= t_left and right >= t_right and right < following
 
     def popup_items(self, popup):
-        """(top, bottom, darkest) of each text row of the open menu."""
-        rows = pixels.luminance_rows(self.b.img, popup.x, popup.y, popup.w, popup.h)
+        """(top, bottom, darkest) of each text row of the open menu. The row
+        of a highlighted item (white letters on the highlight colour) counts
+        as enabled ink."""
+        part = self.b.img.crop((popup.x + 3, popup.y, popup.x + popup.w - 3, popup.y + popup.h))
+        w = part.width
+        data = part.tobytes()
         items, top, gap, dark, bottom = [], None, 0, 255, 0
-        for y, row in enumerate(rows):
-            inner = row[3:popup.w - 3]
-            n = sum(1 for v in inner if v < 215)
-            ink = 0 < n < 0.6 * (popup.w - 6)
+        for y in range(part.height):
+            row = data[3 * w * y:3 * w * (y + 1)]
+            reds, blues = row[0::3], row[2::3]
+            greys = [(r + g + b) / 3 for r, g, b in zip(reds, row[1::3], blues)]
+            highlight = sum(1 for r, b in zip(reds, blues) if b > r + 80)
+            if highlight > w // 2:
+                n = sum(1 for v in greys if v > 200)
+                ink, darkest = 0 < n < 0.6 * w, 0
+            else:
+                n = sum(1 for v in greys if v < 215)
+                ink, darkest = 0 < n < 0.6 * w, min(greys)
             if ink:
                 if top is None:
                     top, dark = y, 255
-                bottom, dark, gap = y, min(dark, min(inner)), 0
+                bottom, dark, gap = y, min(dark, darkest), 0
             elif top is not None:
                 gap += 1
                 if gap >= 3:
@@ -242,12 +253,64 @@ class Driver:
         self.wait(f"the menu to close after {what}", 5, lambda: not self.b.popup())
         self.log(f"menu: {what}")
 
+    def choose_by_keys(self, opener, bar, item, expected, what):
+        """Chooses a menu item from the keyboard alone: F10 or Alt, Right to
+        the title `bar`, Enter opens its menu on the first enabled item, Down
+        moves to `item` (the open menu must show it highlighted), Enter."""
+        self.wait("the main window to take the keyboard", 5, self.b.active, self.b.main)
+        self.bar_items = self.menu_bar_items()
+        self.b.key(opener)
+        self.wait(f"ファイル highlighted after {opener}", 5, self.highlighted, 0)
+        for _ in range(bar):
+            self.b.key("Right")
+        self.wait(f"title {bar} highlighted", 5, self.highlighted, bar)
+        previous = []
+
+        def menu_read():
+            popup = self.b.popup()
+            if not popup:
+                self.detail = "no menu"
+                return None
+            now = (popup.x, popup.y, popup.w, popup.h, self.popup_items(popup))
+            same = now == previous[-1] if previous else False
+            previous.append(now)
+            return (popup, now[4]) if same and len(now[4]) == len(expected) else None
+
+        # Enter opens the menu, which Qt asks of a Wayland compositor with the
+        # serial of the key's press; Weston refuses it if the release came
+        # first, so the key is held until the menu shows, as a person's is.
+        self.b.key_held_until("Return", lambda: self.wait(f"the menu to open for {what}", 5,
+                                                          self.b.popup))
+        popup, rows = self.wait(f"the menu for {what}", 5, menu_read)
+        enabled = "".join("1" if dark < ENABLED_INK else "0" for _, _, dark in rows)
+        if enabled != expected or expected[item] != "1":
+            raise Failure(f"menu for {what}: items enabled {enabled}, expected {expected}")
+        downs = expected[:item].count("1")
+        for _ in range(downs):
+            self.b.key("Down")
+
+        def item_highlighted():
+            p = self.b.popup()
+            if not p:
+                return False
+            part = self.b.img.crop((p.x + 3, p.y, p.x + p.w - 3, p.y + p.h))
+            w = part.width
+            data = part.tobytes()
+            ys = {i // w for i in range(len(data) // 3) if data[3 * i + 2] > data[3 * i] + 80}
+            top, bottom, _ = rows[item]
+            self.detail = f"highlight on rows {min(ys)} to {max(ys)}" if ys else "no highlight"
+            return bool(ys) and min(ys) <= top and max(ys) >= bottom and \
+                all(not (t <= max(ys) and b >= min(ys)) for i, (t, b, _) in enumerate(rows) if i != item)
+
+        self.wait(f"the item for {what} highlighted", 5, item_highlighted)
+        self.b.key("Return")
+        self.wait(f"the menu to close after {what}", 5, lambda: not self.b.popup())
+        self.log(f"menu by keys ({opener}): {what}")
+
     def menu_from_keyboard(self):
         """F10 and a tap of Alt put the menu bar into keyboard mode on
         ファイル, Right moves along it, Esc leaves it."""
         self.bar_items = self.menu_bar_items()
-        # A click on the empty left of the title screen gives the window the keyboard.
-        self.b.click(*self.client(20, 150))
         for key in ("F10", "Alt_L"):
             self.b.key(key)
             self.wait(f"ファイル highlighted after {key}", 5, self.highlighted, 0)
@@ -316,15 +379,22 @@ class Driver:
         self.detail = f"{len(found)} dialogs"
         return not found
 
-    def answer_confirmation(self, answer):
+    def answer_confirmation(self, answer, by_key=False):
+        """Answers the quit confirmation with a click on its button, or
+        (by_key) with Esc for いいえ and Enter for はい once it holds the
+        keyboard. After はい to 閉じる the same window turns into the farewell."""
         d = self.await_dialog("confirm", CONFIRM_YES, "the quit confirmation")
         self.wait("the confirmation's いいえ", 5, lambda: self.button_shows(self.dialog("confirm") or d, CONFIRM_NO))
-        self.click_in(d, CONFIRM_NO if answer == "no" else CONFIRM_YES)
+        if by_key:
+            self.wait("the quit confirmation to take the keyboard", 5, self.b.active, d)
+            self.b.key("Escape" if answer == "no" else "Return")
+        else:
+            self.click_in(d, CONFIRM_NO if answer == "no" else CONFIRM_YES)
         if answer == "yes-farewell":
             self.wait("the farewell", 10, self.dialog, "farewell")
         else:
             self.wait("the quit confirmation to close", 5, self.no_dialog)
-        self.log(f"quit confirmation: {answer}")
+        self.log(f"quit confirmation: {answer}{' by key' if by_key else ''}")
 
     def look_at_options(self):
         d = self.await_dialog("options", OPTIONS_CANCEL, "the options dialog")
@@ -504,8 +574,9 @@ class Driver:
 
     def next_input(self):
         """Turns are taken alternately by the mouse and by the keyboard
-        (Space spins and stops, Enter takes a square's event)."""
-        keys = self.turn_inputs % 2 == 1
+        (Space spins and stops, Enter takes a square's event), or all by
+        the keyboard."""
+        keys = self.all_keys or self.turn_inputs % 2 == 1
         self.turn_inputs += 1
         return keys
 
@@ -585,6 +656,7 @@ class Driver:
         self.wait("the menu bar of the title screen", 5, self.menu_bar_for, "title")
 
     def open(self):
+        self.all_keys = False
         self.settings = {}
         self.drum = 6
         self.drum_fresh = False
@@ -593,6 +665,10 @@ class Driver:
         self.wait("the menu bar of the title screen", 5, self.menu_bar_for, "title")
         m = self.b.main
         self.log(f"title screen at ({m.x}, {m.y}), menu bar {self.b.menu_height} px high")
+        # A click on the empty left of the title screen gives the window the
+        # keyboard (a Wayland compositor need not have given it at its start).
+        self.b.click(*self.client(20, 150))
+        self.wait("the main window to take the keyboard", 5, self.b.active, self.b.main)
 
     def pose(self):
         """The main window during a game, the same every time: three turns
@@ -623,6 +699,37 @@ class Driver:
 
         return self.wait("the window to settle", 5, settled)
 
+    def run_keyboard(self, program_ended):
+        """The keyboard alone, through the real seat: the menus, a whole game
+        by Space and Enter, the result answered by Enter, the quit question
+        by Esc and by Enter."""
+        self.open()
+        self.menu_from_keyboard()
+        self.reveal_debug_item()
+        self.set_debug(start=73, stamina=30, slot_min=6, slot_max=6, arrow=0, timer=10,
+                       rotation=30, walk=10, further=10, back=10)
+        self.choose_by_keys("F10", 0, START_ITEM, FILE_MENU["title"], "ファイル > ゲームスタート")
+        self.wait("the menu bar of a game", 5, self.menu_bar_for, "game")
+        self.await_rest(73, 0, "the first turn from square 73")
+        self.choose_by_keys("Alt_L", 0, QUIT_ITEM, FILE_MENU["game"], "ファイル > 閉じる")
+        self.answer_confirmation("no", by_key=True)
+        if program_ended():
+            raise Failure("the program ended after いいえ")
+        # The first numbers still come from the drum's earlier range: a
+        # restart, asked and confirmed by Enter, fills it with sixes only.
+        self.choose_by_keys("F10", 0, RESTART_ITEM, FILE_MENU["game"], "ファイル > やり直し")
+        self.answer_confirmation("yes", by_key=True)
+        self.drum_fresh = True
+        self.all_keys = True
+        self.play_game("from square 73 by keys", ["goal"], 101, 4)
+        self.choose_by_keys("F10", 0, TITLE_ITEM, FILE_MENU["game"], "ファイル > タイトルへ戻る")
+        self.wait("the title screen", 10, self.title_screen_shown)
+        # No game in progress: 閉じる asks nothing and says farewell.
+        self.choose_by_keys("F10", 0, QUIT_ITEM, FILE_MENU["title"], "ファイル > 閉じる")
+        d = self.await_dialog("farewell", FAREWELL_OK, "the farewell's OK")
+        self.wait("the farewell to take the keyboard", 5, self.b.active, d)
+        self.b.key("Return")
+
     def run(self, program_ended):
         self.open()
         self.menu_from_keyboard()
@@ -639,7 +746,8 @@ class Driver:
         self.start_game()
         self.play_game("one step of stamina", ["over"], 2, 1)
         self.drum_fresh = True
-        self.choose(0, RESTART_ITEM, FILE_MENU["game"], "ファイル > やり直し (game ended: nothing to ask)")
+        self.choose_by_keys("F10", 0, RESTART_ITEM, FILE_MENU["game"],
+                            "ファイル > やり直し (game ended: nothing to ask)")
         self.play_game("the same again by やり直し", ["over"], 2, 1)
         self.back_to_title("game ended: nothing to ask")
 
@@ -656,8 +764,8 @@ class Driver:
         self.set_debug(start=73)
         self.start_game()
         self.await_rest(73, 0, "the first turn from square 73")
-        self.choose(0, QUIT_ITEM, FILE_MENU["game"], "ファイル > 閉じる")
-        self.answer_confirmation("no")
+        self.choose_by_keys("Alt_L", 0, QUIT_ITEM, FILE_MENU["game"], "ファイル > 閉じる")
+        self.answer_confirmation("no", by_key=True)
         if program_ended():
             raise Failure("the program ended after いいえ")
         self.turn_inputs = 1
@@ -673,8 +781,9 @@ class Driver:
         self.turn_inputs = 0
         self.spin(False)
         self.wait("the first walk", 10, lambda: not self.caption() and self.view_bytes() != before)
-        self.choose(0, RESTART_ITEM, FILE_MENU["game"], "ファイル > やり直し (in the middle of a walk)")
-        self.answer_confirmation("yes")
+        self.choose_by_keys("F10", 0, RESTART_ITEM, FILE_MENU["game"],
+                            "ファイル > やり直し (in the middle of a walk)")
+        self.answer_confirmation("yes", by_key=True)
         sig = self.await_rest(1, 0, "the restarted game")
         self.expect_caption("start", sig, "square 1")
         self.log("the game restarted on the start square")
