@@ -1,8 +1,8 @@
 # The widget tests once more as native Wayland clients of a private Weston
 # (run_under_weston.sh): with a seat (Weston's x11 backend in its own Xvfb),
-# each dialog opened and answered, the main window, a monkey of 10,000 actions and the real program; without a seat (the
-# headless backend), typing into the dialogs and the monkey, which must not
-# crash. `ctest -L wayland` runs just these.
+# each dialog opened and answered, the main window, a monkey of 10,000
+# actions and the real program; without a seat (the headless backend), typing
+# into the dialogs and the monkey, which must not crash. `ctest -L wayland` runs just these.
 set(IPPON_WESTON ${CMAKE_CURRENT_SOURCE_DIR}/run_under_weston.sh)
 
 function(ippon_add_wayland_run name target)
