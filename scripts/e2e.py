@@ -52,8 +52,8 @@ def main():
     parser = argparse.ArgumentParser(description="Plays the program end to end.")
     parser.add_argument("--backend", choices=("x11", "wayland"), default="x11")
     parser.add_argument("--build-dir", default=os.environ.get("BUILD_DIR", "build"))
-    parser.add_argument("--time-limit", type=float, default=120,
-                        help="seconds for the whole run (default 120)")
+    parser.add_argument("--time-limit", type=float, default=240,
+                        help="seconds for the whole run (default 240)")
     parser.add_argument("--keyboard-only", action="store_true",
                         help="only the keyboard's part: menus, a game, the dialogs, by keys alone")
     parser.add_argument("--screenshot", metavar="PNG",

@@ -67,6 +67,11 @@ CAPTION_NAME = {"start": "スタート", "stop": "ストップ", "remark": "Ｏ�
                 "stamina": "体力上昇", "further": "更に進む", "back": "も、戻る"}
 
 
+# The least time any wait gets: what the run waits for is due at once, so
+# the limit only bounds how long a fault takes to be reported.
+PATIENCE = 30
+
+
 class Failure(Exception):
     pass
 
@@ -96,8 +101,9 @@ class Driver:
     # ------------------------------------------------------------ waiting
     def wait(self, what, seconds, condition, *args):
         """Looks at the screen afresh until the condition holds; fails after
-        `seconds`, or at the run's time limit."""
-        limit = time.monotonic() + seconds
+        `seconds` (never less than PATIENCE: a screenshot on a busy machine
+        can take a second), or at the run's time limit."""
+        limit = time.monotonic() + max(seconds, PATIENCE)
         while True:
             self.detail = ""
             self.b.look()
