@@ -7,7 +7,7 @@ import os
 import time
 
 from . import pixels
-from .backends import CLIENT_HEIGHT, CLIENT_WIDTH
+from .backends import CLIENT_WIDTH
 from .course import Plan
 
 # Client sizes of the dialogs. One window serves several variants, so its
@@ -226,6 +226,28 @@ class Driver:
                     top = None
         return items
 
+    def read_menu(self, expected, what):
+        """The open menu and its items, once two looks in a row agree on
+        them; checks which items are enabled (a string of 1 and 0)."""
+        previous = []
+
+        def menu_read():
+            popup = self.b.popup()
+            if not popup:
+                self.detail = "no menu"
+                return None
+            now = (popup.x, popup.y, popup.w, popup.h, self.popup_items(popup))
+            same = bool(previous) and now == previous[-1]
+            previous.append(now)
+            self.detail = f"{len(now[4])} items"
+            return (popup, now[4]) if same and len(now[4]) == len(expected) else None
+
+        popup, rows = self.wait(f"the menu for {what}", 5, menu_read)
+        enabled = "".join("1" if dark < ENABLED_INK else "0" for _, _, dark in rows)
+        if enabled != expected:
+            raise Failure(f"menu for {what}: items enabled {enabled}, expected {expected}")
+        return popup, rows
+
     def choose(self, bar, item, expected, what):
         """Opens menu `bar` of the menu bar, checks which items are enabled
         (a string of 1 and 0) and clicks item `item`."""
@@ -236,24 +258,7 @@ class Driver:
         left, right, _ = items[bar]
         m = self.b.main
         self.b.click(m.x + (left + right) // 2, m.y + self.b.menu_height // 2)
-        previous = []
-
-        def menu_read():
-            popup = self.b.popup()
-            if not popup:
-                self.detail = "no menu"
-                return None
-            now = (popup.x, popup.y, popup.w, popup.h, self.popup_items(popup))
-            same = now == previous[-1] if previous else False
-            previous.append(now)
-            self.detail = f"{len(now[4])} items"
-            # The menu is read when two looks in a row agree.
-            return (popup, now[4]) if same and len(now[4]) == len(expected) else None
-
-        popup, rows = self.wait(f"the menu for {what}", 5, menu_read)
-        enabled = "".join("1" if dark < ENABLED_INK else "0" for _, _, dark in rows)
-        if enabled != expected:
-            raise Failure(f"menu for {what}: items enabled {enabled}, expected {expected}")
+        popup, rows = self.read_menu(expected, what)
         top, bottom, _ = rows[item]
         self.b.click(popup.x + popup.w // 2, popup.y + (top + bottom) // 2)
         self.wait(f"the menu to close after {what}", 5, lambda: not self.b.popup())
@@ -270,27 +275,12 @@ class Driver:
         for _ in range(bar):
             self.b.key("Right")
         self.wait(f"title {bar} highlighted", 5, self.highlighted, bar)
-        previous = []
-
-        def menu_read():
-            popup = self.b.popup()
-            if not popup:
-                self.detail = "no menu"
-                return None
-            now = (popup.x, popup.y, popup.w, popup.h, self.popup_items(popup))
-            same = now == previous[-1] if previous else False
-            previous.append(now)
-            return (popup, now[4]) if same and len(now[4]) == len(expected) else None
-
         # Enter opens the menu, which Qt asks of a Wayland compositor with the
         # serial of the key's press; Weston refuses it if the release came
         # first, so the key is held until the menu shows, as a person's is.
         self.b.key_held_until("Return", lambda: self.wait(f"the menu to open for {what}", 5,
                                                           self.b.popup))
-        popup, rows = self.wait(f"the menu for {what}", 5, menu_read)
-        enabled = "".join("1" if dark < ENABLED_INK else "0" for _, _, dark in rows)
-        if enabled != expected or expected[item] != "1":
-            raise Failure(f"menu for {what}: items enabled {enabled}, expected {expected}")
+        popup, rows = self.read_menu(expected, what)
         downs = expected[:item].count("1")
         for _ in range(downs):
             self.b.key("Down")
