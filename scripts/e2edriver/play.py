@@ -53,6 +53,8 @@ ARROW_X = 130
 ARROW_ROWS_Y = (23, 53, 83)
 ARROW_COLOUR = "FF4A19"
 VIEW_AT = (2, 127)
+# A spot that takes no input: the title picture, or the remark box in a game.
+NEUTRAL_SPOT = (126, 285)
 # Enabled menu items and titles are drawn darker than this, disabled ones lighter.
 ENABLED_INK = 110
 DIGIT_COLUMNS = 4
@@ -264,11 +266,19 @@ class Driver:
         self.wait(f"the menu to close after {what}", 5, lambda: not self.b.popup())
         self.log(f"menu: {what}")
 
+    def give_main_the_keyboard(self):
+        """A click on a spot of the main window that takes no input (the
+        title picture, or the remark box in a game) gives it the keyboard,
+        as a person makes sure of before typing: after a dialog Weston now
+        and then hands the keyboard to no window at all."""
+        self.b.click(*self.client(*NEUTRAL_SPOT))
+        self.wait("the main window to take the keyboard", 5, self.b.active, self.b.main)
+
     def choose_by_keys(self, opener, bar, item, expected, what):
         """Chooses a menu item from the keyboard alone: F10 or Alt, Right to
         the title `bar`, Enter opens its menu on the first enabled item, Down
         moves to `item` (the open menu must show it highlighted), Enter."""
-        self.wait("the main window to take the keyboard", 5, self.b.active, self.b.main)
+        self.give_main_the_keyboard()
         self.bar_items = self.menu_bar_items()
         self.b.key(opener)
         self.wait(f"ファイル highlighted after {opener}", 5, self.highlighted, 0)
@@ -661,10 +671,8 @@ class Driver:
         self.wait("the menu bar of the title screen", 5, self.menu_bar_for, "title")
         m = self.b.main
         self.log(f"title screen at ({m.x}, {m.y}), menu bar {self.b.menu_height} px high")
-        # A click on the empty left of the title screen gives the window the
-        # keyboard (a Wayland compositor need not have given it at its start).
-        self.b.click(*self.client(20, 150))
-        self.wait("the main window to take the keyboard", 5, self.b.active, self.b.main)
+        # A Wayland compositor need not give a new window the keyboard.
+        self.give_main_the_keyboard()
 
     def pose(self):
         """The main window during a game, the same every time: three turns
