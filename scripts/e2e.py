@@ -38,6 +38,8 @@ import sys
 import tempfile
 import time
 
+# No compiled caches in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from e2edriver import backends  # noqa: E402
