@@ -68,9 +68,6 @@ MainWindow::MainWindow(QWidget* parent)
         QAction* separator = m_ui->fileMenu->insertSeparator(before[i]);
         separator->setObjectName(QString::fromLatin1(separatorNames[i]));
     }
-    Artwork::loadArrowImages(m_arrowImages);
-    Artwork::loadDigitImages(m_digitImages);
-    Artwork::loadHeroineImages(m_heroineImages);
     const QImage title = Artwork::titlePicture();
     m_ui->titlePicture->setPixmap(QPixmap::fromImage(title));
     m_ui->titlePicture->resize(title.size());
@@ -82,26 +79,6 @@ MainWindow::MainWindow(QWidget* parent)
     // The course and the settings of a new game.
     m_course.buildCourse();
     fillDefaultRecord(m_recordTemplate, &m_heroineImages);
-
-    // The game screen's views, hidden until a game starts.
-    m_statusPanel = new StatusPanelWidget(m_ui->clientArea);
-    m_statusPanel->move(StatusPanelPlace);
-    m_drum = new SlotDrum(m_arrowImages, m_digitImages, m_ui->clientArea);
-    m_drum->move(SlotPlace);
-    m_courseView = new AnimatedCourseView(m_course, ViewWidth, ViewHeight, m_ui->clientArea);
-    m_courseView->move(CourseViewPlace);
-    m_remarkBox = new RemarkBox(m_ui->clientArea);
-    m_remarkBox->setGeometry(QRect(RemarkBoxPlace, RemarkBoxSize));
-
-    m_controller =
-        new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox, *m_statusPanel,
-                                           *this, m_clock, m_course, m_texts},
-                           this);
-    m_controller->listenTo(m_drum, m_courseView);
-    // What a screen reader is told of the course follows each square walked,
-    // once the controller has taken it, and never inside the animation's tick.
-    connect(m_courseView, &AnimatedCourseView::squareWalked, m_courseView,
-            &CourseView::updateAccessibleText, Qt::QueuedConnection);
 
     connect(m_ui->enterNameAction, &QAction::triggered, this, &MainWindow::enterName);
     connect(m_ui->startGameAction, &QAction::triggered, this, &MainWindow::startGame);
@@ -115,6 +92,57 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::buildGameScreen() {
+    if (m_controller) {
+        return;
+    }
+    Artwork::loadArrowImages(m_arrowImages);
+    Artwork::loadDigitImages(m_digitImages);
+    Artwork::loadHeroineImages(m_heroineImages);
+    m_statusPanel = new StatusPanelWidget(m_ui->clientArea);
+    m_statusPanel->move(StatusPanelPlace);
+    m_drum = new SlotDrum(m_arrowImages, m_digitImages, m_ui->clientArea);
+    m_drum->move(SlotPlace);
+    m_courseView = new AnimatedCourseView(m_course, ViewWidth, ViewHeight, m_ui->clientArea);
+    m_courseView->move(CourseViewPlace);
+    m_remarkBox = new RemarkBox(m_ui->clientArea);
+    m_remarkBox->setGeometry(QRect(RemarkBoxPlace, RemarkBoxSize));
+    m_controller =
+        new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox, *m_statusPanel,
+                                           *this, m_clock, m_course, m_texts},
+                           this);
+    m_controller->listenTo(m_drum, m_courseView);
+    // What a screen reader is told of the course follows each square walked,
+    // once the controller has taken it, and never inside the animation's tick.
+    connect(m_courseView, &AnimatedCourseView::squareWalked, m_courseView,
+            &CourseView::updateAccessibleText, Qt::QueuedConnection);
+}
+
+GameController& MainWindow::controller() {
+    buildGameScreen();
+    return *m_controller;
+}
+
+SlotDrum& MainWindow::drum() {
+    buildGameScreen();
+    return *m_drum;
+}
+
+AnimatedCourseView& MainWindow::courseView() {
+    buildGameScreen();
+    return *m_courseView;
+}
+
+RemarkBox& MainWindow::remarkBox() {
+    buildGameScreen();
+    return *m_remarkBox;
+}
+
+StatusPanelWidget& MainWindow::statusPanel() {
+    buildGameScreen();
+    return *m_statusPanel;
+}
 
 void MainWindow::placeWindow() {
     const QSize workArea = fullScreenSize();
@@ -181,7 +209,8 @@ void MainWindow::showGoalResult(const GameRecord& record, const GameTimes& times
 }
 
 bool MainWindow::mayQuit() {
-    if (!m_preferences.askBeforeQuit || !m_controller->isGameInProgress()) {
+    // A game is only ever in progress on the game screen.
+    if (!m_preferences.askBeforeQuit || !m_onGameScreen || !m_controller->isGameInProgress()) {
         return true;
     }
     const bool yes = resultDialog().confirmQuit() != DialogAnswer::No;
@@ -197,6 +226,7 @@ void MainWindow::returnFocusToGame() {
 }
 
 void MainWindow::showGameScreen() {
+    buildGameScreen();
     m_onGameScreen = true;
     m_ui->titlePicture->setVisible(false);
     m_ui->enterNameAction->setEnabled(false);

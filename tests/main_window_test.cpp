@@ -10,12 +10,14 @@
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <array>
 
 namespace {
 
@@ -53,6 +55,16 @@ private:
     void startGame() {
         form().startGame();
         settle();
+    }
+
+    // How many of each part of the game screen the window holds: the four
+    // views, then the heroine's pictures.
+    std::array<int, 5> gameScreenParts() {
+        const QWidget* area = form().clientArea();
+        return {int(area->findChildren<StatusPanelWidget*>().size()),
+                int(area->findChildren<SlotDrum*>().size()),
+                int(area->findChildren<AnimatedCourseView*>().size()),
+                int(area->findChildren<RemarkBox*>().size()), form().heroineImages().count()};
     }
 
 private slots:
@@ -103,8 +115,10 @@ private slots:
                 !enabled("restartGameAction") && !enabled("returnToTitleAction"));
         QVERIFY(menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
                 enabled("closeAction"));
-        QVERIFY(!form().statusPanel().isVisible());
-        QVERIFY(!form().remarkBox().isVisible());
+        // The game screen and its pictures wait for the first game; no dialog is built yet.
+        QCOMPARE(gameScreenParts(), (std::array<int, 5>{0, 0, 0, 0, 0}));
+        QCOMPARE(form().heroineImages().count(), 0);
+        QVERIFY(form().findChildren<QDialog*>().isEmpty());
     }
 
     void windowIsCentredOnTheWorkAreaTruncatingTowardZero() {
@@ -139,6 +153,8 @@ private slots:
         QVERIFY(!menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
                 enabled("closeAction"));
         QCOMPARE(form().statusPanel().geometry(), QRect(10, 0, 105, 120));
+        QCOMPARE(form().drum().pos(), QPoint(120, 0));
+        QCOMPARE(form().courseView().geometry(), QRect(0, 125, 247, 110));
         QVERIFY(form().statusPanel().isVisible());
         QCOMPARE(form().remarkBox().geometry(), QRect(0, 242, 251, 60));
         QVERIFY(form().remarkBox().isVisible());
@@ -202,6 +218,40 @@ private slots:
         QVERIFY(form().titlePicture()->isVisible());
         QVERIFY(answers.allAnswered());
         QCOMPARE(answers.Seen().size(), std::size_t(3));
+    }
+
+    // Each dialog is built when first opened, then kept: a second opening shows
+    // the same window at the same place and size.
+    void eachDialogIsBuiltOnceAndReopensWhereItWas() {
+        ModalAnswerer answers;
+        std::vector<std::pair<QString, QRect>> opened;
+        const auto closeNoting = [&opened](QWidget* w) {
+            opened.emplace_back(w->objectName(), w->geometry());
+            w->close();
+        };
+        for (int round = 0; round < 2; ++round) {
+            answers.then(closeNoting);
+            form().enterName();
+            answers.then(closeNoting);
+            form().showOptions();
+            answers.then(closeNoting);
+            form().showNotes();
+        }
+        form().preferences().askBeforeQuit = true;
+        startGame();
+        for (int round = 0; round < 2; ++round) {
+            answers.then([&opened](QWidget* w) {
+                opened.emplace_back(w->objectName(), w->geometry());
+                AnswerNo(w);
+            });
+            form().restartGame();
+        }
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(opened.size(), std::size_t(8));
+        for (std::size_t i = 0; i < 3; ++i)
+            QCOMPARE(opened[i + 3], opened[i]);
+        QCOMPARE(opened[7], opened[6]);
+        QCOMPARE(form().findChildren<QDialog*>().size(), 4);
     }
 
     void withoutEndConfirmationNothingIsAsked() {
@@ -269,10 +319,18 @@ private slots:
         QVERIFY(!form().statusPanel().isVisible());
         QVERIFY(!form().drum().isVisible());
         QVERIFY(!form().remarkBox().isVisible());
+        const std::array<QWidget*, 4> views{&form().statusPanel(), &form().drum(),
+                                            &form().courseView(), &form().remarkBox()};
         form().startGame(); // a fresh game with the same objects
         settle();
         QCOMPARE(form().controller().liveRecord().currentSquare, 1);
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
+        QCOMPARE(gameScreenParts(), (std::array<int, 5>{1, 1, 1, 1, 5}));
+        QCOMPARE((std::array<QWidget*, 4>{&form().statusPanel(), &form().drum(),
+                                          &form().courseView(), &form().remarkBox()}),
+                 views);
+        for (QWidget* view : views)
+            QVERIFY(view->isVisible());
     }
 
     // A tick can land in the same turn of the event loop as a menu click, so
