@@ -209,8 +209,8 @@ void MainWindow::showGoalResult(const GameRecord& record, const GameTimes& times
 }
 
 bool MainWindow::mayQuit() {
-    // A game is only ever in progress on the game screen.
-    if (!m_preferences.askBeforeQuit || !m_onGameScreen || !m_controller->isGameInProgress()) {
+    // Before the first game there is no controller and nothing to lose.
+    if (!m_preferences.askBeforeQuit || !m_controller || !m_controller->isGameInProgress()) {
         return true;
     }
     const bool yes = resultDialog().confirmQuit() != DialogAnswer::No;

@@ -154,7 +154,7 @@ private slots:
                 enabled("closeAction"));
         QCOMPARE(form().statusPanel().geometry(), QRect(10, 0, 105, 120));
         QCOMPARE(form().drum().pos(), QPoint(120, 0));
-        QCOMPARE(form().courseView().geometry(), QRect(0, 125, 247, 110));
+        QCOMPARE(form().courseView().geometry(), QRect(0, 125, 251, 114));
         QVERIFY(form().statusPanel().isVisible());
         QCOMPARE(form().remarkBox().geometry(), QRect(0, 242, 251, 60));
         QVERIFY(form().remarkBox().isVisible());
@@ -221,12 +221,13 @@ private slots:
     }
 
     // Each dialog is built when first opened, then kept: a second opening shows
-    // the same window at the same place and size.
-    void eachDialogIsBuiltOnceAndReopensWhereItWas() {
+    // the same window at the same size. (Where it appears is the window
+    // system's test; Wayland tells a client no positions.)
+    void eachDialogIsBuiltOnceAndReopensAsItWas() {
         ModalAnswerer answers;
-        std::vector<std::pair<QString, QRect>> opened;
+        std::vector<std::pair<QWidget*, QSize>> opened;
         const auto closeNoting = [&opened](QWidget* w) {
-            opened.emplace_back(w->objectName(), w->geometry());
+            opened.emplace_back(w, w->size());
             w->close();
         };
         for (int round = 0; round < 2; ++round) {
@@ -241,7 +242,7 @@ private slots:
         startGame();
         for (int round = 0; round < 2; ++round) {
             answers.then([&opened](QWidget* w) {
-                opened.emplace_back(w->objectName(), w->geometry());
+                opened.emplace_back(w, w->size());
                 AnswerNo(w);
             });
             form().restartGame();
