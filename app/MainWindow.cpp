@@ -258,8 +258,11 @@ void MainWindow::startGame() {
     if (m_onGameScreen) {
         return; // a queued trigger after the item was disabled
     }
-    showGameScreen();
+    // The entry's timer starts before the views are shown, so that their first
+    // paint happens while the heroine's first step is due.
+    buildGameScreen();
     m_controller->startGame(m_recordTemplate);
+    showGameScreen();
     m_drum->slotButton()->setFocus();
 }
 

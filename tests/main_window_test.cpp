@@ -153,6 +153,15 @@ private slots:
         QVERIFY(!menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
                 enabled("closeAction"));
         QCOMPARE(form().statusPanel().geometry(), QRect(10, 0, 105, 120));
+        // The captions (the values have fixed sizes) take their texts' size when shown.
+        int captions = 0;
+        for (QLabel* label : form().statusPanel().findChildren<QLabel*>()) {
+            if (label->minimumSize() != label->maximumSize()) {
+                QCOMPARE(label->size(), label->sizeHint());
+                ++captions;
+            }
+        }
+        QCOMPARE(captions, 6);
         QCOMPARE(form().drum().pos(), QPoint(120, 0));
         QCOMPARE(form().courseView().geometry(), QRect(0, 125, 251, 114));
         QVERIFY(form().statusPanel().isVisible());
