@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -75,9 +76,6 @@ MainWindow::MainWindow(QWidget* parent)
         QAction* separator = m_ui->fileMenu->insertSeparator(before[i]);
         separator->setObjectName(QString::fromLatin1(separatorNames[i]));
     }
-    Artwork::loadArrowImages(m_arrowImages);
-    Artwork::loadDigitImages(m_digitImages);
-    Artwork::loadHeroineImages(m_heroineImages);
     const QImage title = Artwork::titlePicture();
     m_ui->titlePicture->setPixmap(QPixmap::fromImage(title));
     m_ui->titlePicture->resize(title.size());
@@ -89,26 +87,6 @@ MainWindow::MainWindow(QWidget* parent)
     // The course and the settings of a new game.
     m_course.buildCourse();
     fillDefaultRecord(m_recordTemplate, &m_heroineImages);
-
-    // The game screen's views, hidden until a game starts.
-    m_statusPanel = new StatusPanelWidget(m_ui->clientArea);
-    m_statusPanel->move(StatusPanelPlace);
-    m_drum = new SlotDrum(m_arrowImages, m_digitImages, m_ui->clientArea);
-    m_drum->move(SlotPlace);
-    m_courseView = new AnimatedCourseView(m_course, ViewWidth, ViewHeight, m_ui->clientArea);
-    m_courseView->move(CourseViewPlace);
-    m_remarkBox = new RemarkBox(m_ui->clientArea);
-    m_remarkBox->setGeometry(QRect(RemarkBoxPlace, RemarkBoxSize));
-
-    m_controller =
-        new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox, *m_statusPanel,
-                                           *this, m_clock, m_course, m_texts},
-                           this);
-    m_controller->listenTo(m_drum, m_courseView);
-    // What a screen reader is told of the course follows each square walked,
-    // once the controller has taken it, and never inside the animation's tick.
-    connect(m_courseView, &AnimatedCourseView::squareWalked, m_courseView,
-            &CourseView::updateAccessibleText, Qt::QueuedConnection);
 
     connect(m_ui->enterNameAction, &QAction::triggered, this, &MainWindow::enterName);
     connect(m_ui->startGameAction, &QAction::triggered, this, &MainWindow::startGame);
@@ -122,6 +100,68 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+bool MainWindow::event(QEvent* event) {
+    // The title screen is built alone, so that it shows as soon as it can;
+    // the game screen follows in the first idle moment after its first
+    // frame, so that the first game starts as quickly as every later one.
+    if (event->type() == QEvent::Paint && !m_gameScreenRequested) {
+        m_gameScreenRequested = true;
+        QTimer::singleShot(0, this, &MainWindow::buildGameScreen);
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::buildGameScreen() {
+    if (m_controller) {
+        return;
+    }
+    Artwork::loadArrowImages(m_arrowImages);
+    Artwork::loadDigitImages(m_digitImages);
+    Artwork::loadHeroineImages(m_heroineImages);
+    m_statusPanel = new StatusPanelWidget(m_ui->clientArea);
+    m_statusPanel->move(StatusPanelPlace);
+    m_drum = new SlotDrum(m_arrowImages, m_digitImages, m_ui->clientArea);
+    m_drum->move(SlotPlace);
+    m_courseView = new AnimatedCourseView(m_course, ViewWidth, ViewHeight, m_ui->clientArea);
+    m_courseView->move(CourseViewPlace);
+    m_remarkBox = new RemarkBox(m_ui->clientArea);
+    m_remarkBox->setGeometry(QRect(RemarkBoxPlace, RemarkBoxSize));
+    m_controller =
+        new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox, *m_statusPanel,
+                                           *this, m_clock, m_course, m_texts},
+                           this);
+    m_controller->listenTo(m_drum, m_courseView);
+    // What a screen reader is told of the course follows each square walked,
+    // once the controller has taken it, and never inside the animation's tick.
+    connect(m_courseView, &AnimatedCourseView::squareWalked, m_courseView,
+            &CourseView::updateAccessibleText, Qt::QueuedConnection);
+}
+
+GameController& MainWindow::controller() {
+    buildGameScreen();
+    return *m_controller;
+}
+
+SlotDrum& MainWindow::drum() {
+    buildGameScreen();
+    return *m_drum;
+}
+
+AnimatedCourseView& MainWindow::courseView() {
+    buildGameScreen();
+    return *m_courseView;
+}
+
+RemarkBox& MainWindow::remarkBox() {
+    buildGameScreen();
+    return *m_remarkBox;
+}
+
+StatusPanelWidget& MainWindow::statusPanel() {
+    buildGameScreen();
+    return *m_statusPanel;
+}
 
 void MainWindow::placeWindow() {
     const QSize workArea = fullScreenSize();
@@ -188,7 +228,8 @@ void MainWindow::showGoalResult(const GameRecord& record, const GameTimes& times
 }
 
 bool MainWindow::mayQuit() {
-    if (!m_preferences.askBeforeQuit || !m_controller->isGameInProgress()) {
+    // Before the first game there is no controller and nothing to lose.
+    if (!m_preferences.askBeforeQuit || !m_controller || !m_controller->isGameInProgress()) {
         return true;
     }
     const bool yes = resultDialog().confirmQuit() != QMessageBox::No;
@@ -204,6 +245,7 @@ void MainWindow::returnFocusToGame() {
 }
 
 void MainWindow::showGameScreen() {
+    buildGameScreen();
     m_onGameScreen = true;
     m_ui->titlePicture->setVisible(false);
     m_ui->enterNameAction->setEnabled(false);
@@ -235,8 +277,11 @@ void MainWindow::startGame() {
     if (m_onGameScreen) {
         return; // a queued trigger after the item was disabled
     }
-    showGameScreen();
+    // The entry's timer starts before the views are shown, so that their first
+    // paint happens while the heroine's first step is due.
+    buildGameScreen();
     m_controller->startGame(m_recordTemplate);
+    showGameScreen();
     m_drum->slotButton()->setFocus();
 }
 

@@ -27,7 +27,9 @@ class ResultDialog;
 
 // The main window: the title screen and the game screen with its views, the
 // menu commands, which it hands to the game controller, and the dialogs, its
-// children, each built when it is first opened.
+// children, each built when it is first opened. Only the title screen is built
+// with the window; the game screen, its pictures and the controller follow when
+// the first game starts.
 class MainWindow : public QMainWindow, private ResultDialogs {
     Q_OBJECT
 public:
@@ -51,11 +53,12 @@ public:
     // The settings of the next game, as the dialogs leave them.
     GameRecord& recordTemplate() { return m_recordTemplate; }
     Preferences& preferences() { return m_preferences; }
-    GameController& controller() { return *m_controller; }
-    SlotDrum& drum() { return *m_drum; }
-    AnimatedCourseView& courseView() { return *m_courseView; }
-    RemarkBox& remarkBox() { return *m_remarkBox; }
-    StatusPanelWidget& statusPanel() { return *m_statusPanel; }
+    // The game screen; asking for any part of it builds all of it, once.
+    GameController& controller();
+    SlotDrum& drum();
+    AnimatedCourseView& courseView();
+    RemarkBox& remarkBox();
+    StatusPanelWidget& statusPanel();
     const CourseTable& course() const { return m_course; }
     bool onGameScreen() const { return m_onGameScreen; }
 
@@ -74,6 +77,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // The controller's results, shown in the result dialog.
@@ -87,6 +91,9 @@ private:
     // the drum's button has the keyboard, so Space or Enter plays on as soon
     // as the window has it.
     void returnFocusToGame();
+    // The game screen's views, their pictures and the controller that drives
+    // them; built on the first call, kept for the rest of the run.
+    void buildGameScreen();
     void showTitleScreen();
     void showGameScreen();
     void placeWindow();
@@ -102,12 +109,12 @@ private:
     LocalClock m_clock;
     QtTextCatalogue m_texts;
 
-    // Children of the client area, owned by it.
-    StatusPanelWidget* m_statusPanel;
-    SlotDrum* m_drum;
-    AnimatedCourseView* m_courseView;
-    RemarkBox* m_remarkBox;
-    GameController* m_controller;
+    // Children of the client area, owned by it, once the game screen is built.
+    StatusPanelWidget* m_statusPanel = nullptr;
+    SlotDrum* m_drum = nullptr;
+    AnimatedCourseView* m_courseView = nullptr;
+    RemarkBox* m_remarkBox = nullptr;
+    GameController* m_controller = nullptr;
 
     // Children of this window once built.
     OptionsDialog* m_optionsDialog = nullptr;
@@ -115,4 +122,5 @@ private:
     AboutDialog* m_aboutDialog = nullptr;
     ResultDialog* m_resultDialog = nullptr;
     bool m_onGameScreen = false;
+    bool m_gameScreenRequested = false;
 };

@@ -7,7 +7,7 @@ target_link_libraries(minimal_window PRIVATE benchhook widgets Qt6::Widgets)
 
 add_executable(perf_harness ${CMAKE_CURRENT_LIST_DIR}/perf_harness.cpp)
 ippon_use_qt(perf_harness)
-target_link_libraries(perf_harness PRIVATE slot display assets Qt6::Widgets)
+target_link_libraries(perf_harness PRIVATE appcore Qt6::Widgets)
 target_compile_definitions(perf_harness PRIVATE
     IPPON_PROGRAM_PATH="$<TARGET_FILE:ipponmichi>"
     IPPON_MINIMAL_PATH="$<TARGET_FILE:minimal_window>")

@@ -51,6 +51,9 @@ struct ResultDialog::Variant {
         QPoint place;
     };
     QWidget* panel;
+    // The panel's picture, decoded the first time the panel is shown.
+    QLabel* picture;
+    QImage (*decodePicture)();
     QSize outerSize;
     // The first is the default button and has the focus.
     std::vector<ButtonPlace> buttons;
@@ -60,11 +63,6 @@ ResultDialog::ResultDialog(QWidget* parent)
     : GameDialog(parent), m_ui(std::make_unique<Ui::ResultDialog>()) {
     m_ui->setupUi(this);
     applyFormStyle(this);
-    showPicture(m_ui->goalPicture, Artwork::goalPicture());
-    showPicture(m_ui->gameOverPicture, Artwork::gameOverPicture());
-    showPicture(m_ui->quitPicture, Artwork::QuitPicture());
-    showPicture(m_ui->farewellPicture, Artwork::farewellPicture());
-
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setGlyph(m_ui->yesButton, QStyle::SP_DialogYesButton);
     setGlyph(m_ui->noButton, QStyle::SP_DialogNoButton);
@@ -88,7 +86,11 @@ void ResultDialog::showGoalResult(const GameRecord& record, const GameTimes& tim
     setValue(m_ui->staminaLeftLabel, QString::number(record.stamina));
     //: The title of the result at the goal.
     setWindowTitle(tr("MessageForm", "goal"));
-    showVariant({m_ui->goalPanel, GoalOuterSize, {{m_ui->okButton, GoalOkPlace}}});
+    showVariant({m_ui->goalPanel,
+                 m_ui->goalPicture,
+                 &Artwork::goalPicture,
+                 GoalOuterSize,
+                 {{m_ui->okButton, GoalOkPlace}}});
 }
 
 void ResultDialog::showGameOver(const GameRecord& record) {
@@ -99,7 +101,11 @@ void ResultDialog::showGameOver(const GameRecord& record) {
     setValue(m_ui->reachedSquareLabel, QString::number(record.currentSquare));
     //: The title of the game over; the window is only 170 pixels wide.
     setWindowTitle(tr("MessageForm", "game over"));
-    showVariant({m_ui->gameOverPanel, GameOverOuterSize, {{m_ui->okButton, GameOverOkPlace}}});
+    showVariant({m_ui->gameOverPanel,
+                 m_ui->gameOverPicture,
+                 &Artwork::gameOverPicture,
+                 GameOverOuterSize,
+                 {{m_ui->okButton, GameOverOkPlace}}});
 }
 
 QMessageBox::StandardButton ResultDialog::confirmQuit() {
@@ -111,6 +117,8 @@ QMessageBox::StandardButton ResultDialog::confirmQuit() {
     setWindowTitle(tr("MessageForm", "quit"));
     const int answer =
         showVariant({m_ui->quitPanel,
+                     m_ui->quitPicture,
+                     &Artwork::QuitPicture,
                      ConfirmOuterSize,
                      {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}}});
     // The close box rejects the showing, as it does every dialog's.
@@ -124,8 +132,11 @@ int ResultDialog::showFarewell() {
     }
     //: The title of the goodbye after quitting; the window is only 170 pixels wide.
     setWindowTitle(tr("MessageForm", "farewell"));
-    return showVariant(
-        {m_ui->farewellPanel, FarewellOuterSize, {{m_ui->okButton, FarewellOkPlace}}});
+    return showVariant({m_ui->farewellPanel,
+                        m_ui->farewellPicture,
+                        &Artwork::farewellPicture,
+                        FarewellOuterSize,
+                        {{m_ui->okButton, FarewellOkPlace}}});
 }
 
 void ResultDialog::hideAllVariants() {
@@ -145,6 +156,9 @@ std::optional<QPoint> ResultDialog::placeAtCursor(int outerWidth, int outerHeigh
 
 int ResultDialog::showVariant(const Variant& variant) {
     hideAllVariants();
+    if (variant.picture->pixmap().isNull()) {
+        showPicture(variant.picture, variant.decodePicture());
+    }
     variant.panel->setVisible(true);
     for (const auto& [button, place] : variant.buttons) {
         button->setVisible(true);

@@ -53,7 +53,9 @@ QLabel* StatusPanelWidget::addCaption(int left, int top, const QString& text) {
     label->setFont(gameFont(LabelPixelHeight));
     useBlackText(label);
     label->setContentsMargins(0, 0, 0, 0);
-    label->adjustSize();
+    // Never resized, it takes its text's size when first shown, as every child
+    // without a layout does: measuring the text loads the font, which need not
+    // hold up the start of the first game.
     label->move(left, top);
     return label;
 }

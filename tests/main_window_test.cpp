@@ -10,12 +10,14 @@
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <array>
 
 namespace {
 
@@ -53,6 +55,16 @@ private:
     void startGame() {
         form().startGame();
         settle();
+    }
+
+    // How many of each part of the game screen the window holds: the four
+    // views, then the heroine's pictures.
+    std::array<int, 5> gameScreenParts() {
+        const QWidget* area = form().clientArea();
+        return {int(area->findChildren<StatusPanelWidget*>().size()),
+                int(area->findChildren<SlotDrum*>().size()),
+                int(area->findChildren<AnimatedCourseView*>().size()),
+                int(area->findChildren<RemarkBox*>().size()), form().heroineImages().count()};
     }
 
 private slots:
@@ -103,8 +115,17 @@ private slots:
                 !enabled("restartGameAction") && !enabled("returnToTitleAction"));
         QVERIFY(menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
                 enabled("closeAction"));
-        QVERIFY(!form().statusPanel().isVisible());
-        QVERIFY(!form().remarkBox().isVisible());
+        // The game screen and its pictures wait until the title has been
+        // painted; no dialog is built yet.
+        QCOMPARE(gameScreenParts(), (std::array<int, 5>{0, 0, 0, 0, 0}));
+        QCOMPARE(form().heroineImages().count(), 0);
+        QVERIFY(form().findChildren<QDialog*>().isEmpty());
+        // Then it is built once, out of sight, in the first idle moment.
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        QTRY_COMPARE(gameScreenParts(), (std::array<int, 5>{1, 1, 1, 1, 5}));
+        QVERIFY(!form().drum().isVisible() && !form().courseView().isVisible());
+        QVERIFY(form().titlePicture()->isVisible());
+        QVERIFY(form().findChildren<QDialog*>().isEmpty());
     }
 
     void windowIsCentredOnTheWorkAreaTruncatingTowardZero() {
@@ -139,6 +160,17 @@ private slots:
         QVERIFY(!menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
                 enabled("closeAction"));
         QCOMPARE(form().statusPanel().geometry(), QRect(10, 0, 105, 120));
+        // The captions (the values have fixed sizes) take their texts' size when shown.
+        int captions = 0;
+        for (QLabel* label : form().statusPanel().findChildren<QLabel*>()) {
+            if (label->minimumSize() != label->maximumSize()) {
+                QCOMPARE(label->size(), label->sizeHint());
+                ++captions;
+            }
+        }
+        QCOMPARE(captions, 6);
+        QCOMPARE(form().drum().pos(), QPoint(120, 0));
+        QCOMPARE(form().courseView().geometry(), QRect(0, 125, 251, 114));
         QVERIFY(form().statusPanel().isVisible());
         QCOMPARE(form().remarkBox().geometry(), QRect(0, 242, 251, 60));
         QVERIFY(form().remarkBox().isVisible());
@@ -202,6 +234,41 @@ private slots:
         QVERIFY(form().titlePicture()->isVisible());
         QVERIFY(answers.allAnswered());
         QCOMPARE(answers.Seen().size(), std::size_t(3));
+    }
+
+    // Each dialog is built when first opened, then kept: a second opening shows
+    // the same window at the same size. (Where it appears is the window
+    // system's test; Wayland tells a client no positions.)
+    void eachDialogIsBuiltOnceAndReopensAsItWas() {
+        ModalAnswerer answers;
+        std::vector<std::pair<QWidget*, QSize>> opened;
+        const auto closeNoting = [&opened](QWidget* w) {
+            opened.emplace_back(w, w->size());
+            w->close();
+        };
+        for (int round = 0; round < 2; ++round) {
+            answers.then(closeNoting);
+            form().enterName();
+            answers.then(closeNoting);
+            form().showOptions();
+            answers.then(closeNoting);
+            form().showNotes();
+        }
+        form().preferences().askBeforeQuit = true;
+        startGame();
+        for (int round = 0; round < 2; ++round) {
+            answers.then([&opened](QWidget* w) {
+                opened.emplace_back(w, w->size());
+                AnswerNo(w);
+            });
+            form().restartGame();
+        }
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(opened.size(), std::size_t(8));
+        for (std::size_t i = 0; i < 3; ++i)
+            QCOMPARE(opened[i + 3], opened[i]);
+        QCOMPARE(opened[7], opened[6]);
+        QCOMPARE(form().findChildren<QDialog*>().size(), 4);
     }
 
     void withoutEndConfirmationNothingIsAsked() {
@@ -269,10 +336,18 @@ private slots:
         QVERIFY(!form().statusPanel().isVisible());
         QVERIFY(!form().drum().isVisible());
         QVERIFY(!form().remarkBox().isVisible());
+        const std::array<QWidget*, 4> views{&form().statusPanel(), &form().drum(),
+                                            &form().courseView(), &form().remarkBox()};
         form().startGame(); // a fresh game with the same objects
         settle();
         QCOMPARE(form().controller().liveRecord().currentSquare, 1);
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
+        QCOMPARE(gameScreenParts(), (std::array<int, 5>{1, 1, 1, 1, 5}));
+        QCOMPARE((std::array<QWidget*, 4>{&form().statusPanel(), &form().drum(),
+                                          &form().courseView(), &form().remarkBox()}),
+                 views);
+        for (QWidget* view : views)
+            QVERIFY(view->isVisible());
     }
 
     // A tick can land in the same turn of the event loop as a menu click, so

@@ -171,7 +171,8 @@ public:
     explicit MonkeyTest(const MonkeyOptions& options)
         : m_options(options), m_random(options.seed), m_input(m_random) {}
 
-    QObject* target() const override { return m_forms ? &m_forms->controller() : nullptr; }
+    // Asked at every event, so it must not build the game screen itself.
+    QObject* target() const override { return m_controller; }
 
 private slots:
     void initTestCase() {
@@ -195,6 +196,7 @@ private slots:
         m_poll.stop();
         app()->observer = nullptr;
         setMessageBoxHook(nullptr);
+        m_controller = nullptr;
         m_forms.reset();
         setFullScreenSizeOverride(std::nullopt);
         setCursorPosOverride(std::nullopt);
@@ -240,9 +242,11 @@ private:
     const GameRecord& liveRecord() { return mainWindow().controller().liveRecord(); }
 
     void newProgram() {
+        m_controller = nullptr;
         m_forms.reset();
         m_forms = std::make_unique<MainWindow>();
         mainWindow().show();
+        m_controller = &mainWindow().controller();
         ++m_programStarts;
         m_gameStarted = false;
         m_quiet = false;
@@ -1080,6 +1084,7 @@ private:
     std::mt19937 m_random;
     BadInput m_input;
     std::unique_ptr<MainWindow> m_forms;
+    GameController* m_controller = nullptr; // the game screen's, once built
     QTimer m_poll;
     QList<QWidget*> m_handling;
     std::vector<BeforeReport> m_before;

@@ -2,7 +2,9 @@
 # screen reader's names, and the start-up benchmark's hook.
 
 # Every picture, the drum and the course view at QT_SCALE_FACTOR=2.
-ippon_add_test(sharp_pictures_test QTEST SOURCES sharp_pictures_test.cpp LIBS appcore)
+ippon_add_test(sharp_pictures_test QTEST SOURCES sharp_pictures_test.cpp support/ModalAnswerer.h
+               LIBS appcore)
+target_include_directories(sharp_pictures_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
 set_tests_properties(sharp_pictures_test PROPERTIES
     ENVIRONMENT "${IPPON_TEST_ENV};QT_SCALE_FACTOR=2")
 

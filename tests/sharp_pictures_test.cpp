@@ -4,6 +4,7 @@
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
 #include "MainWindow.h"
+#include "ModalAnswerer.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
 #include "SlotDrum.h"
@@ -73,8 +74,19 @@ class SharpPicturesTest : public QObject {
 private:
     std::unique_ptr<MainWindow> forms;
 
-    // The picture labels of every form, by the form's and the label's name.
+    // The picture labels of every form, by the form's and the label's name;
+    // each of the result dialog's panels is opened once, since it gets its
+    // picture when first shown.
     std::vector<std::pair<QString, QLabel*>> pictureLabels() {
+        ModalAnswerer answers;
+        for (int panel = 0; panel < 4; ++panel)
+            answers.then([](QWidget* dialog) { dialog->close(); });
+        GameRecord record;
+        fillDefaultRecord(record, nullptr);
+        forms->resultDialog().showGoalResult(record, GameTimes{});
+        forms->resultDialog().showGameOver(record);
+        forms->resultDialog().confirmQuit();
+        forms->resultDialog().showFarewell();
         std::vector<std::pair<QString, QLabel*>> labels;
         labels.emplace_back("MainWindow/titlePicture", (*forms).titlePicture());
         for (const char* name :
