@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
+#include "Announcer.h"
 #include "Artwork.h"
 #include "DialogAnswer.h"
 #include "Fonts.h"
@@ -21,6 +22,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 namespace {
 
@@ -45,6 +47,7 @@ const QPoint RemarkBoxPlace(0, 242);
 
 void ResultDialogsRelay::showGameOver(GameRecord record) {
     if (m_target) {
+        m_beforeShowing();
         m_target->showGameOver(std::move(record));
         m_afterShowing();
     }
@@ -52,6 +55,7 @@ void ResultDialogsRelay::showGameOver(GameRecord record) {
 
 void ResultDialogsRelay::showGoalResult(GameRecord record) {
     if (m_target) {
+        m_beforeShowing();
         m_target->showGoalResult(std::move(record));
         m_afterShowing();
     }
@@ -60,7 +64,7 @@ void ResultDialogsRelay::showGoalResult(GameRecord record) {
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_arrowImages(22, 30),
       m_digitImages(28, 30), m_heroineImages(50, 70), m_poster(this),
-      m_results([this] { returnFocusToGame(); }) {
+      m_results([this] { updateAccessibleTexts(); }, [this] { returnFocusToGame(); }) {
     m_ui->setupUi(this);
     // The size is fixed, so there is no maximise button; without the customise
     // hint the window system would add one anyway.
@@ -84,6 +88,12 @@ MainWindow::MainWindow(QWidget* parent)
     const QImage title = Artwork::titlePicture();
     m_ui->titlePicture->setPixmap(QPixmap::fromImage(title));
     m_ui->titlePicture->resize(title.size());
+    // The title screen's one control: the focus rests here rather than on a
+    // hidden one, and a screen reader says how to begin.
+    m_ui->titlePicture->setFocusPolicy(Qt::StrongFocus);
+    //: What a screen reader says on the title screen.
+    m_ui->titlePicture->setAccessibleDescription(
+        tr("ファイル メニューの ゲームスタート で始まります"));
     m_recordTemplate.playerName.clear();
 
     // The title picture sits centred in a window of fixed size.
@@ -98,6 +108,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_courseView = std::make_unique<AnimatedCourseView>(m_ui->clientArea, m_poster, m_course,
                                                         ViewWidth, ViewHeight);
     m_remarkBox = std::make_unique<RemarkBox>(m_ui->clientArea, RemarkBoxWidth, RemarkBoxHeight);
+    m_announcer = std::make_unique<Announcer>(m_ui->clientArea);
     m_controller = std::make_unique<GameController>(
         ControllerPorts{m_poster, *m_drum, *m_courseView, *m_remarkBox, *m_statusPanel, m_results,
                         m_clock, m_session, m_course, m_texts});
@@ -106,6 +117,11 @@ MainWindow::MainWindow(QWidget* parent)
     m_course.buildCourse();
     m_session.askBeforeQuit = true;
     fillDefaultRecord(m_recordTemplate, &m_heroineImages);
+
+    // A click changes the caption at once (スタート -> ストップ); the screen
+    // reader hears the new one.
+    connect(m_drum->slotButton(), &QPushButton::clicked, this,
+            [this] { m_announcer->announceCaption(m_drum->slotButton()->text()); });
 
     connect(m_ui->enterNameAction, &QAction::triggered, this, &MainWindow::enterName);
     connect(m_ui->startGameAction, &QAction::triggered, this, &MainWindow::startGame);
@@ -158,11 +174,35 @@ bool MainWindow::event(QEvent* event) {
         dispatchGameMessage(*m_controller, message->message(), message->wParam, message->lParam);
         // A message is where a square or a turn changes; the screen reader's
         // texts follow here rather than in the animations' ticks.
-        m_courseView->updateAccessibleText();
-        m_drum->updateAccessibleText();
+        updateAccessibleTexts();
+        announceAfterMessage(message->message(), message->wParam, message->lParam);
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void MainWindow::updateAccessibleTexts() {
+    const GameRecord& record = m_controller->liveRecord();
+    m_courseView->describeSquare(record.currentSquare, record.currentRow);
+    m_drum->updateAccessibleText();
+}
+
+void MainWindow::announceAfterMessage(GameMessage message, std::int32_t wParam,
+                                      std::int32_t lParam) {
+    if (!m_onGameScreen || !m_controller->isGameInProgress()) {
+        return; // the result dialog says the rest
+    }
+    const GameRecord& record = m_controller->liveRecord();
+    if (message == GameMessage::Event && wParam == DrumStopped) {
+        m_announcer->announceDrumResult(lParam);
+    } else if (message == GameMessage::Event && wParam == AnimationEnded) {
+        m_announcer->announceSquare(record.currentSquare, m_remarkBox->textEdit()->toPlainText(),
+                                    m_drum->slotButton()->text());
+    }
+    if (message == GameMessage::Event && wParam != DrumStopped) {
+        m_announcer->announceStatus(record.stamina, GoalSquare - record.currentSquare);
+    }
+    m_announcer->announceCaption(m_drum->slotButton()->text());
 }
 
 bool MainWindow::mayQuit() {
@@ -178,6 +218,8 @@ void MainWindow::returnFocusToGame() {
     activateWindow();
     if (m_onGameScreen) {
         m_drum->slotButton()->setFocus();
+    } else {
+        m_ui->titlePicture->setFocus();
     }
 }
 
@@ -226,6 +268,7 @@ void MainWindow::startGame() {
     m_remarkBox->clear();
     m_remarkBox->showBox(RemarkBoxPlace.x(), RemarkBoxPlace.y());
     m_session.startTime = m_clock.now();
+    m_announcer->reset();
     m_controller->beginGame();
     m_drum->slotButton()->setFocus();
 }
@@ -240,6 +283,7 @@ void MainWindow::restartGame() {
     m_remarkBox->clear();
     m_drum->reset();
     m_session.startTime = m_clock.now();
+    m_announcer->reset();
     m_controller->beginGame();
     m_drum->slotButton()->setFocus();
 }
@@ -259,6 +303,7 @@ void MainWindow::returnToTitle() {
     m_courseView->hideView();
     m_remarkBox->hideBox();
     m_ui->titlePicture->setVisible(true);
+    m_ui->titlePicture->setFocus();
 }
 
 void MainWindow::closeGame() {

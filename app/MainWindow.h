@@ -26,20 +26,22 @@ class OptionsDialog;
 class NameDialog;
 class AboutDialog;
 class ResultDialog;
+class Announcer;
 
 // Hands the controller's result calls to the result dialog, which is created
-// after the main window; until then there is nothing to show them on. Once a
-// result has been closed, `afterShowing` runs.
+// after the main window; until then there is nothing to show them on. Before
+// a result shows, `beforeShowing` runs; once it has been closed, `afterShowing`.
 class ResultDialogsRelay : public ResultDialogs {
 public:
-    explicit ResultDialogsRelay(std::function<void()> afterShowing)
-        : m_afterShowing(std::move(afterShowing)) {}
+    ResultDialogsRelay(std::function<void()> beforeShowing, std::function<void()> afterShowing)
+        : m_beforeShowing(std::move(beforeShowing)), m_afterShowing(std::move(afterShowing)) {}
     void setTarget(ResultDialogs* target) { m_target = target; }
     void showGameOver(GameRecord record) override;
     void showGoalResult(GameRecord record) override;
 
 private:
     ResultDialogs* m_target = nullptr;
+    std::function<void()> m_beforeShowing;
     std::function<void()> m_afterShowing;
 };
 
@@ -75,6 +77,7 @@ public:
     SlotDrum& drum() { return *m_drum; }
     AnimatedCourseView& courseView() { return *m_courseView; }
     RemarkBox& remarkBox() { return *m_remarkBox; }
+    Announcer& announcer() { return *m_announcer; }
     StatusPanelWidget& statusPanel() { return *m_statusPanel; }
     const CourseTable& course() const { return m_course; }
     bool onGameScreen() const { return m_onGameScreen; }
@@ -103,6 +106,12 @@ private:
     // the drum's button has the keyboard, so Space or Enter plays on as soon
     // as the window has it.
     void returnFocusToGame();
+    // What a screen reader is told after a game message: the drum's number
+    // after it stops, the square, remark and event after a walk ends, the
+    // stamina and distance after a walk or an event, a new button caption.
+    void announceAfterMessage(GameMessage message, std::int32_t wParam, std::int32_t lParam);
+    // The course view and the drum describe what the panel shows now.
+    void updateAccessibleTexts();
     void showTitleScreen();
     void showGameScreen();
     void placeWindow();
@@ -125,6 +134,7 @@ private:
     std::unique_ptr<SlotDrum> m_drum;
     std::unique_ptr<AnimatedCourseView> m_courseView;
     std::unique_ptr<RemarkBox> m_remarkBox;
+    std::unique_ptr<Announcer> m_announcer;
 
     OptionsDialog* m_optionsDialog = nullptr;
     NameDialog* m_nameDialog = nullptr;

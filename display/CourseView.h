@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 
@@ -72,10 +73,17 @@ public:
     // Asks the paint box to show backBuffer; Qt paints it in the next paint event.
     void paintView();
     // What a screen reader is told: the paint box is "コース", and its
-    // description names the heroine's square and its remark ("12 マス目: …").
-    // Only a changed square writes a new text. setUp calls this; during
-    // a walk the main window calls it after each game message, never a tick.
+    // description names the heroine's square and its remark ("12 マス目: …"),
+    // then the kinds of the squares ahead. Only a changed square writes a new
+    // text. setUp describes the record's square; during a walk the main
+    // window describes the game's square after each game message, never a
+    // tick, so the course and the status panel always name the same square.
     void updateAccessibleText();
+    void describeSquare(std::int32_t square, std::int32_t row);
+    // How many squares ahead the description names.
+    static constexpr std::int32_t SquaresAhead = 6;
+    // The name of a kind of square, as the description says it.
+    static QString kindName(SquareKind kind);
 
     std::int32_t displayState() const { return m_displayState; }
     bool hasRecord() const { return m_hasRecord; }
