@@ -184,6 +184,13 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::updateAccessibleTexts() {
     const GameRecord& record = m_controller->liveRecord();
     m_courseView->describeSquare(record.currentSquare, record.currentRow);
+    // The course cannot take the focus, so the button that has it carries the
+    // course's description too: a screen reader's "where am I" reads the
+    // square and the kinds of the squares ahead.
+    const QString course = m_courseView->viewBox()->accessibleDescription();
+    if (m_drum->slotButton()->accessibleDescription() != course) {
+        m_drum->slotButton()->setAccessibleDescription(course);
+    }
     m_drum->updateAccessibleText();
 }
 

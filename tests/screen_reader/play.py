@@ -134,6 +134,9 @@ def play_to_goal(s, root):
                            "スロット最大値": DRUM, "矢印位置": 0, "歩きアニメ": 10,
                            "更に進むアニメ": 10, "戻るアニメ": 10})
     start_game(s, 92)
+    # Orca's "where am I" on the button reads the square and the course ahead.
+    press(s, "KP_Enter", "92 マス目: .*。この先: 戻る、ラッキー、体力上昇、ひとこと、ひとこと、ひとこと",
+          "the course ahead")
     spin(s)
     check_turn(s, 98, ".*", "OK", 24)
     press(s, "space", "ボタン スタート", "the next turn")
