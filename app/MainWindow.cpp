@@ -89,8 +89,9 @@ MainWindow::MainWindow(QWidget* parent)
     m_ui->titlePicture->setPixmap(QPixmap::fromImage(title));
     m_ui->titlePicture->resize(title.size());
     // The title screen's one control: the focus rests here rather than on a
-    // hidden one, and a screen reader says how to begin.
-    m_ui->titlePicture->setFocusPolicy(Qt::StrongFocus);
+    // hidden one, and a screen reader says how to begin. (Reached by Tab
+    // only, and on the title screen only; a click moves no focus.)
+    m_ui->titlePicture->setFocusPolicy(Qt::TabFocus);
     //: What a screen reader says on the title screen.
     m_ui->titlePicture->setAccessibleDescription(
         tr("ファイル メニューの ゲームスタート で始まります"));
@@ -233,6 +234,7 @@ void MainWindow::returnFocusToGame() {
 void MainWindow::showGameScreen() {
     m_onGameScreen = true;
     m_ui->titlePicture->setVisible(false);
+    m_ui->titlePicture->setFocusPolicy(Qt::NoFocus);
     m_ui->enterNameAction->setEnabled(false);
     m_ui->startGameAction->setEnabled(false);
     m_ui->restartGameAction->setEnabled(true);
@@ -310,6 +312,7 @@ void MainWindow::returnToTitle() {
     m_courseView->hideView();
     m_remarkBox->hideBox();
     m_ui->titlePicture->setVisible(true);
+    m_ui->titlePicture->setFocusPolicy(Qt::TabFocus);
     m_ui->titlePicture->setFocus();
 }
 
