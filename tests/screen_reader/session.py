@@ -75,14 +75,15 @@ class Session:
         self.wait_for_speech(r".", "Orca to start", advance=True)
 
     def spawn(self, name, argv, env=None):
-        log = open(os.path.join(self.work, name + ".log"), "w")
+        log = open(os.path.join(self.work, name + ".log"), "a")
         process = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT, env=env)
         self.processes.append(process)
         return process
 
-    def start_program(self):
+    def start_program(self, language=None):
+        language = language or self.language
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LANG=self.language, LANGUAGE="", LC_ALL=self.language)
+                   LANG=language, LANGUAGE="", LC_ALL=language)
         self.app = self.spawn("program", [self.program], env=env)
 
     def program_output(self):
