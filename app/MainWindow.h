@@ -24,6 +24,7 @@ class OptionsDialog;
 class NameDialog;
 class AboutDialog;
 class ResultDialog;
+class Announcer;
 
 // The main window: the title screen and the game screen with its views, the
 // menu commands, which it hands to the game controller, and the dialogs, its
@@ -55,6 +56,7 @@ public:
     SlotDrum& drum() { return *m_drum; }
     AnimatedCourseView& courseView() { return *m_courseView; }
     RemarkBox& remarkBox() { return *m_remarkBox; }
+    Announcer& announcer() { return *m_announcer; }
     StatusPanelWidget& statusPanel() { return *m_statusPanel; }
     const CourseTable& course() const { return m_course; }
     bool onGameScreen() const { return m_onGameScreen; }
@@ -87,6 +89,18 @@ private:
     // the drum's button has the keyboard, so Space or Enter plays on as soon
     // as the window has it.
     void returnFocusToGame();
+    // The course view and the drum's button describe the square the
+    // controller's record names, so the course and the status panel agree.
+    void updateAccessibleTexts();
+    // What a screen reader is told once the controller has handled a report:
+    // the drum's number after it stops; the square, its remark and event after
+    // a walk ends; the stamina and distance when they changed; a new caption.
+    void announceDrumResult(int number);
+    void announceWalkEnd();
+    void announceStatus();
+    void announceCaption();
+    // Whether a game runs on the game screen; the result dialog says the rest.
+    bool announcesGame() const;
     void showTitleScreen();
     void showGameScreen();
     void placeWindow();
@@ -108,6 +122,7 @@ private:
     AnimatedCourseView* m_courseView;
     RemarkBox* m_remarkBox;
     GameController* m_controller;
+    std::unique_ptr<Announcer> m_announcer;
 
     // Children of this window once built.
     OptionsDialog* m_optionsDialog = nullptr;

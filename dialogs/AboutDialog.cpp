@@ -34,16 +34,28 @@ AboutDialog::AboutDialog(QWidget* parent)
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setDefaultButton(m_ui->okButton);
     setModalResult(m_ui->okButton, DialogAnswer::Ok);
+    //: What a screen reader calls the notes text.
+    m_ui->notesText->setAccessibleName(tr("注意事項"));
+    //: What a screen reader calls the program's face in the version panel.
+    m_ui->iconPicture->setAccessibleName(tr("ぽてりんの顔"));
 }
 
 AboutDialog::~AboutDialog() = default;
 
 // The first control in tab order takes the focus: the notes themselves, or OK.
 void AboutDialog::showNotes() {
+    //: What a screen reader says of the notes window (its title stays Form3).
+    setAccessibleName(tr("注意事項"));
+    setAccessibleDescription(tr("ゲームの注意事項です。OK で閉じます"));
     showPanel(m_ui->notesPanel, m_ui->versionPanel, m_ui->notesText);
 }
 
 void AboutDialog::showVersion() {
+    //: What a screen reader says of the version window (its title stays Form3).
+    setAccessibleName(tr("バージョン情報"));
+    setAccessibleDescription(QStringList{m_ui->titleLabel->text(), m_ui->versionLabel->text(),
+                                         m_ui->emailLabel->text(), m_ui->fileNameLabel->text()}
+                                 .join(QLatin1Char(' ')));
     showPanel(m_ui->versionPanel, m_ui->notesPanel, m_ui->okButton);
 }
 

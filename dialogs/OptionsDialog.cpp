@@ -7,7 +7,9 @@
 #include "ui_OptionsDialog.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QStyle>
+#include <QToolButton>
 
 namespace {
 
@@ -37,6 +39,17 @@ OptionsDialog::OptionsDialog(Preferences& preferences, QWidget* parent)
     const auto upDowns = rowUpDowns();
     for (std::size_t row = 0; row < RowCount; ++row) {
         upDowns[row]->setAssociate(edits[row]);
+        // Each row's caption names its number field and its two arrows.
+        auto* caption = findChild<QLabel*>(QLatin1String(RowNames[row]) + QLatin1String("Label"));
+        const QString name = caption ? caption->text() : QString();
+        if (caption) {
+            caption->setBuddy(edits[row]);
+        }
+        edits[row]->setAccessibleName(name);
+        //: The up arrow of a number field of the debug dialog.
+        upDowns[row]->upButton()->setAccessibleName(tr("%1 を増やす").arg(name));
+        //: The down arrow of a number field of the debug dialog.
+        upDowns[row]->downButton()->setAccessibleName(tr("%1 を減らす").arg(name));
     }
 
     m_radioItems->addButton(m_ui->checkAllRadio, CheckAllItem);
@@ -53,6 +66,9 @@ void OptionsDialog::showOptions(GameRecord& record) {
     m_ui->debugPanel->setVisible(false);
     m_ui->messageCheckGroup->setVisible(true);
     m_mode = Mode::Options;
+    //: What a screen reader says of the options window (its title stays DebugForm).
+    setAccessibleName(tr("オプション"));
+    setAccessibleDescription(tr("マスのメッセージをチェックするか選んでね"));
     setOuterSize(OptionsOuterSize.width(), OptionsOuterSize.height());
     m_ui->messageCheckGroup->move(OptionsRadioPlace);
     m_ui->okButton->move(OptionsOkPlace);
@@ -68,6 +84,9 @@ void OptionsDialog::showDebug(GameRecord& record) {
     m_ui->debugPanel->setVisible(true);
     m_ui->messageCheckGroup->setVisible(false);
     m_mode = Mode::Debug;
+    //: What a screen reader says of the debug window (its title stays DebugForm).
+    setAccessibleName(tr("デバグ"));
+    setAccessibleDescription(tr("次のゲームの設定を数で入力してね"));
     setOuterSize(DebugOuterSize.width(), DebugOuterSize.height());
     moveTo(placeNearCursor(DebugOuterSize.width(), DebugOuterSize.height()));
     m_ui->okButton->move(DebugOkPlace);

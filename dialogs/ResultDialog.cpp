@@ -54,6 +54,9 @@ struct ResultDialog::Variant {
     QSize outerSize;
     // The first is the default button and has the focus.
     std::vector<ButtonPlace> buttons;
+    // What a screen reader says of the window, whose title stays MessageForm.
+    QString accessibleName;
+    QString accessibleDescription;
 };
 
 ResultDialog::ResultDialog(QWidget* parent)
@@ -64,6 +67,15 @@ ResultDialog::ResultDialog(QWidget* parent)
     showPicture(m_ui->gameOverPicture, Artwork::gameOverPicture());
     showPicture(m_ui->quitPicture, Artwork::QuitPicture());
     showPicture(m_ui->farewellPicture, Artwork::farewellPicture());
+    // The pictures carry the heroine's words; a screen reader reads them here.
+    //: The words drawn in the goal picture.
+    m_ui->goalPicture->setAccessibleName(tr("やったぁぁぁっ♪"));
+    //: The words drawn in the game over picture.
+    m_ui->gameOverPicture->setAccessibleName(tr("きゅぅ～～っ"));
+    //: The quit question's picture.
+    m_ui->quitPicture->setAccessibleName(tr("ぽてりん"));
+    //: The farewell's picture.
+    m_ui->farewellPicture->setAccessibleName(tr("ぽてりん"));
 
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setGlyph(m_ui->yesButton, QStyle::SP_DialogYesButton);
@@ -86,7 +98,18 @@ void ResultDialog::showGoalResult(const GameRecord& record, const GameTimes& tim
     setValue(m_ui->endTimeLabel, times.end.toString(TimeFormat));
     setValue(m_ui->elapsedTimeLabel, times.elapsed().toString(TimeFormat));
     setValue(m_ui->staminaLeftLabel, QString::number(record.stamina));
-    showVariant({m_ui->goalPanel, GoalOuterSize, {{m_ui->okButton, GoalOkPlace}}});
+    showVariant({m_ui->goalPanel,
+                 GoalOuterSize,
+                 {{m_ui->okButton, GoalOkPlace}},
+                 //: What a screen reader says of the goal result.
+                 tr("ゴール"),
+                 //: The goal result read out: the picture's words, the square, the
+                 //: start, end and elapsed time and the stamina left.
+                 tr("やったぁぁぁっ♪ %1 マス目でゴール。開始時刻 %2、終了時刻 %3、経過時間 %4、"
+                    "終了時体力 %5")
+                     .arg(record.currentSquare)
+                     .arg(m_ui->startTimeLabel->text(), m_ui->endTimeLabel->text(),
+                          m_ui->elapsedTimeLabel->text(), m_ui->staminaLeftLabel->text())});
 }
 
 void ResultDialog::showGameOver(const GameRecord& record) {
@@ -95,7 +118,16 @@ void ResultDialog::showGameOver(const GameRecord& record) {
         return;
     }
     setValue(m_ui->reachedSquareLabel, QString::number(record.currentSquare));
-    showVariant({m_ui->gameOverPanel, GameOverOuterSize, {{m_ui->okButton, GameOverOkPlace}}});
+    showVariant({m_ui->gameOverPanel,
+                 GameOverOuterSize,
+                 {{m_ui->okButton, GameOverOkPlace}},
+                 //: What a screen reader says of the game over result.
+                 tr("ゲームオーバー"),
+                 //: Game over read out: the picture's words, the square reached with
+                 //: the caption and remark the window shows.
+                 tr("きゅぅ～～っ %1 %2 %3 体力が尽きた")
+                     .arg(record.currentSquare)
+                     .arg(m_ui->reachedSquareCaption->text(), m_ui->gameOverRemarkLabel->text())});
 }
 
 DialogAnswer ResultDialog::confirmQuit() {
@@ -104,15 +136,24 @@ DialogAnswer ResultDialog::confirmQuit() {
     }
     return showVariant({m_ui->quitPanel,
                         ConfirmOuterSize,
-                        {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}}});
+                        {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}},
+                        //: What a screen reader says of the quit question.
+                        tr("やめちゃうの？"),
+                        //: The quit question read out, with what each answer does.
+                        tr("ゲームをやめますか。はい でやめる、いいえ で続ける")});
 }
 
 DialogAnswer ResultDialog::showFarewell() {
     if (m_showing) {
         return ResultDialog(parentWidget()).showFarewell();
     }
-    return showVariant(
-        {m_ui->farewellPanel, FarewellOuterSize, {{m_ui->okButton, FarewellOkPlace}}});
+    return showVariant({m_ui->farewellPanel,
+                        FarewellOuterSize,
+                        {{m_ui->okButton, FarewellOkPlace}},
+                        //: What a screen reader says of the farewell.
+                        tr("またねっ"),
+                        //: The farewell read out.
+                        tr("さようなら。OK で終わります")});
 }
 
 void ResultDialog::hideAllVariants() {
@@ -137,6 +178,8 @@ DialogAnswer ResultDialog::showVariant(const Variant& variant) {
         button->setVisible(true);
     }
     setOuterSize(variant.outerSize.width(), variant.outerSize.height());
+    setAccessibleName(variant.accessibleName);
+    setAccessibleDescription(variant.accessibleDescription);
     variant.panel->move(0, 0);
     for (const auto& [button, place] : variant.buttons) {
         button->move(place);
