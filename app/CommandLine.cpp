@@ -42,11 +42,11 @@ struct Parser {
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
 
-    Parser() {
-        parser.setApplicationDescription(
-            QStringLiteral("Poterin's straight road (ぽてりん 一本道): a board game of 101 squares.\n"
-                           "Spin the slot drum, walk the number it stops on, and reach the goal "
-                           "before your stamina runs out."));
+    explicit Parser(HelpScope scope = HelpScope::WithQtOptions) {
+        parser.setApplicationDescription(QStringLiteral(
+            "Poterin Ipponmichi (ぽてりん 一本道): a board game on a straight course "
+            "of 101 squares.\nSpin the slot drum, walk the number beside its arrow, "
+            "and reach the goal before your pep runs out."));
         // Qt's options are single-dash words; so -h and -v stay what users expect.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         for (const QtOption& option : QtOptions) {
@@ -54,6 +54,9 @@ struct Parser {
                                         QString::fromLatin1(option.description));
             if (option.valueName) {
                 qtOption.setValueName(QString::fromLatin1(option.valueName));
+            }
+            if (scope == HelpScope::ProgramOptions) {
+                qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
             }
             parser.addOption(qtOption);
         }
@@ -99,7 +102,9 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
         request.error += hint;
         return request;
     }
-    if (p.parser.isSet(p.help) || p.parser.isSet(QStringLiteral("help-all"))) {
+    if (p.parser.isSet(QStringLiteral("help-all"))) {
+        request.action = CommandLineRequest::Action::ShowHelpAll;
+    } else if (p.parser.isSet(p.help)) {
         request.action = CommandLineRequest::Action::ShowHelp;
     } else if (p.parser.isSet(p.version)) {
         request.action = CommandLineRequest::Action::ShowVersion;
@@ -112,14 +117,17 @@ CommandLineRequest parseCommandLine(const QStringList& arguments) {
     return request;
 }
 
-QString commandLineHelp() {
-    Parser p;
+QString commandLineHelp(HelpScope scope) {
+    Parser p(scope);
     // helpText() takes the program's name from the application object, which
     // does not exist yet.
     QString text = p.parser.helpText();
     const int firstLineEnd = text.indexOf(QLatin1Char('\n'));
-    text.replace(0, firstLineEnd,
-                 QStringLiteral("Usage: %1 [options]").arg(ProgramName));
+    text.replace(0, firstLineEnd, QStringLiteral("Usage: %1 [options]").arg(ProgramName));
+    if (scope == HelpScope::ProgramOptions) {
+        text += QStringLiteral("\nQt's standard options (-platform, -display, -style, ...) are "
+                               "accepted too; --help-all lists them.\n");
+    }
     text += QStringLiteral("\nDuring a game Space or Enter plays every turn; F10 or Alt opens "
                            "the menu bar.\nSee ipponmichi(6) for the whole story.\n");
     return text;
@@ -127,17 +135,4 @@ QString commandLineHelp() {
 
 QString versionText() {
     return QStringLiteral("%1 %2\n").arg(ProgramName, QStringLiteral(IPPON_VERSION));
-}
-
-QString missingDisplayReason(const QStringList& arguments) {
-    const bool platformNamed = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-                               arguments.contains(QStringLiteral("-platform")) ||
-                               arguments.contains(QStringLiteral("--platform"));
-    if (platformNamed || !qEnvironmentVariableIsEmpty("DISPLAY") ||
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        return {};
-    }
-    return QStringLiteral("no display to open a window on: neither DISPLAY nor WAYLAND_DISPLAY "
-                          "is set (see '%1 --help')")
-        .arg(ProgramName);
 }

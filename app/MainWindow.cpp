@@ -4,8 +4,10 @@
 #include "AnimatedCourseView.h"
 #include "Announcer.h"
 #include "Artwork.h"
+#include "ClassicMenuBar.h"
 #include "DialogAnswer.h"
 #include "Fonts.h"
+#include "LanguageChoice.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "RemarkBox.h"
@@ -61,6 +63,11 @@ MainWindow::MainWindow(QWidget* parent)
                    Qt::WindowCloseButtonHint);
     WindowStateGuard::protect(this);
     setFont(gameFont(12));
+    // The English menus read in the bar's font; the Japanese edition keeps
+    // the desktop's menu font in its drop-downs, as it always had.
+    if (auto* bar = qobject_cast<ClassicMenuBar*>(menuBar())) {
+        bar->setMenusShareFont(LanguageChoice::current() == Language::English);
+    }
     m_ui->clientArea->setFixedSize(ClientWidth, ClientHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The layout format has no named separators; they are added here.

@@ -2,6 +2,7 @@
 #include "BenchmarkHook.h"
 #include "ClassicLook.h"
 #include "CommandLine.h"
+#include "DisplayCheck.h"
 #include "Fonts.h"
 #include "GameApplication.h"
 #include "LanguageChoice.h"
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
     case CommandLineRequest::Action::ShowHelp:
         print(stdout, commandLineHelp());
         return 0;
+    case CommandLineRequest::Action::ShowHelpAll:
+        print(stdout, commandLineHelp(HelpScope::WithQtOptions));
+        return 0;
     case CommandLineRequest::Action::ShowVersion:
         print(stdout, versionText());
         return 0;
@@ -44,13 +48,16 @@ int main(int argc, char** argv) {
     case CommandLineRequest::Action::Play:
         break;
     }
-    if (const QString reason = missingDisplayReason(arguments); !reason.isEmpty()) {
-        print(stderr, QStringLiteral("ipponmichi: %1\n").arg(reason));
-        return 1;
+    // Qt would abort where it finds no window system; this says why instead.
+    DisplayCheck display(arguments);
+    if (!display.failure().isEmpty()) {
+        print(stderr, QStringLiteral("ipponmichi: %1\n").arg(display.failure()));
+        return NoDisplayExitCode;
     }
 
     chooseInputMethodWithoutSeat();
     GameApplication app(argc, argv);
+    display.release();
     // Before any window is built, so every text is made in the player's language.
     LanguageChoice::use(LanguageChoice::forLocale(QLocale::system().uiLanguages()));
     //: The program's name, the title of its message boxes.

@@ -75,11 +75,12 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "board game: walk a straight course of 101
 # CPack puts the summary first as the synopsis and indents this text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Poterin Ipponmichi is a small single-player board game. Each turn you spin
 and stop a slot drum, and the heroine walks as many squares as the number
-beside its arrow. Every square she lands on has a remark and an event: walk
-further, go back, a lucky improvement of the drum, or regained stamina.
+beside its arrow. Where she stops she says something, and many squares
+hold an event: she walks further or goes back, the drum gets luckier, or
+she gets pep back.
 
-Every square walked costs a point of stamina. Reach square 101 before it
-runs out. The game's texts are Japanese, or English in other locales.")
+Every square walked costs a point of pep. Reach square 101 before she runs
+out. The game's texts are Japanese, or English in other locales.")
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${IPPON_DEBIAN_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -26,6 +26,14 @@ bool platformMayBeWayland() {
 } // namespace
 
 bool waylandCompositorHasSeat() {
+    // An inherited socket can be taken by one connection only: Qt's. And a
+    // relative name without a runtime folder leads nowhere; the library would
+    // print an error line on every start under X.
+    if (qEnvironmentVariableIsSet("WAYLAND_SOCKET") ||
+        (!qgetenv("WAYLAND_DISPLAY").startsWith('/') &&
+         qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))) {
+        return true;
+    }
     wl_display* display = wl_display_connect(nullptr);
     if (!display) {
         return true;

@@ -44,14 +44,18 @@ AboutDialog::~AboutDialog() = default;
 
 // The first control in tab order takes the focus: the notes themselves, or OK.
 void AboutDialog::showNotes() {
-    //: What a screen reader says of the notes window (its title stays Form3).
+    //: The title of the usage notes, opened by Help > 注意事項.
+    setWindowTitle(tr("Form3", "notes"));
+    //: What a screen reader says of the notes window.
     setAccessibleName(tr("注意事項"));
     setAccessibleDescription(tr("ゲームの注意事項です。OK で閉じます"));
     showPanel(m_ui->notesPanel, m_ui->versionPanel, m_ui->notesText);
 }
 
 void AboutDialog::showVersion() {
-    //: What a screen reader says of the version window (its title stays Form3).
+    //: The title of the version information, opened by Help > バージョン情報.
+    setWindowTitle(tr("Form3", "version"));
+    //: What a screen reader says of the version window.
     setAccessibleName(tr("バージョン情報"));
     setAccessibleDescription(QStringList{m_ui->titleLabel->text(), m_ui->versionLabel->text(),
                                          m_ui->emailLabel->text(), m_ui->fileNameLabel->text()}

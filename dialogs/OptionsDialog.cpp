@@ -66,7 +66,9 @@ void OptionsDialog::showOptions(GameRecord& record) {
     m_ui->debugPanel->setVisible(false);
     m_ui->messageCheckGroup->setVisible(true);
     m_mode = Mode::Options;
-    //: What a screen reader says of the options window (its title stays DebugForm).
+    //: The title of the options, opened by Options > オプション.
+    setWindowTitle(tr("DebugForm", "options"));
+    //: What a screen reader says of the options window.
     setAccessibleName(tr("オプション"));
     setAccessibleDescription(tr("マスのメッセージをチェックするか選んでね"));
     setOuterSize(OptionsOuterSize.width(), OptionsOuterSize.height());
@@ -84,7 +86,9 @@ void OptionsDialog::showDebug(GameRecord& record) {
     m_ui->debugPanel->setVisible(true);
     m_ui->messageCheckGroup->setVisible(false);
     m_mode = Mode::Debug;
-    //: What a screen reader says of the debug window (its title stays DebugForm).
+    //: The title of the debug settings, opened by Options > デバグ.
+    setWindowTitle(tr("DebugForm", "debug"));
+    //: What a screen reader says of the debug window.
     setAccessibleName(tr("デバグ"));
     setAccessibleDescription(tr("次のゲームの設定を数で入力してね"));
     setOuterSize(DebugOuterSize.width(), DebugOuterSize.height());

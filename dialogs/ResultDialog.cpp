@@ -98,6 +98,8 @@ void ResultDialog::showGoalResult(const GameRecord& record, const GameTimes& tim
     setValue(m_ui->endTimeLabel, times.end.toString(TimeFormat));
     setValue(m_ui->elapsedTimeLabel, times.elapsed().toString(TimeFormat));
     setValue(m_ui->staminaLeftLabel, QString::number(record.stamina));
+    //: The title of the result at the goal.
+    setWindowTitle(tr("MessageForm", "goal"));
     showVariant({m_ui->goalPanel,
                  GoalOuterSize,
                  {{m_ui->okButton, GoalOkPlace}},
@@ -118,6 +120,8 @@ void ResultDialog::showGameOver(const GameRecord& record) {
         return;
     }
     setValue(m_ui->reachedSquareLabel, QString::number(record.currentSquare));
+    //: The title of the game over; the window is only 170 pixels wide.
+    setWindowTitle(tr("MessageForm", "game over"));
     showVariant({m_ui->gameOverPanel,
                  GameOverOuterSize,
                  {{m_ui->okButton, GameOverOkPlace}},
@@ -134,6 +138,9 @@ DialogAnswer ResultDialog::confirmQuit() {
     if (m_showing) {
         return ResultDialog(parentWidget()).confirmQuit();
     }
+    //: The title of the question before quitting, asked by File > 閉じる; the
+    //: window is only 170 pixels wide.
+    setWindowTitle(tr("MessageForm", "quit"));
     return showVariant({m_ui->quitPanel,
                         ConfirmOuterSize,
                         {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}},
@@ -147,6 +154,8 @@ DialogAnswer ResultDialog::showFarewell() {
     if (m_showing) {
         return ResultDialog(parentWidget()).showFarewell();
     }
+    //: The title of the goodbye after quitting; the window is only 170 pixels wide.
+    setWindowTitle(tr("MessageForm", "farewell"));
     return showVariant({m_ui->farewellPanel,
                         FarewellOuterSize,
                         {{m_ui->okButton, FarewellOkPlace}},

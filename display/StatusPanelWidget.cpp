@@ -40,6 +40,8 @@ StatusPanelWidget::StatusPanelWidget(QWidget* parent) : BevelPanel(parent) {
     addValue(58, 68, 7)->setText(QStringLiteral("/"));
     m_timerValue = addValue(65, 68, 21);
     addCaption(9, 82, tr("ゴールまで"));
+    //: Before the steps left to the goal ("あと 12 歩": 12 steps to go). A
+    //: language that puts it all after the number may leave this a space.
     addCaption(25, 96, tr("あと"));
     m_distanceValue = addValue(47, 96, 24);
     addCaption(78, 96, tr("歩"));

@@ -14,9 +14,10 @@ CommandLineRequest parse(QStringList arguments) {
 }
 
 TEST(CommandLineTest, HelpAndVersionInEverySpelling) {
-    for (const char* help : {"--help", "-h", "-help", "--help-all"}) {
+    for (const char* help : {"--help", "-h", "-help"}) {
         EXPECT_EQ(parse({QString::fromLatin1(help)}).action, Action::ShowHelp) << help;
     }
+    EXPECT_EQ(parse({"--help-all"}).action, Action::ShowHelpAll);
     for (const char* version : {"--version", "-v", "-version"}) {
         EXPECT_EQ(parse({QString::fromLatin1(version)}).action, Action::ShowVersion) << version;
     }
@@ -63,10 +64,18 @@ TEST(CommandLineTest, ControlCharactersInABadArgumentStayOnOneLine) {
 
 TEST(CommandLineTest, HelpNamesTheProgramItsOptionsAndTheManualPage) {
     const QString help = commandLineHelp();
-    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: ipponmichi [options]\n")))
-        << help.toStdString();
-    for (const char* part : {"--help", "--version", "--platform", "ipponmichi(6)"}) {
-        EXPECT_TRUE(help.contains(QString::fromLatin1(part))) << part;
+    const QString helpAll = commandLineHelp(HelpScope::WithQtOptions);
+    for (const QString& text : {help, helpAll}) {
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Usage: ipponmichi [options]\n")))
+            << text.toStdString();
+        for (const char* part : {"--help", "--help-all", "--version", "ipponmichi(6)"}) {
+            EXPECT_TRUE(text.contains(QString::fromLatin1(part))) << part;
+        }
+    }
+    // Qt's standard options only where asked for, as Qt programs do.
+    for (const char* qtOption : {"--platform", "--style", "--display"}) {
+        EXPECT_FALSE(help.contains(QString::fromLatin1(qtOption))) << qtOption;
+        EXPECT_TRUE(helpAll.contains(QString::fromLatin1(qtOption))) << qtOption;
     }
     EXPECT_EQ(versionText(), QStringLiteral("ipponmichi 1.01\n"));
 }

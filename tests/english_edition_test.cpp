@@ -1,9 +1,11 @@
 // The English edition: the locale picks the language, every text the player
 // meets comes from the catalogue and fits where its Japanese sits, measured
 // on the real widgets at the game's font, and a whole game is played in
-// English from the keyboard.
+// English from the keyboard. The menus follow the desktop's conventions and
+// the shipped English texts keep to one set of terms and English punctuation.
 #include "AboutDialog.h"
 #include "Artwork.h"
+#include "CommandLine.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
 #include "LanguageChoice.h"
@@ -23,12 +25,17 @@
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTextBlock>
@@ -149,6 +156,96 @@ void expectWholeTextInSight(QPlainTextEdit* edit, int maxLines, const QString& w
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
+// A window manager's title bar leaves the title the window's width less its
+// buttons: a close box and a window-menu button of at most 24 pixels each and
+// 8 pixels of padding at either end. Titles are drawn in the desktop's title
+// font, often bold.
+constexpr int TitleBarChrome = 2 * 24 + 2 * 8;
+
+int titleWidth(const QString& title) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title);
+}
+
+void checkTitleFits(QWidget* dialog, QStringList& faults) {
+    const int room = dialog->width() - TitleBarChrome;
+    const int width = titleWidth(dialog->windowTitle());
+    if (width > room) {
+        faults << QStringLiteral("%1: title \"%2\" is %3 pixels, the title bar leaves %4")
+                      .arg(dialog->objectName(), dialog->windowTitle())
+                      .arg(width)
+                      .arg(room);
+    }
+}
+
+const QString AsciiEllipsis = QStringLiteral("...");
+const QChar Ellipsis(0x2026);
+
+// The game's Japanese fonts draw U+2026 as a centred leader, so the English
+// texts may write the ellipsis as three full stops, which sit on the line.
+bool endsInEllipsis(const QString& text) {
+    return text.endsWith(AsciiEllipsis) || text.endsWith(Ellipsis);
+}
+
+QString withoutMarks(QString text) {
+    text.remove(QLatin1Char('&'));
+    if (text.endsWith(AsciiEllipsis)) {
+        text.chop(AsciiEllipsis.size());
+    } else if (text.endsWith(Ellipsis)) {
+        text.chop(1);
+    }
+    return text;
+}
+
+// One `&` before a letter, not taken by another entry of the same menu.
+void checkAccelerator(const QString& text, QSet<QChar>& taken, QStringList& faults) {
+    static const QRegularExpression OneMark(QStringLiteral("^[^&]*&([A-Za-z0-9])[^&]*$"));
+    const QRegularExpressionMatch match = OneMark.match(text);
+    if (!match.hasMatch()) {
+        faults << QStringLiteral("\"%1\" has no accelerator").arg(text);
+        return;
+    }
+    const QChar key = match.captured(1).at(0).toLower();
+    if (taken.contains(key)) {
+        faults << QStringLiteral("\"%1\" repeats the accelerator %2").arg(text, key);
+    }
+    taken.insert(key);
+}
+
+QString readSourceFile(const QString& path) {
+    QFile file(QString::fromUtf8(IPPON_SOURCE_DIR) + QLatin1Char('/') + path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// The English texts of the catalogue: its translations and plural forms,
+// unescaped (a plural message's translation holds only its forms).
+QStringList catalogueTranslations() {
+    const QString catalogue = readSourceFile(QStringLiteral("translations/ipponmichi_en.ts"));
+    static const QRegularExpression Translation(
+        QStringLiteral("<(translation|numerusform)>([^<]*)</\\1>"));
+    static const QRegularExpression CharacterReference(QStringLiteral("&#x([0-9a-fA-F]+);"));
+    QStringList texts;
+    for (const QRegularExpressionMatch& match : Translation.globalMatch(catalogue)) {
+        QString text = match.captured(2);
+        for (QRegularExpressionMatch reference = CharacterReference.match(text);
+             reference.hasMatch(); reference = CharacterReference.match(text)) {
+            text.replace(reference.capturedStart(), reference.capturedLength(),
+                         QChar(reference.captured(1).toUShort(nullptr, 16)));
+        }
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        texts << text;
+    }
+    return texts;
+}
+
 } // namespace
 
 class EnglishEditionTest : public QObject {
@@ -246,10 +343,11 @@ private slots:
 
     // The rules' lines with their numbers and plural forms.
     void theEffectLinesCarryTheirNumbers() {
-        QCOMPARE(*effectLine(SquareKind::Forward, 1, texts), "1 more step, here I go~");
-        QCOMPARE(*effectLine(SquareKind::Forward, 9, texts), "9 more steps, here I go~");
-        QCOMPARE(*effectLine(SquareKind::Back, 3, texts), "Nyuu~~(ToT)　3 steps baaack");
-        QCOMPARE(*effectLine(SquareKind::StaminaUp, 18, texts), "Woohoo!　Pep back up by 18");
+        QCOMPARE(*effectLine(SquareKind::Forward, 1, texts), "1 more step, off I go!");
+        QCOMPARE(*effectLine(SquareKind::Forward, 9, texts), "9 more steps, off I go!");
+        QCOMPARE(*effectLine(SquareKind::Back, 1, texts), "Waaah (ToT) 1 step baaack");
+        QCOMPARE(*effectLine(SquareKind::Back, 3, texts), "Waaah (ToT) 3 steps baaack");
+        QCOMPARE(*effectLine(SquareKind::StaminaUp, 18, texts), "Whoooa! Got 18 pep back");
     }
 
     void noWindowShowsJapanese() {
@@ -341,16 +439,19 @@ private slots:
         QStringList faults;
         // Every check runs on the shown dialog and the dialog is closed
         // whatever they find, so a fault never leaves a modal loop open.
-        auto checkAndClose = [&faults](QWidget* dialog) {
+        QStringList titles;
+        auto checkAndClose = [&faults, &titles](QWidget* dialog) {
             expectNoJapanese(dialog);
             expectFormFits(dialog);
+            checkTitleFits(dialog, faults);
+            titles << dialog->windowTitle();
             if (auto* notes = dialog->findChild<QPlainTextEdit*>(QStringLiteral("notesText"));
                 notes && notes->isVisible()) {
                 checkWholeTextInSight(notes, NotesLines, QStringLiteral("notes"), faults);
             }
             qobject_cast<QDialog*>(dialog)->reject();
         };
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 9; ++i) {
             answers.then(checkAndClose);
         }
         form().enterName();
@@ -364,9 +465,15 @@ private slots:
         forms->resultDialog().showGameOver(record);
         forms->resultDialog().showGoalResult(record, GameTimes{QTime(9, 0), QTime(9, 5)});
         forms->resultDialog().confirmQuit();
+        forms->resultDialog().showFarewell();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         QVERIFY(answers.allAnswered());
-        QCOMPARE(answers.Seen().size(), std::size_t(8));
+        QCOMPARE(answers.Seen().size(), std::size_t(9));
+        // Each window names what it is: no two share a title.
+        QCOMPARE(QSet<QString>(titles.begin(), titles.end()).size(), titles.size());
+        // The measure would have caught the program's name on the narrow windows.
+        QVERIFY(titleWidth(QStringLiteral("Poterin Ipponmichi")) >
+                forms->resultDialog().width() - TitleBarChrome);
     }
 
     void aWholeGameIsPlayedInEnglish_data() {
@@ -422,7 +529,7 @@ private slots:
         for (QLabel* label : form().statusPanel().findChildren<QLabel*>()) {
             panelTexts << label->text();
         }
-        for (const char* caption : {"Name", "Pep", "Slot drum", "To the goal", "just", "left"}) {
+        for (const char* caption : {"Name", "Pep", "Slot drum", "To the goal", "left"}) {
             QVERIFY2(panelTexts.contains(QLatin1String(caption)), caption);
         }
         QVERIFY(form().statusPanel().staminaValue()->accessibleName().startsWith(
@@ -440,12 +547,145 @@ private slots:
             }
         } else {
             QCOMPARE(live.state, GameState::GameOver);
-            QCOMPARE(remarks, QStringLiteral("Flop... all out of pep~~"));
-            QVERIFY(resultTexts.contains(QStringLiteral("squares in,")));
-            QVERIFY(resultTexts.contains(QStringLiteral("so close~~!")));
+            QCOMPARE(remarks, QStringLiteral("Thud... all out of pep!"));
+            QVERIFY(resultTexts.contains(QStringLiteral("squares along,")));
+            QVERIFY(resultTexts.contains(QStringLiteral("all that way, too!")));
             QVERIFY(resultTexts.contains(QString::number(live.currentSquare)));
         }
         QCOMPARE(seed == 17, live.state == GameState::Goal);
+    }
+
+    // Every menu and item has its own accelerator, the drop-downs share the
+    // bar's font, and an item that opens a dialog ends in an ellipsis and
+    // opens a window of its name. The quit question is a confirmation, not a
+    // dialog the item exists to open, so Quit takes no ellipsis (and is not
+    // chosen here: it would end the program).
+    void theMenusFollowTheDesktopsConventions() {
+        form().revealDebugItem();
+        QMenuBar* bar = form().menuBar();
+        QStringList faults;
+        QSet<QChar> titleKeys;
+        QList<QAction*> items;
+        for (QAction* title : bar->actions()) {
+            checkAccelerator(title->text(), titleKeys, faults);
+            QMenu* menu = title->menu<QMenu*>();
+            QVERIFY(menu);
+            QCOMPARE(menu->font(), bar->font());
+            QSet<QChar> itemKeys;
+            for (QAction* item : menu->actions()) {
+                if (!item->isSeparator()) {
+                    checkAccelerator(item->text(), itemKeys, faults);
+                    items << item;
+                }
+            }
+        }
+        QCOMPARE(items.size(), 9);
+
+        ModalAnswerer answers;
+        QString openedTitle;
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            answers.then([&openedTitle](QWidget* dialog) {
+                openedTitle = dialog->windowTitle();
+                qobject_cast<QDialog*>(dialog)->reject();
+            });
+        }
+        for (QAction* item : items) {
+            if (item->objectName() == QStringLiteral("closeAction")) {
+                if (endsInEllipsis(item->text())) {
+                    faults << QStringLiteral("\"%1\" opens no dialog").arg(item->text());
+                }
+                continue;
+            }
+            openedTitle.clear();
+            const std::size_t seen = answers.Seen().size();
+            item->trigger();
+            settle();
+            const bool opened = answers.Seen().size() > seen;
+            if (opened != endsInEllipsis(item->text())) {
+                faults << QStringLiteral("\"%1\" %2")
+                              .arg(item->text(), opened ? "opens a dialog" : "opens no dialog");
+            }
+            if (opened && !openedTitle.startsWith(withoutMarks(item->text()))) {
+                faults << QStringLiteral("\"%1\" opens \"%2\"").arg(item->text(), openedTitle);
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // The accelerators work as a player uses them: Alt and a title's letter
+    // open its menu, and an item's letter chooses it.
+    void theAcceleratorsOpenMenusAndChooseItems() {
+        QString openedTitle;
+        ModalAnswerer answers;
+        answers.then([&openedTitle](QWidget* dialog) {
+            openedTitle = dialog->windowTitle();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        QTest::keyClick(form().windowHandle(), Qt::Key_H, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu, form().menu("helpMenu"));
+        QTest::keyClick(form().windowHandle(), Qt::Key_R);
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(answers.allAnswered());
+        QCOMPARE(openedTitle, QStringLiteral("Read Me"));
+    }
+
+    // What ships in English (the catalogue, the desktop entry, the metainfo,
+    // the package description, --help and the manual page) names the heroine's
+    // stamina one way, and the catalogue's punctuation is English: no
+    // full-width spaces, no small raised ASCII tildes, no two-dot ellipses.
+    void theShippedEnglishTextsAgree() {
+        const QStringList catalogue = catalogueTranslations();
+        QVERIFY(catalogue.size() > 140);
+        QStringList faults;
+        static const QRegularExpression TwoDots(QStringLiteral("(^|[^.])\\.\\.([^.]|$)"));
+        for (const QString& text : catalogue) {
+            if (text.contains(QChar(0x3000)) || text.contains(QLatin1Char('~')) ||
+                text.contains(TwoDots)) {
+                faults << text;
+            }
+        }
+
+        // The manual's comments and the metainfo's Japanese name are no English.
+        QString manual;
+        for (const QString& line :
+             readSourceFile(QStringLiteral("doc/ipponmichi.6.in")).split(QLatin1Char('\n'))) {
+            if (!line.startsWith(QStringLiteral(".\\\""))) {
+                manual += line + QLatin1Char('\n');
+            }
+        }
+        const QList<QPair<QString, QString>> shipped{
+            {QStringLiteral("catalogue"), catalogue.join(QLatin1Char('\n'))},
+            {QStringLiteral("desktop entry"),
+             readSourceFile(QStringLiteral("assets/desktop/org.example.ipponmichi.desktop"))},
+            {QStringLiteral("metainfo"),
+             readSourceFile(QStringLiteral("assets/desktop/org.example.ipponmichi.metainfo.xml"))},
+            {QStringLiteral("package description"),
+             readSourceFile(QStringLiteral("cmake/Packaging.cmake"))},
+            {QStringLiteral("--help"), commandLineHelp()},
+            {QStringLiteral("manual page"), manual}};
+        static const QRegularExpression Stamina(QStringLiteral("\\bstamina\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression Pep(QStringLiteral("\\bpep\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+        QStringList sayStamina;
+        QStringList sayPep;
+        for (const auto& [where, text] : shipped) {
+            QVERIFY2(!text.isEmpty(), qPrintable(where));
+            if (text.contains(Stamina)) {
+                sayStamina << where;
+            }
+            if (text.contains(Pep)) {
+                sayPep << where;
+            }
+        }
+        if (!sayStamina.isEmpty() && !sayPep.isEmpty()) {
+            faults << QStringLiteral("\"stamina\" in %1 but \"pep\" in %2")
+                          .arg(sayStamina.join(QStringLiteral(", ")),
+                               sayPep.join(QStringLiteral(", ")));
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
 private:

@@ -11,3 +11,5 @@ set_tests_properties(catalogue_is_complete_and_current PROPERTIES TIMEOUT 120)
 ippon_add_test(english_edition_test QTEST SOURCES english_edition_test.cpp support/ModalAnswerer.h
                 LIBS appcore)
 target_include_directories(english_edition_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+# It reads the shipped English texts outside the catalogue from the sources.
+target_compile_definitions(english_edition_test PRIVATE IPPON_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -4,10 +4,6 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <source>Form3</source>
-        <translation>Poterin Ipponmichi</translation>
-    </message>
-    <message>
         <source>【注意事項】
 １．このゲームはスロットで出た数だけ
 &#x3000;進むすごろくです。ゴールを目指してね。
@@ -22,18 +18,18 @@
 ６．ご意見やご感想は、バージョン情報の
 &#x3000;連絡先までお寄せください。</source>
         <translation>[Read Me]
-1. Spin the drum and walk that many
-   squares. Make it to the goal!
-2. Every square you walk costs one pep.
-   Out of pep means game over.
+1. Spin the drum and walk as many
+   squares as it shows. Reach the goal!
+2. Every square you walk costs a point
+   of pep. Run out, and it&apos;s game over.
 3. Your name and the options can only
    be changed between games.
-4. Nothing is saved: quit, and it all
-   goes back to the start.
-5. No warranty! We can&apos;t be blamed for
-   anything that happens while you play.
-6. Tell us what you think: the contact
-   is under About.</translation>
+4. Nothing is saved: quit, and your
+   name and options are reset.
+5. No warranty: we are not liable for
+   any damage that comes from using it.
+6. We&apos;d love your comments: write to
+   the address shown in About.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -52,14 +48,26 @@
         <translation>Home page</translation>
     </message>
     <message>
-        <source>ファイル名&#x3000;potelin101.zip</source>
-        <translation>File: potelin101.zip</translation>
+        <source>ファイル名&#x3000;poterin101.zip</source>
+        <translation>File name: poterin101.zip</translation>
+    </message>
+    <message>
+        <source>Form3</source>
+        <comment>notes</comment>
+        <extracomment>The title of the usage notes, opened by Help &gt; 注意事項.</extracomment>
+        <translation>Read Me</translation>
+    </message>
+    <message>
+        <source>Form3</source>
+        <comment>version</comment>
+        <extracomment>The title of the version information, opened by Help &gt; バージョン情報.</extracomment>
+        <translation>About Poterin Ipponmichi</translation>
     </message>
     <message>
         <source>注意事項</source>
         <extracomment>What a screen reader calls the notes text.
 ----------
-What a screen reader says of the notes window (its title stays Form3).</extracomment>
+What a screen reader says of the notes window.</extracomment>
         <translation>Notes</translation>
     </message>
     <message>
@@ -73,7 +81,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>バージョン情報</source>
-        <extracomment>What a screen reader says of the version window (its title stays Form3).</extracomment>
+        <extracomment>What a screen reader says of the version window.</extracomment>
         <translation>Version</translation>
     </message>
 </context>
@@ -82,11 +90,11 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     <message>
         <source>内部でエラーが発生しました。from %1</source>
         <extracomment>An animation was asked to start while another still runs; %1 names it.</extracomment>
-        <translation>Something went wrong inside the game. (from %1)</translation>
+        <translation>Something went wrong inside the game: an animation started while another was still running. (%1)</translation>
     </message>
     <message>
         <source>Don&apos;t execute SetMainDisplay from %1</source>
-        <translation>Don&apos;t execute SetMainDisplay from %1</translation>
+        <translation>Something went wrong inside the game: the course was not set up yet. (%1)</translation>
     </message>
 </context>
 <context>
@@ -104,7 +112,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     <message>
         <source>体力 %1</source>
         <extracomment>Spoken when the stamina changed.</extracomment>
-        <translation>Stamina %1</translation>
+        <translation>Pep %1</translation>
     </message>
     <message>
         <source>ゴールまで あと %1 歩</source>
@@ -130,15 +138,15 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>あ、１００円み～つけたっ＼(^O^)／</source>
-        <translation>Ooh, a shiny coin! Mine~＼(^O^)／</translation>
+        <translation>Ooh, I found a 100-yen coin! ＼(^O^)／</translation>
     </message>
     <message>
         <source>う～～んっっ、眠いよぉぉ～～&#x3000;(^o`)～・</source>
-        <translation>Hnnngh, so sleepyyy~~&#x3000;(^o`)～・</translation>
+        <translation>Mmmmh... I&apos;m so sleeeepy (^o`)～・</translation>
     </message>
     <message>
         <source>強い風がっ・・</source>
-        <translation>Whoa, what a wind..!</translation>
+        <translation>Whoa, what a wind...!</translation>
     </message>
     <message>
         <source>わぁ、大吉じゃない！</source>
@@ -146,7 +154,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>お～、お茶がうまいねぇ</source>
-        <translation>Ahh~, this tea hits the spot</translation>
+        <translation>Ahh, this tea hits the spot</translation>
     </message>
     <message>
         <source>きゃぁっ、トカゲっ！</source>
@@ -154,11 +162,11 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>おっとっとっと、よろけちゃったぁ</source>
-        <translation>Whoa-whoa-whoa, I tripped!</translation>
+        <translation>Whoa-whoa-whoa, I stumbled!</translation>
     </message>
     <message>
         <source>煎餅は醤油味が一番</source>
-        <translation>Soy sauce rice crackers rule</translation>
+        <translation>Rice crackers? Soy sauce ones are best</translation>
     </message>
     <message>
         <source>チョ、チョ、チョコレート</source>
@@ -170,19 +178,19 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>げっ、ガム踏んじゃった</source>
-        <translation>Ew, I stepped in gum!</translation>
+        <translation>Yuck, I stepped on gum!</translation>
     </message>
     <message>
         <source>・・・ぐぅ～～ (-_-)</source>
-        <translation>...zzzz~~ (-_-)</translation>
+        <translation>...zzzzz (-_-)</translation>
     </message>
     <message>
         <source>茶柱がたったわ</source>
-        <translation>A tea stalk stands up: luck!</translation>
+        <translation>A tea stalk floats upright: good luck!</translation>
     </message>
     <message>
         <source>あわてない、あわてない (^-^)</source>
-        <translation>No rush, no rush (^-^)</translation>
+        <translation>Easy does it, easy does it (^-^)</translation>
     </message>
     <message>
         <source>ひとやすみ、ひとやすみ (^_^)</source>
@@ -202,19 +210,19 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>坂道ごーろごろっ！</source>
-        <translation>Rolling down the hill~!</translation>
+        <translation>Rolling, rolling down the hill!</translation>
     </message>
     <message>
         <source>自転車でＧＯ！！</source>
-        <translation>Off I go by bike!!</translation>
+        <translation>Off I go on my bike!!</translation>
     </message>
     <message>
         <source>ようかんは厚く切んなくちゃね</source>
-        <translation>Bean jelly? Cut it thick!</translation>
+        <translation>Sweet bean jelly: cut it nice and thick!</translation>
     </message>
     <message>
         <source>漫画家の見方栄養ドリンク参上</source>
-        <translation>Energy drink, a cartoonist&apos;s pal!</translation>
+        <translation>Here comes the manga artist&apos;s best friend: energy drink!</translation>
     </message>
     <message>
         <source>・・・はっ、だめだわ、寝てしまった (ﾟoﾟ;)</source>
@@ -222,19 +230,19 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>あ～れ～、風にとばされる～～</source>
-        <translation>Aaah~, the wind&apos;s blowing me away~~</translation>
+        <translation>Aaaah, the wind&apos;s blowing me awaaay!</translation>
     </message>
     <message>
         <source>う゛、お財布落としちゃったぁ (ToT)</source>
-        <translation>Ugh, I dropped my purse (ToT)</translation>
+        <translation>Ugh, I&apos;ve lost my wallet (ToT)</translation>
     </message>
     <message>
         <source>ガーンッ、忘れ物しちゃったぁ</source>
-        <translation>Argh, I forgot something!</translation>
+        <translation>Oh no! I left something behind!</translation>
     </message>
     <message>
         <source>マスカットキャンディはおいしいな</source>
-        <translation>Grape candy is sooo yummy</translation>
+        <translation>Muscat grape candy is so yummy</translation>
     </message>
     <message>
         <source>じゃんじゃん持ってこ～い (ﾍ_ﾍ)</source>
@@ -266,15 +274,15 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>仮免とってバイクでスイスイ</source>
-        <translation>Got my learner&apos;s permit, zoom zoom</translation>
+        <translation>Got my learner&apos;s permit: vroom, vroom!</translation>
     </message>
     <message>
         <source>風に押されて、らららんららん</source>
-        <translation>The wind pushes me, la-la-la~</translation>
+        <translation>Pushed along by the wind, la-la-la-la-la!</translation>
     </message>
     <message>
         <source>同じ所をグルグル回ってない？&#x3000;(ﾟ?ﾟ)</source>
-        <translation>Am I going round in circles?&#x3000;(ﾟ?ﾟ)</translation>
+        <translation>Am I going round in circles? (ﾟ?ﾟ)</translation>
     </message>
     <message>
         <source>えっ、(‥);</source>
@@ -282,11 +290,11 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>びっくりするじゃないのぉ (^^;)</source>
-        <translation>Hey, you scared me! (^^;)</translation>
+        <translation>Hey, don&apos;t scare me like that! (^^;)</translation>
     </message>
     <message>
         <source>やっぱりショートケーキよね</source>
-        <translation>Strawberry shortcake, always!</translation>
+        <translation>Nothing beats strawberry shortcake!</translation>
     </message>
     <message>
         <source>肩凝っちゃったぁ (･_･)</source>
@@ -306,7 +314,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>ちょっと覗いてみようかなぁ～ (°°)～</source>
-        <translation>Maybe just a little peek~ (°°)～</translation>
+        <translation>Maybe I&apos;ll take a little peek... (°°)～</translation>
     </message>
     <message>
         <source>よし、いくぞっ (･∧･)</source>
@@ -318,11 +326,11 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>今日の運勢は最高よ</source>
-        <translation>Today&apos;s horoscope: the best!</translation>
+        <translation>My horoscope says today&apos;s my lucky day!</translation>
     </message>
     <message>
         <source>ドリンク剤１リットル一気のみっ</source>
-        <translation>A liter of energy drink, chug!</translation>
+        <translation>Chugging a whole liter of energy drink!</translation>
     </message>
     <message>
         <source>なにか、危険の香りがするわね (⌒ρ⌒)</source>
@@ -334,11 +342,11 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>この世は私のために回ってるのよ (^◯^)</source>
-        <translation>The world turns just for me (^◯^)</translation>
+        <translation>The world revolves around me (^◯^)</translation>
     </message>
     <message>
         <source>ほほほほほほほっ&#x3000;(＾▽＾)</source>
-        <translation>Ohohohohohoho!&#x3000;(＾▽＾)</translation>
+        <translation>Ohohohohohoho! (＾▽＾)</translation>
     </message>
     <message>
         <source>さぁっ！いくぞぉっ！！</source>
@@ -358,7 +366,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>not Execute InitDisplay from CourseView::SetMainDisplay</source>
-        <translation>not Execute InitDisplay from CourseView::SetMainDisplay</translation>
+        <translation>Something went wrong inside the game: the course view was not ready.</translation>
     </message>
     <message>
         <source>%1 マス目</source>
@@ -389,7 +397,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>体力上昇</source>
-        <translation>Stamina up</translation>
+        <translation>Pep up</translation>
     </message>
     <message>
         <source>更に進む</source>
@@ -437,47 +445,55 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>ファイル</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>オプション</source>
-        <translation>Options</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>ヘルプ</source>
-        <translation>Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>名前の入力</source>
-        <translation>Your Name</translation>
+        <translation>&amp;Enter Name...</translation>
     </message>
     <message>
         <source>ゲームスタート</source>
-        <translation>Start Game</translation>
+        <translation>&amp;New Game</translation>
     </message>
     <message>
         <source>やり直し</source>
-        <translation>Start Over</translation>
+        <translation>&amp;Restart</translation>
     </message>
     <message>
         <source>タイトルへ戻る</source>
-        <translation>Back to Title</translation>
+        <translation>&amp;Back to Title</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation>Close</translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>デバグ</source>
-        <translation>Debug</translation>
+        <translation>&amp;Debug...</translation>
     </message>
     <message>
         <source>注意事項</source>
-        <translation>Read Me</translation>
+        <translation>&amp;Read Me...</translation>
     </message>
     <message>
         <source>バージョン情報</source>
-        <translation>About</translation>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <comment>menu</comment>
+        <extracomment>The menu title; its first item opens the options.</extracomment>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <comment>item</comment>
+        <extracomment>Opens the options dialog: in English the item ends in an ellipsis, as every item that opens a dialog does.</extracomment>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>ファイル メニューの ゲームスタート で始まります</source>
@@ -489,7 +505,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     <name>NameDialog</name>
     <message>
         <source>NameInputForm</source>
-        <translation>Your Name</translation>
+        <translation>Enter Name</translation>
     </message>
     <message>
         <source>名前を入力してね</source>
@@ -526,10 +542,6 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
 </context>
 <context>
     <name>OptionsDialog</name>
-    <message>
-        <source>DebugForm</source>
-        <translation>Settings</translation>
-    </message>
     <message>
         <source>スタート位置</source>
         <translation>Start square</translation>
@@ -572,19 +584,19 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>終了確認画面</source>
-        <translation>Ask on quit</translation>
+        <translation>Confirm quit</translation>
     </message>
     <message>
         <source>メッセージのチェック</source>
-        <translation>Message check</translation>
+        <translation>Messages</translation>
     </message>
     <message>
         <source>すべてチェックする</source>
-        <translation>Check every one</translation>
+        <translation>Wait for each one</translation>
     </message>
     <message>
         <source>チェックしない</source>
-        <translation>Don&apos;t check</translation>
+        <translation>Don&apos;t wait</translation>
     </message>
     <message>
         <source>OK</source>
@@ -593,6 +605,18 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     <message>
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>DebugForm</source>
+        <comment>options</comment>
+        <extracomment>The title of the options, opened by Options &gt; オプション.</extracomment>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>DebugForm</source>
+        <comment>debug</comment>
+        <extracomment>The title of the debug settings, opened by Options &gt; デバグ.</extracomment>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>%1 を増やす</source>
@@ -606,7 +630,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>オプション</source>
-        <extracomment>What a screen reader says of the options window (its title stays DebugForm).</extracomment>
+        <extracomment>What a screen reader says of the options window.</extracomment>
         <translation>Options</translation>
     </message>
     <message>
@@ -615,7 +639,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>デバグ</source>
-        <extracomment>What a screen reader says of the debug window (its title stays DebugForm).</extracomment>
+        <extracomment>What a screen reader says of the debug window.</extracomment>
         <translation>Debug</translation>
     </message>
     <message>
@@ -634,10 +658,6 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
 <context>
     <name>ResultDialog</name>
     <message>
-        <source>MessageForm</source>
-        <translation>Poterin Ipponmichi</translation>
-    </message>
-    <message>
         <source>開始時刻</source>
         <translation>Started</translation>
     </message>
@@ -655,16 +675,16 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     </message>
     <message>
         <source>コマ目まで</source>
-        <translation>squares in,</translation>
+        <translation>squares along,</translation>
     </message>
     <message>
         <source>来たのにぃ～～</source>
-        <translation>so close~~!</translation>
+        <translation>all that way, too!</translation>
     </message>
     <message>
         <source>やめちゃうの？</source>
         <extracomment>What a screen reader says of the quit question.</extracomment>
-        <translation>Leaving me?</translation>
+        <translation>Leaving already?</translation>
     </message>
     <message>
         <source>またねっ</source>
@@ -684,6 +704,30 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
         <translation>&amp;No</translation>
     </message>
     <message>
+        <source>MessageForm</source>
+        <comment>goal</comment>
+        <extracomment>The title of the result at the goal.</extracomment>
+        <translation>Goal!</translation>
+    </message>
+    <message>
+        <source>MessageForm</source>
+        <comment>game over</comment>
+        <extracomment>The title of the game over; the window is only 170 pixels wide.</extracomment>
+        <translation>Game Over</translation>
+    </message>
+    <message>
+        <source>MessageForm</source>
+        <comment>quit</comment>
+        <extracomment>The title of the question before quitting, asked by File &gt; 閉じる; the window is only 170 pixels wide.</extracomment>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>MessageForm</source>
+        <comment>farewell</comment>
+        <extracomment>The title of the goodbye after quitting; the window is only 170 pixels wide.</extracomment>
+        <translation>Goodbye</translation>
+    </message>
+    <message>
         <source>やったぁぁぁっ♪</source>
         <extracomment>The words drawn in the goal picture.</extracomment>
         <translation>Yaaay!</translation>
@@ -691,7 +735,7 @@ What a screen reader says of the notes window (its title stays Form3).</extracom
     <message>
         <source>きゅぅ～～っ</source>
         <extracomment>The words drawn in the game over picture.</extracomment>
-        <translation>Kyuuu~~!</translation>
+        <translation>Kyuuuu!</translation>
     </message>
     <message>
         <source>ぽてりん</source>
@@ -708,7 +752,7 @@ The farewell&apos;s picture.</extracomment>
     <message>
         <source>やったぁぁぁっ♪ %1 マス目でゴール。開始時刻 %2、終了時刻 %3、経過時間 %4、終了時体力 %5</source>
         <extracomment>The goal result read out: the picture&apos;s words, the square, the start, end and elapsed time and the stamina left.</extracomment>
-        <translation>Yaaay! Goal on square %1. Started %2, finished %3, took %4, stamina left %5</translation>
+        <translation>Yaaay! Goal on square %1. Started %2, finished %3, took %4, pep left %5</translation>
     </message>
     <message>
         <source>ゲームオーバー</source>
@@ -718,7 +762,7 @@ The farewell&apos;s picture.</extracomment>
     <message>
         <source>きゅぅ～～っ %1 %2 %3 体力が尽きた</source>
         <extracomment>Game over read out: the picture&apos;s words, the square reached with the caption and remark the window shows.</extracomment>
-        <translation>Kyuuu~~! %1 %2 %3 Out of stamina.</translation>
+        <translation>Kyuuuu! %1 %2 %3 All out of pep!</translation>
     </message>
     <message>
         <source>ゲームをやめますか。はい でやめる、いいえ で続ける</source>
@@ -788,22 +832,22 @@ The farewell&apos;s picture.</extracomment>
     <message numerus="yes">
         <source>更に%n歩、進みま～す</source>
         <translation>
-            <numerusform>%n more step, here I go~</numerusform>
-            <numerusform>%n more steps, here I go~</numerusform>
+            <numerusform>%n more step, off I go!</numerusform>
+            <numerusform>%n more steps, off I go!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>うみゅ～～(ToT)&#x3000;%n歩、戻るるる</source>
         <translation>
-            <numerusform>Nyuu~~(ToT)&#x3000;%n step baaack</numerusform>
-            <numerusform>Nyuu~~(ToT)&#x3000;%n steps baaack</numerusform>
+            <numerusform>Waaah (ToT) %n step baaack</numerusform>
+            <numerusform>Waaah (ToT) %n steps baaack</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>うおぉぉぉぉっ！&#x3000;%n体力が回復した</source>
         <translation>
-            <numerusform>Woohoo!&#x3000;Pep back up by %n</numerusform>
-            <numerusform>Woohoo!&#x3000;Pep back up by %n</numerusform>
+            <numerusform>Whoooa! Got %n pep back</numerusform>
+            <numerusform>Whoooa! Got %n pep back</numerusform>
         </translation>
     </message>
     <message>
@@ -820,7 +864,7 @@ The farewell&apos;s picture.</extracomment>
     </message>
     <message>
         <source>ばたん、きゅぅ～～</source>
-        <translation>Flop... all out of pep~~</translation>
+        <translation>Thud... all out of pep!</translation>
     </message>
 </context>
 <context>
@@ -843,7 +887,8 @@ The farewell&apos;s picture.</extracomment>
     </message>
     <message>
         <source>あと</source>
-        <translation>just</translation>
+        <extracomment>Before the steps left to the goal (&quot;あと 12 歩&quot;: 12 steps to go). A language that puts it all after the number may leave this a space.</extracomment>
+        <translation> </translation>
     </message>
     <message>
         <source>歩</source>

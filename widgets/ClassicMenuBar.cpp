@@ -1,7 +1,9 @@
 #include "ClassicMenuBar.h"
 
+#include <QActionEvent>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 
@@ -91,5 +93,37 @@ void ClassicMenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction
     // must show which title the arrow keys are on.
     if (inKeyboardMode() && (option->state & QStyle::State_Selected)) {
         option->state |= QStyle::State_Sunken;
+    }
+}
+
+void ClassicMenuBar::changeEvent(QEvent* event) {
+    QMenuBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        shareFontWithMenus();
+    }
+}
+
+void ClassicMenuBar::actionEvent(QActionEvent* event) {
+    QMenuBar::actionEvent(event);
+    if (event->type() == QEvent::ActionAdded) {
+        shareFontWithMenus();
+    }
+}
+
+void ClassicMenuBar::setMenusShareFont(bool share) {
+    m_menusShareFont = share;
+    shareFontWithMenus();
+}
+
+// A drop-down menu is a window of its own and would take the desktop's menu
+// font, so bar and menus would show two fonts side by side.
+void ClassicMenuBar::shareFontWithMenus() {
+    if (!m_menusShareFont) {
+        return;
+    }
+    for (QAction* action : actions()) {
+        if (auto* menu = action->menu<QMenu*>()) {
+            menu->setFont(font());
+        }
     }
 }
