@@ -498,7 +498,7 @@ What a screen reader says of the notes window.</extracomment>
     <message>
         <source>ファイル メニューの ゲームスタート で始まります</source>
         <extracomment>What a screen reader says on the title screen.</extracomment>
-        <translation>Start Game in the File menu begins a game</translation>
+        <translation>New Game in the File menu begins a game</translation>
     </message>
 </context>
 <context>

@@ -190,14 +190,14 @@ def play_in_english(s):
     only the pattern of what is said is checked."""
     s.start_program("en_US.UTF-8")
     s.focus_window("Poterin Ipponmichi")
-    s.wait_for_speech("Start Game in the File menu begins a game", "the English title screen")
-    menu(s, [("F10", "File"), ("Down", "Your Name"), ("Down", "Start Game"),
+    s.wait_for_speech("New Game in the File menu begins a game", "the English title screen")
+    menu(s, [("F10", "File"), ("Down", "Enter Name"), ("Down", "New Game"),
              ("Return", r"Square 1 .*, Button Start, Pep 30 100 steps to the goal")],
          "an English game")
     press(s, "space", "Button Stop", "the English drum to spin")
     walk = int(press(s, "space", r"The drum says ([1-6])", "the English drum to stop").group(1))
     s.wait_for_speech(r"Square %d " % (1 + walk), "the English walk")
-    menu(s, [("F10", "File"), ("Down", "Start Over"), ("Up", "Close"),
+    menu(s, [("F10", "File"), ("Down", "Restart"), ("Up", "Quit"),
              ("Return", r"Leaving already\? dialog Quit the game\? Yes quits, No plays on")],
          "the English quit question")
     press(s, "Return", r"See ya! dialog Goodbye\.\s*OK ends the program", "the English farewell")
