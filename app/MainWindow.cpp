@@ -5,7 +5,6 @@
 #include "Announcer.h"
 #include "Artwork.h"
 #include "ClassicMenuBar.h"
-#include "DialogAnswer.h"
 #include "Fonts.h"
 #include "LanguageChoice.h"
 #include "NameDialog.h"
@@ -23,6 +22,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -273,7 +273,7 @@ bool MainWindow::mayQuit() {
     if (!m_preferences.askBeforeQuit || !m_controller->isGameInProgress()) {
         return true;
     }
-    const bool yes = resultDialog().confirmQuit() != DialogAnswer::No;
+    const bool yes = resultDialog().confirmQuit() != QMessageBox::No;
     returnFocusToGame();
     return yes;
 }

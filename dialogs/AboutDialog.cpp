@@ -2,7 +2,6 @@
 
 #include "Artwork.h"
 #include "BevelPanel.h"
-#include "DialogAnswer.h"
 #include "FormStyle.h"
 #include "Placement.h"
 #include "ui_AboutDialog.h"
@@ -33,7 +32,7 @@ AboutDialog::AboutDialog(QWidget* parent)
 
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setDefaultButton(m_ui->okButton);
-    setModalResult(m_ui->okButton, DialogAnswer::Ok);
+    setModalResult(m_ui->okButton, QDialog::Accepted);
     //: What a screen reader calls the notes text.
     m_ui->notesText->setAccessibleName(tr("注意事項"));
     //: What a screen reader calls the program's face in the version panel.

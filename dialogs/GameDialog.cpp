@@ -1,7 +1,6 @@
 #include "GameDialog.h"
 
 #include "BevelPanel.h"
-#include "DialogAnswer.h"
 #include "Fonts.h"
 #include "Placement.h"
 
@@ -39,7 +38,7 @@ GameDialog::GameDialog(QWidget* parent)
 }
 
 void GameDialog::reject() {
-    done(answerCode(DialogAnswer::Cancel));
+    done(QDialog::Rejected);
 }
 
 int GameDialog::exec() {
@@ -110,8 +109,8 @@ void GameDialog::setDefaultButton(QPushButton* button) {
     button->setDefault(true);
 }
 
-void GameDialog::setModalResult(QAbstractButton* button, DialogAnswer answer) {
-    connect(button, &QAbstractButton::clicked, this, [this, answer] { done(answerCode(answer)); });
+void GameDialog::setModalResult(QAbstractButton* button, int result) {
+    connect(button, &QAbstractButton::clicked, this, [this, result] { done(result); });
 }
 
 void GameDialog::setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk) {
@@ -120,9 +119,9 @@ void GameDialog::setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::functi
     setDefaultButton(ok);
     connect(ok, &QPushButton::clicked, this, [this, onOk = std::move(onOk)] {
         onOk();
-        done(answerCode(DialogAnswer::Ok));
+        done(QDialog::Accepted);
     });
-    setModalResult(cancel, DialogAnswer::Cancel);
+    setModalResult(cancel, QDialog::Rejected);
     setCancelButton(cancel);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "DialogAnswer.h"
-
 #include <QDialog>
 #include <QPoint>
 #include <QStyle>
@@ -18,7 +16,7 @@ class QPushButton;
 // maximise (a minimised modal dialog would leave the game blocked behind
 // nothing); Enter presses the default button, Esc presses the cancel button
 // where the form shows one and does nothing where it does not; the close box
-// ends a modal showing with DialogAnswer::Cancel. The dialogs are transient
+// ends a modal showing as Rejected. The dialogs are transient
 // for the main window, so the window system keeps them above it.
 class GameDialog : public QDialog {
     Q_OBJECT
@@ -53,11 +51,12 @@ protected:
     void setDefaultButton(QPushButton* button);
     // The button that Esc presses while it is visible; none by default.
     void setCancelButton(QAbstractButton* button) { m_cancelButton = button; }
-    // A click on `button` ends the modal showing with `result`.
-    void setModalResult(QAbstractButton* button, DialogAnswer answer);
+    // A click on `button` ends the modal showing with `result`: a QDialog
+    // code, or the QMessageBox button it stands for.
+    void setModalResult(QAbstractButton* button, int result);
     // The usual pair: OK is the default button and runs `onOk` before ending
-    // the showing with DialogAnswer::Ok; Cancel is the cancel button and ends it with
-    // DialogAnswer::Cancel.
+    // the showing as Accepted; Cancel is the cancel button and ends it as
+    // Rejected.
     void setUpOkCancel(QPushButton* ok, QPushButton* cancel, std::function<void()> onOk);
     // The button's glyph, one of the style's standard icons. The style reads
     // those from image files, which the title screen has no need of, so the

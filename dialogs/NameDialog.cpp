@@ -1,6 +1,5 @@
 #include "NameDialog.h"
 
-#include "DialogAnswer.h"
 #include "FormStyle.h"
 #include "ui_NameDialog.h"
 

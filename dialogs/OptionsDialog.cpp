@@ -1,6 +1,5 @@
 #include "OptionsDialog.h"
 
-#include "DialogAnswer.h"
 #include "FormStyle.h"
 #include "Placement.h"
 #include "UpDown.h"

@@ -1,11 +1,11 @@
 #include "ResultDialog.h"
 
 #include "Artwork.h"
-#include "DialogAnswer.h"
 #include "FormStyle.h"
 #include "Placement.h"
 #include "ui_ResultDialog.h"
 
+#include <QMessageBox>
 #include <QPixmap>
 #include <QStyle>
 #include <array>
@@ -80,9 +80,9 @@ ResultDialog::ResultDialog(QWidget* parent)
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setGlyph(m_ui->yesButton, QStyle::SP_DialogYesButton);
     setGlyph(m_ui->noButton, QStyle::SP_DialogNoButton);
-    setModalResult(m_ui->okButton, DialogAnswer::Ok);
-    setModalResult(m_ui->yesButton, DialogAnswer::Yes);
-    setModalResult(m_ui->noButton, DialogAnswer::No);
+    setModalResult(m_ui->okButton, QDialog::Accepted);
+    setModalResult(m_ui->yesButton, QMessageBox::Yes);
+    setModalResult(m_ui->noButton, QMessageBox::No);
     setCancelButton(m_ui->noButton);
     hideAllVariants();
 }
@@ -134,23 +134,27 @@ void ResultDialog::showGameOver(const GameRecord& record) {
                      .arg(m_ui->reachedSquareCaption->text(), m_ui->gameOverRemarkLabel->text())});
 }
 
-DialogAnswer ResultDialog::confirmQuit() {
+QMessageBox::StandardButton ResultDialog::confirmQuit() {
     if (m_showing) {
         return ResultDialog(parentWidget()).confirmQuit();
     }
     //: The title of the question before quitting, asked by File > 閉じる; the
     //: window is only 170 pixels wide.
     setWindowTitle(tr("MessageForm", "quit"));
-    return showVariant({m_ui->quitPanel,
-                        ConfirmOuterSize,
-                        {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}},
-                        //: What a screen reader says of the quit question.
-                        tr("やめちゃうの？"),
-                        //: The quit question read out, with what each answer does.
-                        tr("ゲームをやめますか。はい でやめる、いいえ で続ける")});
+    const int answer =
+        showVariant({m_ui->quitPanel,
+                     ConfirmOuterSize,
+                     {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}},
+                     //: What a screen reader says of the quit question.
+                     tr("やめちゃうの？"),
+                     //: The quit question read out, with what each answer does.
+                     tr("ゲームをやめますか。はい でやめる、いいえ で続ける")});
+    // The close box rejects the showing, as it does every dialog's.
+    return answer == QDialog::Rejected ? QMessageBox::Cancel
+                                       : static_cast<QMessageBox::StandardButton>(answer);
 }
 
-DialogAnswer ResultDialog::showFarewell() {
+int ResultDialog::showFarewell() {
     if (m_showing) {
         return ResultDialog(parentWidget()).showFarewell();
     }
@@ -180,7 +184,7 @@ std::optional<QPoint> ResultDialog::placeAtCursor(int outerWidth, int outerHeigh
     return placeWithCursorAt(offsetX, offsetY, outerWidth, outerHeight);
 }
 
-DialogAnswer ResultDialog::showVariant(const Variant& variant) {
+int ResultDialog::showVariant(const Variant& variant) {
     hideAllVariants();
     variant.panel->setVisible(true);
     for (const auto& [button, place] : variant.buttons) {
@@ -199,7 +203,7 @@ DialogAnswer ResultDialog::showVariant(const Variant& variant) {
     setDefaultButton(first);
     first->setFocus();
     m_showing = true;
-    const DialogAnswer result = answerOf(exec());
+    const int result = exec();
     m_showing = false;
     return result;
 }

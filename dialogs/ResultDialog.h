@@ -3,6 +3,7 @@
 #include "GameDialog.h"
 #include "GamePorts.h"
 
+#include <QMessageBox>
 #include <memory>
 
 namespace Ui {
@@ -23,10 +24,10 @@ public:
     void showGoalResult(const GameRecord& record, const GameTimes& times) override;
     // The square the heroine reached.
     void showGameOver(const GameRecord& record) override;
-    // DialogAnswer::Yes (also Enter), DialogAnswer::No (also Esc), or DialogAnswer::Cancel for the
-    // close box.
-    DialogAnswer confirmQuit();
-    DialogAnswer showFarewell();
+    // Yes (also Enter), No (also Esc), or Cancel for the close box.
+    QMessageBox::StandardButton confirmQuit();
+    // Accepted by OK or Enter, Rejected by the close box.
+    int showFarewell();
 
     void hideAllVariants();
     // The outer top-left corner that puts the point near the buttons, 30 pixels
@@ -35,7 +36,7 @@ public:
 
 private:
     struct Variant;
-    DialogAnswer showVariant(const Variant& variant);
+    int showVariant(const Variant& variant);
 
     std::unique_ptr<Ui::ResultDialog> m_ui;
     // A showing asked for while another is open (a walk can end in game over

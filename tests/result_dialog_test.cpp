@@ -1,4 +1,3 @@
-#include "DialogAnswer.h"
 #include "Fonts.h"
 #include "Placement.h"
 #include "ResultDialog.h"
@@ -6,6 +5,7 @@
 #include "dialogs_modal_answer.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -51,7 +51,8 @@ private slots:
         ResultDialog form;
         GameRecord record;
         Seen seen;
-        DialogAnswer result = DialogAnswer::None;
+        QMessageBox::StandardButton quitAnswer = QMessageBox::NoButton;
+        int result = -1;
         const auto closeWith = [&](const char* button) {
             return [&, button](QDialog& d) {
                 seen = look(d);
@@ -76,13 +77,13 @@ private slots:
         QCOMPARE(seen.okPlace, QPoint(47, 194));
         {
             ModalAnswer answer(closeWith("yesButton"));
-            result = form.confirmQuit();
+            quitAnswer = form.confirmQuit();
         }
         QCOMPARE(seen.visible, QStringList({"quitPanel", "yesButton", "noButton"}));
         QCOMPARE(seen.outer, QSize(178, 248));
         QCOMPARE(seen.yesPlace, QPoint(8, 188));
         QCOMPARE(seen.noPlace, QPoint(88, 188));
-        QCOMPARE(result, DialogAnswer::Yes);
+        QCOMPARE(quitAnswer, QMessageBox::Yes);
         {
             ModalAnswer answer(closeWith("okButton"));
             result = form.showFarewell();
@@ -90,7 +91,7 @@ private slots:
         QCOMPARE(seen.visible, QStringList({"farewellPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(179, 248));
         QCOMPARE(seen.okPlace, QPoint(48, 188));
-        QCOMPARE(result, DialogAnswer::Ok);
+        QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(form.isHidden());
     }
 
@@ -179,16 +180,16 @@ private slots:
 
     void confirmQuitAnswers_data() {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<DialogAnswer>("expected");
-        QTest::newRow("Yes") << "yesButton" << DialogAnswer::Yes;
-        QTest::newRow("No") << "noButton" << DialogAnswer::No;
-        QTest::newRow("close box") << "close" << DialogAnswer::Cancel;
-        QTest::newRow("Enter") << "Enter" << DialogAnswer::Yes;
-        QTest::newRow("Esc") << "Esc" << DialogAnswer::No;
+        QTest::addColumn<QMessageBox::StandardButton>("expected");
+        QTest::newRow("Yes") << "yesButton" << QMessageBox::Yes;
+        QTest::newRow("No") << "noButton" << QMessageBox::No;
+        QTest::newRow("close box") << "close" << QMessageBox::Cancel;
+        QTest::newRow("Enter") << "Enter" << QMessageBox::Yes;
+        QTest::newRow("Esc") << "Esc" << QMessageBox::No;
     }
     void confirmQuitAnswers() {
         QFETCH(QString, how);
-        QFETCH(DialogAnswer, expected);
+        QFETCH(QMessageBox::StandardButton, expected);
         ResultDialog form;
         ModalAnswer answer([&](QDialog& d) {
             if (how == "close") {
@@ -211,7 +212,7 @@ private slots:
             stillOpen = d.isVisible();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
-        QCOMPARE(form.showFarewell(), DialogAnswer::Ok);
+        QCOMPARE(form.showFarewell(), int(QDialog::Accepted));
         QVERIFY(stillOpen);
     }
 
@@ -233,7 +234,7 @@ private slots:
             outerAfterwards = visibleParts(d, VariantParts);
             QTest::mouseClick(part<QPushButton>(d, "noButton"), Qt::LeftButton);
         });
-        QCOMPARE(form.confirmQuit(), DialogAnswer::No);
+        QCOMPARE(form.confirmQuit(), QMessageBox::No);
         QCOMPARE(nestedSquare, QStringLiteral("42"));
         QCOMPARE(outerAfterwards, QStringList({"quitPanel", "yesButton", "noButton"}));
     }

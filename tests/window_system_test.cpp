@@ -2,7 +2,6 @@
 // they ask for, what happens when one is pressed anyway, and where a dialog
 // goes when the cursor's place is unknown (as on Wayland).
 #include "AboutDialog.h"
-#include "DialogAnswer.h"
 #include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
@@ -103,14 +102,14 @@ private slots:
             QVERIFY(button(dialog, "yesButton")->isDefault());
             button(dialog, "yesButton")->click();
         });
-        QCOMPARE(forms().resultDialog().confirmQuit(), DialogAnswer::Yes);
+        QCOMPARE(forms().resultDialog().confirmQuit(), QMessageBox::Yes);
         QCOMPARE(showings, 2);
         QVERIFY(!forms().resultDialog().isVisible());
 
         // Minimised by the window manager's own means, through the widget.
         answers.then([](QWidget* dialog) { dialog->setWindowState(Qt::WindowMinimized); });
         answers.then([](QWidget* dialog) { button(dialog, "noButton")->click(); });
-        QCOMPARE(forms().resultDialog().confirmQuit(), DialogAnswer::No);
+        QCOMPARE(forms().resultDialog().confirmQuit(), QMessageBox::No);
         QVERIFY(answers.allAnswered());
 
         // Maximised: the fixed-size dialog comes back at its own size.
@@ -138,7 +137,7 @@ private slots:
             minimiseLikeTheTitleBar(dialog);
             button(dialog, "noButton")->click();
         });
-        QCOMPARE(forms().resultDialog().confirmQuit(), DialogAnswer::No);
+        QCOMPARE(forms().resultDialog().confirmQuit(), QMessageBox::No);
         QTest::qWait(50);
         QVERIFY(!forms().resultDialog().isVisible());
         QCOMPARE(answers.Seen().size(), std::size_t(1));

@@ -11,6 +11,8 @@ enum class ImageMask {
     BlackKey, // pure black (0, 0, 0) pixels are transparent
 };
 
+// Qt has no list of masked frames cut from one picture sheet.
+//
 // Frames of one fixed size cut from a sheet that holds them left to right, then
 // top to bottom. The frames are cut and converted once; drawing one is a single
 // masked blit and allocates nothing.

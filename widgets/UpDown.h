@@ -6,6 +6,9 @@
 class QLineEdit;
 class QToolButton;
 
+// Qt's spin box draws its arrows inside the edit and vets every keystroke; this
+// game's number fields are free edits with the arrows beside them.
+//
 // A pair of arrows bound to a line edit that holds a whole number in Min..Max.
 // The arrows, and the Up and Down keys in the edit, step by Increment; past an
 // end the value wraps to the other end when Wrap is on, and stops at the end
