@@ -56,7 +56,12 @@ readelf -S "$program" | grep -q '\.debug_info' && fail "the program is not strip
 build_id=$(readelf -n "$program" | sed -n 's/.*Build ID: //p')
 debug="$root/usr/lib/debug/.build-id/${build_id:0:2}/${build_id:2}.debug"
 if [ -f "$debug" ]; then
-    readelf -S "$debug" 2>/dev/null | grep -q '\.debug_info' || fail "the .debug file has no debug information"
+    if readelf -S "$debug" 2>/dev/null | grep -q '\.debug_info'; then
+        echo "the dbgsym package holds the program's debug information" \
+            "(build type $(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt"))"
+    else
+        fail "the .debug file has no debug information (every build type compiles with -g: cmake/DebugInfo.cmake)"
+    fi
 else
     fail "no debug file for build id '$build_id'"
 fi

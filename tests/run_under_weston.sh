@@ -15,30 +15,19 @@ if [ $# -eq 0 ]; then
     echo "usage: run_under_weston.sh PROGRAM [ARGUMENT...]" >&2
     exit 2
 fi
-# WESTON_ATTEMPTS (default 1) runs the command again, under a fresh Weston,
-# after a failure; every failed attempt is reported.
-attempts=${WESTON_ATTEMPTS:-1}
-session_dir=""
+session_dir=$(mktemp -d "${TMPDIR:-/tmp}/ippon-weston.XXXXXX")
 WESTON_NO_TRAP=1
 finish() {
     weston_stop
-    [ -z "$session_dir" ] || rm -rf "$session_dir"
+    rm -rf "$session_dir"
 }
 trap finish EXIT
 
+weston_start "$session_dir"
 status=0
-for ((attempt = 1; attempt <= attempts; attempt++)); do
-    session_dir=$(mktemp -d "${TMPDIR:-/tmp}/ippon-weston.XXXXXX")
-    weston_start "$session_dir"
-    status=0
-    env -u DISPLAY QT_QPA_PLATFORM=wayland "$@" || status=$?
-    if [ "$status" -eq 0 ]; then
-        break
-    fi
-    echo "run_under_weston: $1 exited with $status (attempt $attempt of $attempts);" \
-        "Weston's log follows" >&2
+env -u DISPLAY QT_QPA_PLATFORM=wayland "$@" || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "run_under_weston: $1 exited with $status; Weston's log follows" >&2
     tail -n 20 "$session_dir/weston.log" >&2 || true
-    finish
-    session_dir=""
-done
+fi
 exit "$status"

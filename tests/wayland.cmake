@@ -1,9 +1,8 @@
 # The widget tests once more as native Wayland clients of a private Weston
-# (run_under_weston.sh): with a seat (Weston's x11 backend in its own Xvfb), a
-# whole game with keys only, each dialog opened and answered, the main window,
-# a monkey of 10,000 actions and the real program; without a seat (the
-# headless backend), typing into the dialogs and the monkey, which must not
-# crash. `ctest -L wayland` runs just these.
+# (run_under_weston.sh): with a seat (Weston's x11 backend in its own Xvfb),
+# each dialog opened and answered, the main window, a monkey of 10,000
+# actions and the real program; without a seat (the headless backend), typing
+# into the dialogs and the monkey, which must not crash. `ctest -L wayland` runs just these.
 set(IPPON_WESTON ${CMAKE_CURRENT_SOURCE_DIR}/run_under_weston.sh)
 
 function(ippon_add_wayland_run name target)
@@ -24,13 +23,11 @@ foreach(test IN ITEMS main_window_test result_dialog_test options_dialog_test na
                       about_dialog_test whole_input_test window_system_test)
     ippon_add_wayland_run(wayland_${test} ${test})
 endforeach()
-# Its keys are the test's own events, with no seat serial: Qt then opens the
-# menus as windows of their own, and after one Weston now and then leaves the
-# keyboard with nobody for good (about one run in six). A player's real
-# keys and clicks do not meet this (scripts/e2e-wayland); the test gets three
-# tries under a fresh Weston, each failure reported.
-ippon_add_wayland_run(wayland_keyboard_play_test keyboard_play_test TIMEOUT 420
-    ENVIRONMENT "WESTON_ATTEMPTS=3")
+# keyboard_play_test is not run here: its keys are the test's own events,
+# with no seat serial, so Qt opens its menus as windows of their own, which
+# Weston does not hand the keyboard back from reliably. The end-to-end driver
+# (scripts/e2e) plays the same by keys through Weston's real seat: the menu
+# bar, the turns, the results and the quit question.
 ippon_add_wayland_run(wayland_monkey_test monkey_test TIMEOUT 300
     ENVIRONMENT "IPPON_MONKEY_SEED=20261208;IPPON_MONKEY_ACTIONS=10000;IPPON_MONKEY_GAMES=40")
 

@@ -14,9 +14,12 @@ add_library(artgenlib STATIC
     artgen/Sprite.cpp)
 target_include_directories(artgenlib PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/artgen)
 target_link_libraries(artgenlib PUBLIC Qt6::Gui)
+# A tool, never shipped: its debug information would only slow every build.
+target_compile_options(artgenlib PRIVATE -g0)
 
 add_executable(artgen artgen/main.cpp)
 target_link_libraries(artgen PRIVATE artgenlib)
+target_compile_options(artgen PRIVATE -g0)
 
 add_custom_target(artwork
     COMMAND artgen ${PROJECT_SOURCE_DIR}/assets/images
