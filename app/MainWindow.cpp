@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
+#include "Announcer.h"
 #include "Artwork.h"
 #include "ClassicMenuBar.h"
 #include "Fonts.h"
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -79,6 +81,13 @@ MainWindow::MainWindow(QWidget* parent)
     const QImage title = Artwork::titlePicture();
     m_ui->titlePicture->setPixmap(QPixmap::fromImage(title));
     m_ui->titlePicture->resize(title.size());
+    // The title screen's one control: the focus rests here rather than on a
+    // hidden one, and a screen reader says how to begin. (Reached by Tab
+    // only, and on the title screen only; a click moves no focus.)
+    m_ui->titlePicture->setFocusPolicy(Qt::TabFocus);
+    //: What a screen reader says on the title screen.
+    m_ui->titlePicture->setAccessibleDescription(
+        tr("ファイル メニューの ゲームスタート で始まります"));
 
     // The title picture sits centred in a window of fixed size.
     placeWindow();
@@ -131,11 +140,36 @@ void MainWindow::buildGameScreen() {
         new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox, *m_statusPanel,
                                            *this, m_clock, m_course, m_texts},
                            this);
+    m_announcer = std::make_unique<Announcer>(m_ui->clientArea);
     m_controller->listenTo(m_drum, m_courseView);
-    // What a screen reader is told of the course follows each square walked,
-    // once the controller has taken it, and never inside the animation's tick.
-    connect(m_courseView, &AnimatedCourseView::squareWalked, m_courseView,
-            &CourseView::updateAccessibleText, Qt::QueuedConnection);
+    // What a screen reader is told follows each report once the controller
+    // has handled it (these are queued behind its own connections), and never
+    // an animation's tick.
+    connect(
+        m_courseView, &AnimatedCourseView::squareWalked, this,
+        [this] {
+            updateAccessibleTexts();
+            announceCaption();
+        },
+        Qt::QueuedConnection);
+    connect(m_drum, &SlotDrum::stopped, this, &MainWindow::announceDrumResult,
+            Qt::QueuedConnection);
+    connect(m_courseView, &AnimatedCourseView::animationFinished, this,
+            &MainWindow::announceWalkEnd, Qt::QueuedConnection);
+    connect(m_drum, &SlotDrum::eventConfirmed, this, &MainWindow::announceStatus,
+            Qt::QueuedConnection);
+    // The controller offers the next spin on its own queued call, made before
+    // this one, so the caption here is the new turn's.
+    connect(m_controller, &GameController::eventApplied, this, &MainWindow::announceStatus,
+            Qt::QueuedConnection);
+    // A click changes the caption at once (スタート -> ストップ); the screen
+    // reader hears the new one.
+    connect(m_drum->slotButton(), &QPushButton::clicked, this, &MainWindow::announceCaption);
+}
+
+Announcer& MainWindow::announcer() {
+    buildGameScreen();
+    return *m_announcer;
 }
 
 GameController& MainWindow::controller() {
@@ -218,13 +252,66 @@ QWidget* MainWindow::clientArea() const {
 }
 
 void MainWindow::showGameOver(const GameRecord& record) {
+    // The dialog is modal: the course says the square the dialog names
+    // while it is open.
+    updateAccessibleTexts();
     resultDialog().showGameOver(record);
     returnFocusToGame();
 }
 
 void MainWindow::showGoalResult(const GameRecord& record, const GameTimes& times) {
+    updateAccessibleTexts();
     resultDialog().showGoalResult(record, times);
     returnFocusToGame();
+}
+
+void MainWindow::updateAccessibleTexts() {
+    const GameRecord& record = m_controller->liveRecord();
+    m_courseView->describeSquare(record.currentSquare, record.currentRow);
+    // The course cannot take the focus, so the button that has it carries the
+    // course's description too: a screen reader's "where am I" reads the
+    // square and the kinds of the squares ahead.
+    const QString course = m_courseView->viewBox()->accessibleDescription();
+    if (m_drum->slotButton()->accessibleDescription() != course) {
+        m_drum->slotButton()->setAccessibleDescription(course);
+    }
+}
+
+bool MainWindow::announcesGame() const {
+    return m_onGameScreen && m_controller->isGameInProgress();
+}
+
+void MainWindow::announceDrumResult(int number) {
+    updateAccessibleTexts();
+    if (announcesGame()) {
+        m_announcer->announceDrumResult(number);
+    }
+    announceCaption();
+}
+
+void MainWindow::announceWalkEnd() {
+    updateAccessibleTexts();
+    if (announcesGame()) {
+        const GameRecord& record = m_controller->liveRecord();
+        m_announcer->announceSquare(record.currentSquare, m_remarkBox->toPlainText(),
+                                    m_drum->slotButton()->text());
+    }
+    announceStatus();
+}
+
+void MainWindow::announceStatus() {
+    updateAccessibleTexts();
+    if (announcesGame()) {
+        const GameRecord& record = m_controller->liveRecord();
+        m_announcer->announceStatus(record.stamina, GoalSquare - record.currentSquare);
+    }
+    announceCaption();
+}
+
+void MainWindow::announceCaption() {
+    if (announcesGame()) {
+        m_announcer->announceCaption(m_drum->slotButton()->text());
+    }
 }
 
 bool MainWindow::mayQuit() {
@@ -241,6 +328,8 @@ void MainWindow::returnFocusToGame() {
     activateWindow();
     if (m_onGameScreen) {
         m_drum->slotButton()->setFocus();
+    } else {
+        m_ui->titlePicture->setFocus();
     }
 }
 
@@ -248,6 +337,7 @@ void MainWindow::showGameScreen() {
     buildGameScreen();
     m_onGameScreen = true;
     m_ui->titlePicture->setVisible(false);
+    m_ui->titlePicture->setFocusPolicy(Qt::NoFocus);
     m_ui->enterNameAction->setEnabled(false);
     m_ui->startGameAction->setEnabled(false);
     m_ui->restartGameAction->setEnabled(true);
@@ -271,6 +361,8 @@ void MainWindow::showTitleScreen() {
     m_courseView->hide();
     m_remarkBox->hide();
     m_ui->titlePicture->setVisible(true);
+    m_ui->titlePicture->setFocusPolicy(Qt::TabFocus);
+    m_ui->titlePicture->setFocus();
 }
 
 void MainWindow::startGame() {
@@ -280,6 +372,7 @@ void MainWindow::startGame() {
     // The entry's timer starts before the views are shown, so that their first
     // paint happens while the heroine's first step is due.
     buildGameScreen();
+    m_announcer->reset();
     m_controller->startGame(m_recordTemplate);
     showGameScreen();
     m_drum->slotButton()->setFocus();
@@ -289,6 +382,7 @@ void MainWindow::restartGame() {
     if (!m_onGameScreen || !mayQuit()) {
         return;
     }
+    m_announcer->reset();
     m_controller->startGame(m_recordTemplate);
     m_drum->slotButton()->setFocus();
 }

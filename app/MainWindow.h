@@ -24,6 +24,7 @@ class OptionsDialog;
 class NameDialog;
 class AboutDialog;
 class ResultDialog;
+class Announcer;
 
 // The main window: the title screen and the game screen with its views, the
 // menu commands, which it hands to the game controller, and the dialogs, its
@@ -59,6 +60,7 @@ public:
     AnimatedCourseView& courseView();
     RemarkBox& remarkBox();
     StatusPanelWidget& statusPanel();
+    Announcer& announcer();
     const CourseTable& course() const { return m_course; }
     bool onGameScreen() const { return m_onGameScreen; }
 
@@ -94,6 +96,18 @@ private:
     // The game screen's views, their pictures and the controller that drives
     // them; built on the first call, kept for the rest of the run.
     void buildGameScreen();
+    // The course view and the drum's button describe the square the
+    // controller's record names, so the course and the status panel agree.
+    void updateAccessibleTexts();
+    // What a screen reader is told once the controller has handled a report:
+    // the drum's number after it stops; the square, its remark and event after
+    // a walk ends; the stamina and distance when they changed; a new caption.
+    void announceDrumResult(int number);
+    void announceWalkEnd();
+    void announceStatus();
+    void announceCaption();
+    // Whether a game runs on the game screen; the result dialog says the rest.
+    bool announcesGame() const;
     void showTitleScreen();
     void showGameScreen();
     void placeWindow();
@@ -115,6 +129,7 @@ private:
     AnimatedCourseView* m_courseView = nullptr;
     RemarkBox* m_remarkBox = nullptr;
     GameController* m_controller = nullptr;
+    std::unique_ptr<Announcer> m_announcer;
 
     // Children of this window once built.
     OptionsDialog* m_optionsDialog = nullptr;

@@ -33,6 +33,10 @@ AboutDialog::AboutDialog(QWidget* parent)
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setDefaultButton(m_ui->okButton);
     setModalResult(m_ui->okButton, QDialog::Accepted);
+    //: What a screen reader calls the notes text.
+    m_ui->notesText->setAccessibleName(tr("注意事項"));
+    //: What a screen reader calls the program's face in the version panel.
+    m_ui->iconPicture->setAccessibleName(tr("ぽてりんの顔"));
 }
 
 AboutDialog::~AboutDialog() = default;
@@ -41,12 +45,20 @@ AboutDialog::~AboutDialog() = default;
 void AboutDialog::showNotes() {
     //: The title of the usage notes, opened by Help > 注意事項.
     setWindowTitle(tr("Form3", "notes"));
+    //: What a screen reader says of the notes window.
+    setAccessibleName(tr("注意事項"));
+    setAccessibleDescription(tr("ゲームの注意事項です。OK で閉じます"));
     showPanel(m_ui->notesPanel, m_ui->versionPanel, m_ui->notesText);
 }
 
 void AboutDialog::showVersion() {
     //: The title of the version information, opened by Help > バージョン情報.
     setWindowTitle(tr("Form3", "version"));
+    //: What a screen reader says of the version window.
+    setAccessibleName(tr("バージョン情報"));
+    setAccessibleDescription(QStringList{m_ui->titleLabel->text(), m_ui->versionLabel->text(),
+                                         m_ui->emailLabel->text(), m_ui->fileNameLabel->text()}
+                                 .join(QLatin1Char(' ')));
     showPanel(m_ui->versionPanel, m_ui->notesPanel, m_ui->okButton);
 }
 

@@ -28,6 +28,14 @@ NameDialog::NameDialog(QWidget* parent)
     applyFormStyle(this);
     setFixedSize(size());
     setUpOkCancel(m_ui->okButton, m_ui->cancelButton, [this] { acceptName(); });
+    // The prompt names the field; the window, titled NameInputForm, says what it asks.
+    m_ui->promptLabel->setBuddy(m_ui->nameEdit);
+    //: What a screen reader says of the name entry window.
+    setAccessibleName(tr("名前の入力"));
+    setAccessibleDescription(m_ui->promptLabel->text());
+    //: The name field, as a screen reader names it.
+    m_ui->nameEdit->setAccessibleName(tr("名前"));
+    m_ui->nameEdit->setAccessibleDescription(m_ui->promptLabel->text());
     moveTo(DesignedPlace);
 }
 

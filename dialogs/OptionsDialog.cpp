@@ -6,7 +6,9 @@
 #include "ui_OptionsDialog.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QStyle>
+#include <QToolButton>
 
 namespace {
 
@@ -36,6 +38,17 @@ OptionsDialog::OptionsDialog(Preferences& preferences, QWidget* parent)
     const auto upDowns = rowUpDowns();
     for (std::size_t row = 0; row < RowCount; ++row) {
         upDowns[row]->setAssociate(edits[row]);
+        // Each row's caption names its number field and its two arrows.
+        auto* caption = findChild<QLabel*>(QLatin1String(RowNames[row]) + QLatin1String("Label"));
+        const QString name = caption ? caption->text() : QString();
+        if (caption) {
+            caption->setBuddy(edits[row]);
+        }
+        edits[row]->setAccessibleName(name);
+        //: The up arrow of a number field of the debug dialog.
+        upDowns[row]->upButton()->setAccessibleName(tr("%1 を増やす").arg(name));
+        //: The down arrow of a number field of the debug dialog.
+        upDowns[row]->downButton()->setAccessibleName(tr("%1 を減らす").arg(name));
     }
 
     m_radioItems->addButton(m_ui->checkAllRadio, CheckAllItem);
@@ -54,6 +67,9 @@ void OptionsDialog::showOptions(GameRecord& record) {
     m_mode = Mode::Options;
     //: The title of the options, opened by Options > オプション.
     setWindowTitle(tr("DebugForm", "options"));
+    //: What a screen reader says of the options window.
+    setAccessibleName(tr("オプション"));
+    setAccessibleDescription(tr("マスのメッセージをチェックするか選んでね"));
     setOuterSize(OptionsOuterSize.width(), OptionsOuterSize.height());
     m_ui->messageCheckGroup->move(OptionsRadioPlace);
     m_ui->okButton->move(OptionsOkPlace);
@@ -71,6 +87,9 @@ void OptionsDialog::showDebug(GameRecord& record) {
     m_mode = Mode::Debug;
     //: The title of the debug settings, opened by Options > デバグ.
     setWindowTitle(tr("DebugForm", "debug"));
+    //: What a screen reader says of the debug window.
+    setAccessibleName(tr("デバグ"));
+    setAccessibleDescription(tr("次のゲームの設定を数で入力してね"));
     setOuterSize(DebugOuterSize.width(), DebugOuterSize.height());
     moveTo(placeNearCursor(DebugOuterSize.width(), DebugOuterSize.height()));
     m_ui->okButton->move(DebugOkPlace);

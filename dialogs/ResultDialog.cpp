@@ -57,12 +57,25 @@ struct ResultDialog::Variant {
     QSize outerSize;
     // The first is the default button and has the focus.
     std::vector<ButtonPlace> buttons;
+    // What a screen reader says of the window, whose title stays MessageForm.
+    QString accessibleName;
+    QString accessibleDescription;
 };
 
 ResultDialog::ResultDialog(QWidget* parent)
     : GameDialog(parent), m_ui(std::make_unique<Ui::ResultDialog>()) {
     m_ui->setupUi(this);
     applyFormStyle(this);
+    // The pictures carry the heroine's words; a screen reader reads them here.
+    //: The words drawn in the goal picture.
+    m_ui->goalPicture->setAccessibleName(tr("やったぁぁぁっ♪"));
+    //: The words drawn in the game over picture.
+    m_ui->gameOverPicture->setAccessibleName(tr("きゅぅ～～っ"));
+    //: The quit question's picture.
+    m_ui->quitPicture->setAccessibleName(tr("ぽてりん"));
+    //: The farewell's picture.
+    m_ui->farewellPicture->setAccessibleName(tr("ぽてりん"));
+
     setGlyph(m_ui->okButton, QStyle::SP_DialogOkButton);
     setGlyph(m_ui->yesButton, QStyle::SP_DialogYesButton);
     setGlyph(m_ui->noButton, QStyle::SP_DialogNoButton);
@@ -90,7 +103,16 @@ void ResultDialog::showGoalResult(const GameRecord& record, const GameTimes& tim
                  m_ui->goalPicture,
                  &Artwork::goalPicture,
                  GoalOuterSize,
-                 {{m_ui->okButton, GoalOkPlace}}});
+                 {{m_ui->okButton, GoalOkPlace}},
+                 //: What a screen reader says of the goal result.
+                 tr("ゴール"),
+                 //: The goal result read out: the picture's words, the square, the
+                 //: start, end and elapsed time and the stamina left.
+                 tr("やったぁぁぁっ♪ %1 マス目でゴール。開始時刻 %2、終了時刻 %3、経過時間 %4、"
+                    "終了時体力 %5")
+                     .arg(record.currentSquare)
+                     .arg(m_ui->startTimeLabel->text(), m_ui->endTimeLabel->text(),
+                          m_ui->elapsedTimeLabel->text(), m_ui->staminaLeftLabel->text())});
 }
 
 void ResultDialog::showGameOver(const GameRecord& record) {
@@ -105,7 +127,14 @@ void ResultDialog::showGameOver(const GameRecord& record) {
                  m_ui->gameOverPicture,
                  &Artwork::gameOverPicture,
                  GameOverOuterSize,
-                 {{m_ui->okButton, GameOverOkPlace}}});
+                 {{m_ui->okButton, GameOverOkPlace}},
+                 //: What a screen reader says of the game over result.
+                 tr("ゲームオーバー"),
+                 //: Game over read out: the picture's words, the square reached with
+                 //: the caption and remark the window shows.
+                 tr("きゅぅ～～っ %1 %2 %3 体力が尽きた")
+                     .arg(record.currentSquare)
+                     .arg(m_ui->reachedSquareCaption->text(), m_ui->gameOverRemarkLabel->text())});
 }
 
 QMessageBox::StandardButton ResultDialog::confirmQuit() {
@@ -120,7 +149,11 @@ QMessageBox::StandardButton ResultDialog::confirmQuit() {
                      m_ui->quitPicture,
                      &Artwork::QuitPicture,
                      ConfirmOuterSize,
-                     {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}}});
+                     {{m_ui->yesButton, ConfirmYesPlace}, {m_ui->noButton, ConfirmNoPlace}},
+                     //: What a screen reader says of the quit question.
+                     tr("やめちゃうの？"),
+                     //: The quit question read out, with what each answer does.
+                     tr("ゲームをやめますか。はい でやめる、いいえ で続ける")});
     // The close box rejects the showing, as it does every dialog's.
     return answer == QDialog::Rejected ? QMessageBox::Cancel
                                        : static_cast<QMessageBox::StandardButton>(answer);
@@ -136,7 +169,11 @@ int ResultDialog::showFarewell() {
                         m_ui->farewellPicture,
                         &Artwork::farewellPicture,
                         FarewellOuterSize,
-                        {{m_ui->okButton, FarewellOkPlace}}});
+                        {{m_ui->okButton, FarewellOkPlace}},
+                        //: What a screen reader says of the farewell.
+                        tr("またねっ"),
+                        //: The farewell read out.
+                        tr("さようなら。OK で終わります")});
 }
 
 void ResultDialog::hideAllVariants() {
@@ -164,6 +201,8 @@ int ResultDialog::showVariant(const Variant& variant) {
         button->setVisible(true);
     }
     setOuterSize(variant.outerSize.width(), variant.outerSize.height());
+    setAccessibleName(variant.accessibleName);
+    setAccessibleDescription(variant.accessibleDescription);
     variant.panel->move(0, 0);
     for (const auto& [button, place] : variant.buttons) {
         button->move(place);

@@ -256,13 +256,36 @@ void CourseView::paintView() {
 }
 
 void CourseView::updateAccessibleText() {
+    describeSquare(m_record.currentSquare, m_record.currentRow);
+}
+
+QString CourseView::kindName(SquareKind kind) {
+    switch (kind) {
+    case SquareKind::Start:
+        //: A kind of square, as the course's description names the squares ahead.
+        return tr("スタート");
+    case SquareKind::Goal:
+        return tr("ゴール");
+    case SquareKind::Remark:
+        return tr("ひとこと");
+    case SquareKind::Lucky:
+        return tr("ラッキー");
+    case SquareKind::StaminaUp:
+        return tr("体力上昇");
+    case SquareKind::Forward:
+        return tr("更に進む");
+    case SquareKind::Back:
+        return tr("戻る");
+    case SquareKind::Empty:
+        break;
+    }
+    return tr("なし");
+}
+
+void CourseView::describeSquare(std::int32_t square, std::int32_t row) {
     if (!m_hasRecord || !m_viewBox) {
         return;
     }
-    // The field's first column moves with every walked square, so it always
-    // tells the square she stands on.
-    const std::int32_t square = addClamped(m_firstCol, m_colsBefore);
-    const std::int32_t row = addClamped(m_firstRow, m_rowsBefore);
     if (m_described && square == m_describedSquare && row == m_describedRow) {
         return;
     }
@@ -275,6 +298,15 @@ void CourseView::updateAccessibleText() {
     if (!remark.empty()) {
         //: A square's number, then the heroine's remark on it.
         text = tr("%1: %2").arg(text, QCoreApplication::translate(RemarkContext, remark.c_str()));
+    }
+    QStringList ahead;
+    for (std::int32_t next = square + 1; next <= square + SquaresAhead && next < SquareCount;
+         ++next) {
+        ahead << kindName(m_course.kindAt(next, row));
+    }
+    if (!ahead.isEmpty()) {
+        //: The course's description: the square, then the kinds of the next squares.
+        text = tr("%1。この先: %2").arg(text, ahead.join(tr("、")));
     }
     m_viewBox->setAccessibleDescription(text);
 }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 
@@ -80,10 +81,17 @@ public:
     // Asks the paint box to show backBuffer; Qt paints it in the next paint event.
     void paintView();
     // What a screen reader is told: the paint box is "コース", and its
-    // description names the heroine's square and its remark ("12 マス目: …").
-    // Only a changed square writes a new text. setUp calls this; during
-    // a walk it follows each walked square, queued, never inside a tick.
+    // description names the heroine's square and its remark ("12 マス目: …"),
+    // then the kinds of the squares ahead. Only a changed square writes a new
+    // text. setUp describes the record's square; during a walk the main window
+    // describes the game's square, queued after each walked square and never
+    // inside a tick, so the course and the status panel name the same square.
     void updateAccessibleText();
+    void describeSquare(std::int32_t square, std::int32_t row);
+    // How many squares ahead the description names.
+    static constexpr std::int32_t SquaresAhead = 6;
+    // The name of a kind of square, as the description says it.
+    static QString kindName(SquareKind kind);
 
     CourseAnimation animation() const { return m_animation; }
     bool hasRecord() const { return m_hasRecord; }

@@ -317,6 +317,11 @@ void SlotDrum::setButtonMode(DrumButtonMode mode) {
     }
     m_buttonMode = mode;
     m_slotButton->setText(caption);
+    // A blank button still has a name for a screen reader, which otherwise
+    // announces a nameless "push button" when the focus reaches it.
+    //: The drum button's name for a screen reader while it shows no caption.
+    m_slotButton->setAccessibleName(caption.isEmpty() ? tr("ドラムのボタン（待ってね）")
+                                                      : QString());
     updateAccessibleText();
 }
 

@@ -63,6 +63,27 @@
         <extracomment>The title of the version information, opened by Help &gt; バージョン情報.</extracomment>
         <translation>About Poterin Ipponmichi</translation>
     </message>
+    <message>
+        <source>注意事項</source>
+        <extracomment>What a screen reader calls the notes text.
+----------
+What a screen reader says of the notes window.</extracomment>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>ぽてりんの顔</source>
+        <extracomment>What a screen reader calls the program&apos;s face in the version panel.</extracomment>
+        <translation>Poterin&apos;s face</translation>
+    </message>
+    <message>
+        <source>ゲームの注意事項です。OK で閉じます</source>
+        <translation>Notes on the game. OK closes them.</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <extracomment>What a screen reader says of the version window.</extracomment>
+        <translation>Version</translation>
+    </message>
 </context>
 <context>
     <name>AnimatedCourseView</name>
@@ -74,6 +95,39 @@
     <message>
         <source>Don&apos;t execute SetMainDisplay from %1</source>
         <translation>Something went wrong inside the game: the course was not set up yet. (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Announcer</name>
+    <message>
+        <source>%1 が出た</source>
+        <extracomment>Spoken when the drum stops: the number the heroine walks.</extracomment>
+        <translation>The drum says %1</translation>
+    </message>
+    <message>
+        <source>%1 マス目</source>
+        <extracomment>Spoken when a walk ends: the square reached.</extracomment>
+        <translation>Square %1</translation>
+    </message>
+    <message>
+        <source>体力 %1</source>
+        <extracomment>Spoken when the stamina changed.</extracomment>
+        <translation>Pep %1</translation>
+    </message>
+    <message>
+        <source>ゴールまで あと %1 歩</source>
+        <extracomment>Spoken when the distance to the goal changed.</extracomment>
+        <translation>%1 steps to the goal</translation>
+    </message>
+    <message>
+        <source>ボタン %1</source>
+        <extracomment>Spoken when the drum button shows a new caption.</extracomment>
+        <translation>Button %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Joins the parts of one announcement.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -324,6 +378,48 @@
         <extracomment>A square&apos;s number, then the heroine&apos;s remark on it.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>スタート</source>
+        <extracomment>A kind of square, as the course&apos;s description names the squares ahead.</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>ゴール</source>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>ひとこと</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>ラッキー</source>
+        <translation>Lucky</translation>
+    </message>
+    <message>
+        <source>体力上昇</source>
+        <translation>Pep up</translation>
+    </message>
+    <message>
+        <source>更に進む</source>
+        <translation>Onward</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>Nothing</translation>
+    </message>
+    <message>
+        <source>%1。この先: %2</source>
+        <extracomment>The course&apos;s description: the square, then the kinds of the next squares.</extracomment>
+        <translation>%1. Ahead: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>GameApplication</name>
@@ -399,6 +495,11 @@
         <extracomment>Opens the options dialog: in English the item ends in an ellipsis, as every item that opens a dialog does.</extracomment>
         <translation>&amp;Options...</translation>
     </message>
+    <message>
+        <source>ファイル メニューの ゲームスタート で始まります</source>
+        <extracomment>What a screen reader says on the title screen.</extracomment>
+        <translation>New Game in the File menu begins a game</translation>
+    </message>
 </context>
 <context>
     <name>NameDialog</name>
@@ -427,6 +528,16 @@
         <source>名無しの権兵衛</source>
         <extracomment>The name of a player who entered none; the status panel shows it.</extracomment>
         <translation>John Doe</translation>
+    </message>
+    <message>
+        <source>名前の入力</source>
+        <extracomment>What a screen reader says of the name entry window.</extracomment>
+        <translation>Enter Name</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <extracomment>The name field, as a screen reader names it.</extracomment>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -507,6 +618,34 @@
         <extracomment>The title of the debug settings, opened by Options &gt; デバグ.</extracomment>
         <translation>Debug</translation>
     </message>
+    <message>
+        <source>%1 を増やす</source>
+        <extracomment>The up arrow of a number field of the debug dialog.</extracomment>
+        <translation>Raise %1</translation>
+    </message>
+    <message>
+        <source>%1 を減らす</source>
+        <extracomment>The down arrow of a number field of the debug dialog.</extracomment>
+        <translation>Lower %1</translation>
+    </message>
+    <message>
+        <source>オプション</source>
+        <extracomment>What a screen reader says of the options window.</extracomment>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>マスのメッセージをチェックするか選んでね</source>
+        <translation>Choose whether each square&apos;s message waits for you</translation>
+    </message>
+    <message>
+        <source>デバグ</source>
+        <extracomment>What a screen reader says of the debug window.</extracomment>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>次のゲームの設定を数で入力してね</source>
+        <translation>Enter the next game&apos;s settings as numbers</translation>
+    </message>
 </context>
 <context>
     <name>RemarkBox</name>
@@ -544,10 +683,12 @@
     </message>
     <message>
         <source>やめちゃうの？</source>
+        <extracomment>What a screen reader says of the quit question.</extracomment>
         <translation>Leaving already?</translation>
     </message>
     <message>
         <source>またねっ</source>
+        <extracomment>What a screen reader says of the farewell.</extracomment>
         <translation>See ya!</translation>
     </message>
     <message>
@@ -585,6 +726,53 @@
         <comment>farewell</comment>
         <extracomment>The title of the goodbye after quitting; the window is only 170 pixels wide.</extracomment>
         <translation>Goodbye</translation>
+    </message>
+    <message>
+        <source>やったぁぁぁっ♪</source>
+        <extracomment>The words drawn in the goal picture.</extracomment>
+        <translation>Yaaay!</translation>
+    </message>
+    <message>
+        <source>きゅぅ～～っ</source>
+        <extracomment>The words drawn in the game over picture.</extracomment>
+        <translation>Kyuuuu!</translation>
+    </message>
+    <message>
+        <source>ぽてりん</source>
+        <extracomment>The quit question&apos;s picture.
+----------
+The farewell&apos;s picture.</extracomment>
+        <translation>Poterin</translation>
+    </message>
+    <message>
+        <source>ゴール</source>
+        <extracomment>What a screen reader says of the goal result.</extracomment>
+        <translation>Goal</translation>
+    </message>
+    <message>
+        <source>やったぁぁぁっ♪ %1 マス目でゴール。開始時刻 %2、終了時刻 %3、経過時間 %4、終了時体力 %5</source>
+        <extracomment>The goal result read out: the picture&apos;s words, the square, the start, end and elapsed time and the stamina left.</extracomment>
+        <translation>Yaaay! Goal on square %1. Started %2, finished %3, took %4, pep left %5</translation>
+    </message>
+    <message>
+        <source>ゲームオーバー</source>
+        <extracomment>What a screen reader says of the game over result.</extracomment>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>きゅぅ～～っ %1 %2 %3 体力が尽きた</source>
+        <extracomment>Game over read out: the picture&apos;s words, the square reached with the caption and remark the window shows.</extracomment>
+        <translation>Kyuuuu! %1 %2 %3 All out of pep!</translation>
+    </message>
+    <message>
+        <source>ゲームをやめますか。はい でやめる、いいえ で続ける</source>
+        <extracomment>The quit question read out, with what each answer does.</extracomment>
+        <translation>Quit the game? Yes quits, No plays on.</translation>
+    </message>
+    <message>
+        <source>さようなら。OK で終わります</source>
+        <extracomment>The farewell read out.</extracomment>
+        <translation>Goodbye. OK ends the program.</translation>
     </message>
 </context>
 <context>
@@ -632,6 +820,11 @@
     <message>
         <source>も、戻る</source>
         <translation>B-back!</translation>
+    </message>
+    <message>
+        <source>ドラムのボタン（待ってね）</source>
+        <extracomment>The drum button&apos;s name for a screen reader while it shows no caption.</extracomment>
+        <translation>Drum button (wait)</translation>
     </message>
 </context>
 <context>
