@@ -59,6 +59,8 @@ private:
     // Far beyond any answer's own work on a loaded machine, and well inside
     // the test function's time limit.
     static constexpr qint64 DeadlineMilliseconds = 15000;
+    // The result a dialog closed by the deadline ends with: no button's.
+    static constexpr int NoAnswer = -1;
 
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
@@ -94,8 +96,6 @@ private:
             }
         }
     }
-
-    static constexpr int NoAnswer = -1;
 
     QTimer m_timer;
     QPointer<QWidget> m_ignored;
