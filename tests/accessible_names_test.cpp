@@ -4,17 +4,15 @@
 #include "Announcer.h"
 #include "CourseTable.h"
 #include "DrumRandom.h"
-#include "Fonts.h"
-#include "MainWindow.h"
-#include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
-#include "SettleForm.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -45,8 +43,8 @@ class AccessibleNamesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> forms;
-    MainWindow& form() { return (*forms); }
+    std::unique_ptr<TestWindows> testWindows;
+    MainWindow& form() { return testWindows->mainWindow(); }
     QWidget* drum() { return form().drum().paintBox(); }
     QWidget* view() { return form().courseView().viewBox(); }
 
@@ -69,22 +67,14 @@ private:
     }
 
 private slots:
-    void initTestCase() { registerFontSubstitutes(); }
-
     void init() {
-        setFullScreenSizeOverride(QSize(1024, 749));
         seedRandom(3);
-        forms = std::make_unique<MainWindow>();
-        form().preferences().askBeforeQuit = false;
-        form().show();
+        testWindows = std::make_unique<TestWindows>();
         form().startGame();
         settle();
     }
 
-    void cleanup() {
-        forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
-    }
+    void cleanup() { testWindows.reset(); }
 
     void everyViewOfTheGameScreenHasANameAndSaysWhatItShows() {
         QCOMPARE(name(form().drum().slotButton()), QStringLiteral("スタート"));
@@ -221,12 +211,12 @@ private slots:
         settle();
         QString course, distance, dialogName, dialogDescription;
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
+        answers.then([&](QDialog& dialog) {
             course = description(view());
             distance = name(form().statusPanel().distanceValue());
-            dialogName = name(dialog);
-            dialogDescription = description(dialog);
-            static_cast<QDialog*>(dialog)->accept();
+            dialogName = name(&dialog);
+            dialogDescription = description(&dialog);
+            dialog.accept();
         });
         form().drum().slotButton()->click();
         for (int tick = 0; tick < 10; ++tick) {
@@ -246,10 +236,10 @@ private slots:
         GameRecord record;
         record.currentSquare = 101;
         record.stamina = 12;
-        answers.then([&](QWidget* dialog) {
-            dialogName = name(dialog);
-            dialogDescription = description(dialog);
-            static_cast<QDialog*>(dialog)->accept();
+        answers.then([&](QDialog& dialog) {
+            dialogName = name(&dialog);
+            dialogDescription = description(&dialog);
+            dialog.accept();
         });
         results.showGoalResult(record, GameTimes{QTime(10, 0), QTime(10, 30)});
         QCOMPARE(dialogName, QStringLiteral("ゴール"));

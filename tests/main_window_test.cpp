@@ -1,14 +1,12 @@
 #include "AnimatedCourseView.h"
-#include "Fonts.h"
-#include "MainWindow.h"
 #include "MessageBox.h"
-#include "ModalAnswerer.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
-#include "SettleForm.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -21,16 +19,10 @@
 
 namespace {
 
-void click(QWidget* dialog, const char* button) {
-    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY2(b, button);
-    b->click();
-}
-
-const auto AnswerYes = [](QWidget* w) { click(w, "yesButton"); };
-const auto AnswerNo = [](QWidget* w) { click(w, "noButton"); };
-const auto AnswerOk = [](QWidget* w) { click(w, "okButton"); };
-const auto CloseBox = [](QWidget* w) { w->close(); };
+const ModalAnswerer::Answer AnswerYes = ModalAnswerer::click("yesButton");
+const ModalAnswerer::Answer AnswerNo = ModalAnswerer::click("noButton");
+const ModalAnswerer::Answer AnswerOk = ModalAnswerer::click("okButton");
+const auto CloseBox = [](QDialog& d) { d.close(); };
 
 } // namespace
 
@@ -38,8 +30,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> forms;
-    MainWindow& form() { return (*forms); }
+    std::unique_ptr<TestWindows> testWindows;
+    MainWindow& form() { return testWindows->mainWindow(); }
 
     bool enabled(const char* item) { return form().menuItem(item)->isEnabled(); }
     bool menuEnabled(const char* menu) { return form().menu(menu)->menuAction()->isEnabled(); }
@@ -68,23 +60,9 @@ private:
     }
 
 private slots:
-    void initTestCase() { registerFontSubstitutes(); }
-
-    void init() {
-        setFullScreenSizeOverride(QSize(1024, 749));
-        setCursorPosOverride(QPoint(500, 400));
-        forms = std::make_unique<MainWindow>();
-        QVERIFY(form().preferences().askBeforeQuit);
-        form().preferences().askBeforeQuit = false; // tests that ask turn it on
-        form().show();
-    }
-
-    void cleanup() {
-        form().preferences().askBeforeQuit = false;
-        forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
-        setCursorPosOverride(std::nullopt);
-    }
+    // The quit question is off; the tests that ask turn it on.
+    void init() { testWindows = std::make_unique<TestWindows>(); }
+    void cleanup() { testWindows.reset(); }
 
     void titleScreenShowsThePictureAndTheMenuInOrder() {
         QCOMPARE(form().windowTitle(), QStringLiteral("ぽてりん 一本道"));
@@ -132,6 +110,7 @@ private slots:
         QCOMPARE(form().pos(), QPoint(382, 199));
         setFullScreenSizeOverride(QSize(1024, 201));
         MainWindow small;
+        QVERIFY(small.preferences().askBeforeQuit); // a fresh window asks before quitting
         QCOMPARE(small.pos().y(), -74);
         QCOMPARE(small.titlePicture()->pos(), QPoint(61, 0));
     }
@@ -235,7 +214,7 @@ private slots:
         form().returnToTitle();
         QVERIFY(form().titlePicture()->isVisible());
         QVERIFY(answers.allAnswered());
-        QCOMPARE(answers.Seen().size(), std::size_t(3));
+        QCOMPARE(answers.seen().size(), 3);
     }
 
     // Each dialog is built when first opened, then kept: a second opening shows
@@ -244,9 +223,9 @@ private slots:
     void eachDialogIsBuiltOnceAndReopensAsItWas() {
         ModalAnswerer answers;
         std::vector<std::pair<QWidget*, QSize>> opened;
-        const auto closeNoting = [&opened](QWidget* w) {
-            opened.emplace_back(w, w->size());
-            w->close();
+        const auto closeNoting = [&opened](QDialog& d) {
+            opened.emplace_back(&d, d.size());
+            d.close();
         };
         for (int round = 0; round < 2; ++round) {
             answers.then(closeNoting);
@@ -259,9 +238,9 @@ private slots:
         form().preferences().askBeforeQuit = true;
         startGame();
         for (int round = 0; round < 2; ++round) {
-            answers.then([&opened](QWidget* w) {
-                opened.emplace_back(w, w->size());
-                AnswerNo(w);
+            answers.then([&opened](QDialog& d) {
+                opened.emplace_back(&d, d.size());
+                AnswerNo(d);
             });
             form().restartGame();
         }
@@ -280,7 +259,7 @@ private slots:
         form().restartGame();
         form().returnToTitle();
         QVERIFY(form().titlePicture()->isVisible());
-        QVERIFY(answers.Seen().empty());
+        QVERIFY(answers.seen().isEmpty());
     }
 
     void returningToTheTitleLeavesTheGameInProgress() {
@@ -297,19 +276,19 @@ private slots:
         answers.then(AnswerOk); // the farewell
         form().closeGame();
         QVERIFY(!form().isVisible());
-        QCOMPARE(answers.Seen().size(), std::size_t(4));
+        QCOMPARE(answers.seen().size(), 4);
     }
 
     void aFreshTitleScreenClosesWithOnlyTheFarewell() {
         form().preferences().askBeforeQuit = true;
         ModalAnswerer answers;
-        answers.then([](QWidget* w) {
-            QVERIFY(w->findChild<QWidget*>("farewellPanel")->isVisible());
-            click(w, "okButton");
+        answers.then([](QDialog& d) {
+            QVERIFY(part(d, "farewellPanel")->isVisible());
+            AnswerOk(d);
         });
         form().closeGame();
         QVERIFY(!form().isVisible());
-        QCOMPARE(answers.Seen().size(), std::size_t(1));
+        QCOMPARE(answers.seen().size(), 1);
     }
 
     void afterTheGoalNothingIsAsked() {
@@ -325,7 +304,7 @@ private slots:
                 enabled("returnToTitleAction")); // the menu stays as it was
         form().restartGame();
         settle();
-        QCOMPARE(answers.Seen().size(), std::size_t(1));
+        QCOMPARE(answers.seen().size(), 1);
     }
 
     void returningToTheTitleStopsTheWalkOutOfSight() {

@@ -15,21 +15,19 @@
 
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
-#include "BadInput.h"
 #include "DrumRandom.h"
-#include "Fonts.h"
 #include "GameApplication.h"
 #include "GameController.h"
-#include "MainWindow.h"
 #include "MessageBox.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
 #include "UpDown.h"
+#include "support/BadInput.h"
+#include "support/TestWindows.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -176,9 +174,6 @@ public:
 
 private slots:
     void initTestCase() {
-        registerFontSubstitutes();
-        setFullScreenSizeOverride(QSize(1024, 768));
-        setCursorPosOverride(QPoint(500, 400));
         seedRandom(m_options.seed); // before the drum seeds it from the clock
         setMessageBoxHook([this](const QString& text) {
             reportFault(QStringLiteral("a wrong-sequence message box appeared: ") + text);
@@ -197,9 +192,7 @@ private slots:
         app()->observer = nullptr;
         setMessageBoxHook(nullptr);
         m_controller = nullptr;
-        m_forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
-        setCursorPosOverride(std::nullopt);
+        m_windows.reset();
     }
 
     void monkeyFindsNoFault() {
@@ -212,7 +205,7 @@ private slots:
                (m_actions < m_options.actions || m_gamesStarted < m_options.games) &&
                m_actions < actionLimit) {
             step();
-            if (m_forms && !(*m_forms).isVisible()) {
+            if (m_windows && !mainWindow().isVisible()) {
                 newProgram(); // the program was closed; a person starts it again
             }
         }
@@ -238,14 +231,14 @@ private slots:
 
 private:
     // ------------------------------------------------------------ the program
-    MainWindow& mainWindow() { return (*m_forms); }
+    MainWindow& mainWindow() { return m_windows->mainWindow(); }
     const GameRecord& liveRecord() { return mainWindow().controller().liveRecord(); }
 
     void newProgram() {
         m_controller = nullptr;
-        m_forms.reset();
-        m_forms = std::make_unique<MainWindow>();
-        mainWindow().show();
+        m_windows.reset();
+        // A person's program asks before it quits; the monkey answers.
+        m_windows = std::make_unique<TestWindows>(TestWindows::QuitQuestion::Asked);
         m_controller = &mainWindow().controller();
         ++m_programStarts;
         m_gameStarted = false;
@@ -539,7 +532,7 @@ private:
         m_expectedDebug.reset();
         m_expectedMessageCheck.reset();
         action->trigger();
-        if (!m_forms || !mainWindow().isVisible()) {
+        if (!m_windows || !mainWindow().isVisible()) {
             return;
         }
         if (starts && liveRecord().spare == m_gameMarker) {
@@ -610,7 +603,7 @@ private:
     // the game's messages and ticks interleave with the answer.
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || !m_forms || m_handling.contains(modal)) {
+        if (!modal || !modal->isVisible() || !m_windows || m_handling.contains(modal)) {
             return;
         }
         m_handling.append(modal);
@@ -618,7 +611,7 @@ private:
             modal->close(); // wind down after a fault
         } else {
             answerStep(modal);
-            if (m_forms) {
+            if (m_windows) {
                 check("inside a dialog");
             }
         }
@@ -898,7 +891,7 @@ private:
         m_lastReport = m_before.back();
         m_before.pop_back();
         // Other reports came in between (a dialog was up): no exact books.
-        m_lastReport.exact = m_forms && m_delivered == m_lastReport.number;
+        m_lastReport.exact = m_windows && m_delivered == m_lastReport.number;
         m_inController = !m_before.empty();
     }
 
@@ -985,7 +978,7 @@ private:
 
     // ------------------------------------------------------------ invariants
     void check(const char* where) {
-        if (!m_forms) {
+        if (!m_windows) {
             return;
         }
         MainWindow& form = mainWindow();
@@ -1083,7 +1076,7 @@ private:
     MonkeyOptions m_options;
     std::mt19937 m_random;
     BadInput m_input;
-    std::unique_ptr<MainWindow> m_forms;
+    std::unique_ptr<TestWindows> m_windows;
     GameController* m_controller = nullptr; // the game screen's, once built
     QTimer m_poll;
     QList<QWidget*> m_handling;

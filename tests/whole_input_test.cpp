@@ -8,16 +8,14 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "AnimatedCourseView.h"
-#include "Fonts.h"
-#include "MainWindow.h"
 #include "MessageBox.h"
-#include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
-#include "ScreenMetrics.h"
-#include "SettleForm.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,32 +24,22 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-
-void click(QWidget* dialog, const char* button) {
-    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY2(b, button);
-    b->click();
-}
-
-} // namespace
-
 class WholeInputTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> forms;
+    std::unique_ptr<TestWindows> testWindows;
     QStringList boxes; // wrong-sequence message boxes; there must be none
 
-    MainWindow& form() { return (*forms); }
+    MainWindow& form() { return testWindows->mainWindow(); }
     const GameRecord& live() { return form().controller().liveRecord(); }
 
     void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
     void typeName(const QString& name) {
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(name);
-            click(dialog, "okButton");
+        answers.then([&](QDialog& dialog) {
+            part<QLineEdit>(dialog, "nameEdit")->setText(name);
+            ModalAnswerer::clickButton(dialog, "okButton");
         });
         form().menuItem("enterNameAction")->trigger();
         QVERIFY(answers.allAnswered());
@@ -75,25 +63,17 @@ class WholeInputTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { registerFontSubstitutes(); }
-
     void init() {
-        setFullScreenSizeOverride(QSize(1024, 768));
-        setCursorPosOverride(QPoint(500, 400));
         boxes.clear();
         setMessageBoxHook([this](const QString& text) { boxes << text; });
-        forms = std::make_unique<MainWindow>();
-        form().preferences().askBeforeQuit = false;
-        form().show();
+        testWindows = std::make_unique<TestWindows>();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
 
     void cleanup() {
-        forms.reset();
+        testWindows.reset();
         setMessageBoxHook(nullptr);
         QCOMPARE(boxes, QStringList());
-        setFullScreenSizeOverride(std::nullopt);
-        setCursorPosOverride(std::nullopt);
     }
 
     void oddNamesReachTheGameWhole_data() {
@@ -139,14 +119,13 @@ private slots:
                                   QStringLiteral("+5"),     QStringLiteral("301"),
                                   QStringLiteral("１００"), QStringLiteral("2147483648")};
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
+        answers.then([&](QDialog& dialog) {
             for (int row = 1; row <= garbage.size(); ++row) {
                 dialog
-                    ->findChild<QLineEdit*>(QLatin1String(OptionsDialog::RowNames[row - 1]) +
-                                            "Edit")
+                    .findChild<QLineEdit*>(QLatin1String(OptionsDialog::RowNames[row - 1]) + "Edit")
                     ->setText(garbage[row - 1]);
             }
-            click(dialog, "okButton");
+            ModalAnswerer::clickButton(dialog, "okButton");
         });
         form().menuItem("debugAction")->trigger();
         QVERIFY(answers.allAnswered());
@@ -212,11 +191,11 @@ private slots:
         const QPoint drum = button->mapTo(&form(), button->rect().center());
         bool menuOpened = true;
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
+        answers.then([&](QDialog& dialog) {
             QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, file);
             QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, drum);
             menuOpened = QApplication::activePopupWidget() != nullptr;
-            click(dialog, "okButton");
+            ModalAnswerer::clickButton(dialog, "okButton");
         });
         form().menuItem("versionAction")->trigger(); // "バージョン情報"
         QVERIFY(answers.allAnswered());
