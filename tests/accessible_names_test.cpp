@@ -95,12 +95,13 @@ private slots:
         QVERIFY(description(view()).contains(QStringLiteral("さぁっ！いくぞぉっ！！")));
 
         StatusPanelWidget& status = form().statusPanel();
-        QCOMPARE(name(status.nameValue()), QStringLiteral("名前 zad"));
-        QCOMPARE(name(status.staminaValue()), QStringLiteral("体力 30"));
-        QCOMPARE(name(status.arrowValue()), QStringLiteral("矢印の位置 0"));
-        QCOMPARE(name(status.rotationValue()), QStringLiteral("回転の幅 30"));
-        QCOMPARE(name(status.timerValue()), QStringLiteral("回転の間隔 10"));
-        QCOMPARE(name(status.distanceValue()), QStringLiteral("ゴールまで あと 100 歩"));
+        QCOMPARE(name(status.findChild<QLabel*>("nameValue")), QStringLiteral("名前 zad"));
+        QCOMPARE(name(status.findChild<QLabel*>("staminaValue")), QStringLiteral("体力 30"));
+        QCOMPARE(name(status.findChild<QLabel*>("arrowValue")), QStringLiteral("矢印の位置 0"));
+        QCOMPARE(name(status.findChild<QLabel*>("rotationValue")), QStringLiteral("回転の幅 30"));
+        QCOMPARE(name(status.findChild<QLabel*>("timerValue")), QStringLiteral("回転の間隔 10"));
+        QCOMPARE(name(status.findChild<QLabel*>("distanceValue")),
+                 QStringLiteral("ゴールまで あと 100 歩"));
 
         QPlainTextEdit* memo = &form().remarkBox();
         QCOMPARE(name(memo), QStringLiteral("メッセージ"));
@@ -140,13 +141,14 @@ private slots:
         // ... until the square's message.
         QCoreApplication::sendPostedEvents();
         QVERIFY(description(view()).startsWith(squareText(2)));
-        QCOMPARE(name(form().statusPanel().staminaValue()), QStringLiteral("体力 29"));
-        QCOMPARE(name(form().statusPanel().distanceValue()),
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("staminaValue")),
+                 QStringLiteral("体力 29"));
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("distanceValue")),
                  QStringLiteral("ゴールまで あと 99 歩"));
 
         settle();
         QVERIFY(description(view()).startsWith(squareText(1 + walk)));
-        QCOMPARE(name(form().statusPanel().staminaValue()),
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("staminaValue")),
                  QStringLiteral("体力 %1").arg(30 - walk));
         QVERIFY(!button->text().isEmpty()); // the square's event waits for its button
         QCOMPARE(name(button), button->text());
@@ -223,7 +225,7 @@ private slots:
         ModalAnswerer answers;
         answers.then([&](QWidget* dialog) {
             course = description(view());
-            distance = name(form().statusPanel().distanceValue());
+            distance = name(form().statusPanel().findChild<QLabel*>("distanceValue"));
             dialogName = name(dialog);
             dialogDescription = description(dialog);
             static_cast<QDialog*>(dialog)->accept();

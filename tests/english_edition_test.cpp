@@ -532,8 +532,11 @@ private slots:
         for (const char* caption : {"Name", "Pep", "Slot drum", "To the goal", "left"}) {
             QVERIFY2(panelTexts.contains(QLatin1String(caption)), caption);
         }
-        QVERIFY(form().statusPanel().staminaValue()->accessibleName().startsWith(
-            QStringLiteral("Pep ")));
+        QVERIFY(form()
+                    .statusPanel()
+                    .findChild<QLabel*>("staminaValue")
+                    ->accessibleName()
+                    .startsWith(QStringLiteral("Pep ")));
 
         QVERIFY(answers.allAnswered());
         const GameRecord& live = form().controller().liveRecord();

@@ -1036,7 +1036,8 @@ private:
             }
         }
         if (game && m_gameStarted &&
-            form.statusPanel().nameValue()->text() != QString::fromStdString(live.playerName)) {
+            form.statusPanel().findChild<QLabel*>("nameValue")->text() !=
+                QString::fromStdString(live.playerName)) {
             faultHere(QStringLiteral("the status panel does not show the player's name"));
         }
 

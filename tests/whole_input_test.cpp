@@ -116,8 +116,9 @@ private slots:
         typeName(typed);
         form().menuItem("startGameAction")->trigger();
         settle();
-        QCOMPARE(form().statusPanel().nameValue()->text(), shown);
-        QCOMPARE(form().statusPanel().nameValue()->size(), QSize(80, 12)); // cut, never grown
+        QCOMPARE(form().statusPanel().findChild<QLabel*>("nameValue")->text(), shown);
+        QCOMPARE(form().statusPanel().findChild<QLabel*>("nameValue")->size(),
+                 QSize(80, 12)); // cut, never grown
         QVERIFY(!form().menuItem("debugAction")->isVisible());
         playATurn();
         QVERIFY(live().currentSquare > 1);
