@@ -7,6 +7,7 @@
 #include "ModalAnswerer.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
+#include "SettleForm.h"
 #include "SlotDrum.h"
 
 #include <QLabel>
@@ -142,7 +143,7 @@ private slots:
         QCoreApplication::processEvents();
 
         SlotDrum& drum = form.drum();
-        QString shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
+        QString shown = blocksDiffer(drum.paintBox()->Picture(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("drum: " + shown));
         AnimatedCourseView& view = form.courseView();
         shown = blocksDiffer(view.backBuffer(), view.viewBox()->grab());
@@ -150,9 +151,9 @@ private slots:
 
         // A spinning drum, and the course scrolled under the heroine mid-walk.
         QTest::keyClick(drum.slotButton(), Qt::Key_Space);
-        QVERIFY(drum.spinning());
+        QVERIFY(drumSpins(drum));
         drum.spinTick();
-        shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
+        shown = blocksDiffer(drum.paintBox()->Picture(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("spinning drum: " + shown));
         drum.stopSpin();
         form.controller().drumStopped(3);
