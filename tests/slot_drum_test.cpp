@@ -60,29 +60,6 @@ QString stripText(const Strip& strip) {
 
 } // namespace
 
-// Names a square kind in a failed comparison.
-char* toString(SquareKind kind) {
-    switch (kind) {
-    case SquareKind::Empty:
-        return qstrdup("Empty");
-    case SquareKind::Start:
-        return qstrdup("Start");
-    case SquareKind::Goal:
-        return qstrdup("Goal");
-    case SquareKind::Remark:
-        return qstrdup("Remark");
-    case SquareKind::Lucky:
-        return qstrdup("Lucky");
-    case SquareKind::StaminaUp:
-        return qstrdup("StaminaUp");
-    case SquareKind::Forward:
-        return qstrdup("Forward");
-    case SquareKind::Back:
-        return qstrdup("Back");
-    }
-    return qstrdup("?");
-}
-
 class SlotDrumTest : public QObject {
     Q_OBJECT
 
@@ -236,28 +213,26 @@ private:
         }
         return strip;
     }
-    // What a screen reader is told of the numbers in view, top down, and the
-    // one beside the arrow; empty while the drum turns.
-    std::optional<std::array<std::int64_t, 4>> described() const {
+    // What a screen reader is told: the faces of the numbers in view, top
+    // down, and of the one beside the arrow; empty while the drum turns.
+    std::optional<std::array<int, 4>> described() const {
         static const QRegularExpression text(
             QStringLiteral("^(-?\\d+) (-?\\d+) (-?\\d+) \\(矢印: (-?\\d+)\\)$"));
         const QRegularExpressionMatch match = text.match(drum->paintBox()->accessibleDescription());
         if (!match.hasMatch()) {
             return std::nullopt;
         }
-        std::array<std::int64_t, 4> numbers{};
+        std::array<int, 4> faces{};
         for (int i = 0; i < 4; ++i) {
-            numbers[i] = match.captured(i + 1).toLongLong();
+            faces[i] = faceOf(match.captured(i + 1).toLongLong());
         }
-        return numbers;
+        return faces;
     }
     // The strip whose cells in view hold the described numbers.
     std::optional<Strip> describedStrip() const {
         const auto told = described();
-        if (!told) {
-            return std::nullopt;
-        }
-        return Strip{Unknown, faceOf((*told)[0]), faceOf((*told)[1]), faceOf((*told)[2])};
+        return told ? std::optional(Strip{Unknown, (*told)[0], (*told)[1], (*told)[2]})
+                    : std::nullopt;
     }
 
     static constexpr int VisibleRows = SlotDrum::VisibleCells * H;
