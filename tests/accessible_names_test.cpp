@@ -2,8 +2,11 @@
 // when a square or a turn changes, never by an animation tick.
 #include "AnimatedCourseView.h"
 #include "Announcer.h"
+#include "Artwork.h"
 #include "CourseTable.h"
 #include "DrumRandom.h"
+#include "Fonts.h"
+#include "ImageList.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "RemarkBox.h"
@@ -56,17 +59,44 @@ private:
                (remark.empty() ? QString() : ": " + QString::fromStdString(remark));
     }
 
+    ImageList digits{SlotDrum::DigitWidth, SlotDrum::CellHeight};
+
+    // The numbers the drum's picture shows, top down, read from their faces;
+    // 0 where a row shows none of them.
+    std::array<int, SlotDrum::VisibleCells> numbersInView() {
+        const QImage picture =
+            form().drum().paintBox()->Picture().convertToFormat(QImage::Format_RGB32);
+        std::array<int, SlotDrum::VisibleCells> numbers{};
+        for (int row = 0; row < SlotDrum::VisibleCells; ++row) {
+            const QImage shown =
+                picture.copy(SlotDrum::ArrowColumnWidth, row * SlotDrum::CellHeight,
+                             SlotDrum::DigitWidth, SlotDrum::CellHeight);
+            for (int face = 0; face < digits.count(); ++face) {
+                if (shown == digits.frame(face).convertToFormat(QImage::Format_RGB32)) {
+                    numbers[row] = face + 1;
+                }
+            }
+        }
+        return numbers;
+    }
+    // The number beside the drum's arrow.
+    int numberAtTheArrow() { return numbersInView()[form().controller().liveRecord().arrowRow]; }
+
     QString drumText() {
-        const auto& n = form().drum().numbers();
-        const int arrow = form().drum().data().arrowRow;
+        const auto n = numbersInView();
         return QStringLiteral("%1 %2 %3 (矢印: %4)")
+            .arg(n[0])
             .arg(n[1])
             .arg(n[2])
-            .arg(n[3])
-            .arg(n[arrow + 1]);
+            .arg(numberAtTheArrow());
     }
 
 private slots:
+    void initTestCase() {
+        registerFontSubstitutes();
+        Artwork::loadDigitImages(digits);
+    }
+
     void init() {
         seedRandom(3);
         testWindows = std::make_unique<TestWindows>();
@@ -85,12 +115,13 @@ private slots:
         QVERIFY(description(view()).contains(QStringLiteral("さぁっ！いくぞぉっ！！")));
 
         StatusPanelWidget& status = form().statusPanel();
-        QCOMPARE(name(status.nameValue()), QStringLiteral("名前 zad"));
-        QCOMPARE(name(status.staminaValue()), QStringLiteral("体力 30"));
-        QCOMPARE(name(status.arrowValue()), QStringLiteral("矢印の位置 0"));
-        QCOMPARE(name(status.rotationValue()), QStringLiteral("回転の幅 30"));
-        QCOMPARE(name(status.timerValue()), QStringLiteral("回転の間隔 10"));
-        QCOMPARE(name(status.distanceValue()), QStringLiteral("ゴールまで あと 100 歩"));
+        QCOMPARE(name(status.findChild<QLabel*>("nameValue")), QStringLiteral("名前 zad"));
+        QCOMPARE(name(status.findChild<QLabel*>("staminaValue")), QStringLiteral("体力 30"));
+        QCOMPARE(name(status.findChild<QLabel*>("arrowValue")), QStringLiteral("矢印の位置 0"));
+        QCOMPARE(name(status.findChild<QLabel*>("rotationValue")), QStringLiteral("回転の幅 30"));
+        QCOMPARE(name(status.findChild<QLabel*>("timerValue")), QStringLiteral("回転の間隔 10"));
+        QCOMPARE(name(status.findChild<QLabel*>("distanceValue")),
+                 QStringLiteral("ゴールまで あと 100 歩"));
 
         QPlainTextEdit* memo = &form().remarkBox();
         QCOMPARE(name(memo), QStringLiteral("メッセージ"));
@@ -111,14 +142,11 @@ private slots:
             form().drum().spinTick();
         }
         button->click();
-        while (form().drum().spinning()) {
-            form().drum().spinTick();
-        }
+        QVERIFY(spinDrumUntilItHalts(form()));
         QCOMPARE(description(drum()), QStringLiteral("回転中"));
 
         // The drum's result arrives as a message: now the drum says where it stopped.
-        const auto& numbers = form().drum().numbers();
-        const int walk = numbers[form().drum().data().arrowRow + 1];
+        const int walk = numberAtTheArrow();
         QCoreApplication::sendPostedEvents();
         QCOMPARE(description(drum()), drumText());
 
@@ -130,13 +158,14 @@ private slots:
         // ... until the square's message.
         QCoreApplication::sendPostedEvents();
         QVERIFY(description(view()).startsWith(squareText(2)));
-        QCOMPARE(name(form().statusPanel().staminaValue()), QStringLiteral("体力 29"));
-        QCOMPARE(name(form().statusPanel().distanceValue()),
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("staminaValue")),
+                 QStringLiteral("体力 29"));
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("distanceValue")),
                  QStringLiteral("ゴールまで あと 99 歩"));
 
         settle();
         QVERIFY(description(view()).startsWith(squareText(1 + walk)));
-        QCOMPARE(name(form().statusPanel().staminaValue()),
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("staminaValue")),
                  QStringLiteral("体力 %1").arg(30 - walk));
         QVERIFY(!button->text().isEmpty()); // the square's event waits for its button
         QCOMPARE(name(button), button->text());
@@ -161,7 +190,7 @@ private slots:
         QVERIFY(spinDrumUntilItHalts(form()));
         QCoreApplication::sendPostedEvents(); // the result, then the announcement
         QCoreApplication::sendPostedEvents();
-        const int walk = form().drum().numbers()[form().drum().data().arrowRow + 1];
+        const int walk = numberAtTheArrow();
         QCOMPARE(announcer.recentAnnouncements().constLast(),
                  QStringLiteral("%1 が出た").arg(walk));
         const int before = announcer.recentAnnouncements().size();
@@ -213,7 +242,8 @@ private slots:
         ModalAnswerer answers;
         answers.then([&](QDialog& dialog) {
             course = description(view());
-            distance = name(form().statusPanel().distanceValue());
+            course = description(view());
+            distance = name(form().statusPanel().findChild<QLabel*>("distanceValue"));
             dialogName = name(&dialog);
             dialogDescription = description(&dialog);
             dialog.accept();

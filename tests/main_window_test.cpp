@@ -162,29 +162,30 @@ private slots:
     void statusPanelFollowsTheGame() {
         startGame();
         StatusPanelWidget& s = form().statusPanel();
-        QCOMPARE(s.nameValue()->text(), QStringLiteral("zad"));
-        QCOMPARE(s.staminaValue()->text(), QStringLiteral("30"));
-        QCOMPARE(s.arrowValue()->text() + "/" + s.rotationValue()->text() + "/" +
-                     s.timerValue()->text(),
+        QCOMPARE(s.findChild<QLabel*>("nameValue")->text(), QStringLiteral("zad"));
+        QCOMPARE(s.findChild<QLabel*>("staminaValue")->text(), QStringLiteral("30"));
+        QCOMPARE(s.findChild<QLabel*>("arrowValue")->text() + "/" +
+                     s.findChild<QLabel*>("rotationValue")->text() + "/" +
+                     s.findChild<QLabel*>("timerValue")->text(),
                  QStringLiteral("0/30/10"));
-        QCOMPARE(s.distanceValue()->text(), QStringLiteral("100"));
+        QCOMPARE(s.findChild<QLabel*>("distanceValue")->text(), QStringLiteral("100"));
 
         drumStopsOn(5); // square 6, lucky: the arrow moves down
-        QCOMPARE(s.staminaValue()->text(), QStringLiteral("25"));
-        QCOMPARE(s.distanceValue()->text(), QStringLiteral("95"));
+        QCOMPARE(s.findChild<QLabel*>("staminaValue")->text(), QStringLiteral("25"));
+        QCOMPARE(s.findChild<QLabel*>("distanceValue")->text(), QStringLiteral("95"));
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("ラッキー"));
         form().drum().slotButton()->click();
         settle();
         QCOMPARE(form().controller().liveRecord().arrowRow, 1);
-        QCOMPARE(s.arrowValue()->text(), QStringLiteral("0"));
+        QCOMPARE(s.findChild<QLabel*>("arrowValue")->text(), QStringLiteral("0"));
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
 
         drumStopsOn(4); // square 10, stamina +6
-        QCOMPARE(s.staminaValue()->text(), QStringLiteral("21"));
+        QCOMPARE(s.findChild<QLabel*>("staminaValue")->text(), QStringLiteral("21"));
         form().drum().slotButton()->click();
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(s.staminaValue()->text(), QStringLiteral("27"));
-        QCOMPARE(s.distanceValue()->width(), 24);
+        QCOMPARE(s.findChild<QLabel*>("staminaValue")->text(), QStringLiteral("27"));
+        QCOMPARE(s.findChild<QLabel*>("distanceValue")->width(), 24);
     }
 
     void aLongNameIsCutAtTheLabelsEdge() {
@@ -192,7 +193,7 @@ private slots:
         longName += "<b>x</b>";
         form().recordTemplate().playerName = longName;
         startGame();
-        QLabel* name = form().statusPanel().nameValue();
+        QLabel* name = form().statusPanel().findChild<QLabel*>("nameValue");
         QCOMPARE(name->size(), QSize(80, 12));
         QVERIFY(name->text().endsWith("<b>x</b>"));
         QCOMPARE(name->textFormat(), Qt::PlainText);

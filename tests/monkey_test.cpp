@@ -27,6 +27,7 @@
 #include "StatusPanelWidget.h"
 #include "UpDown.h"
 #include "support/BadInput.h"
+#include "support/SettleForm.h"
 #include "support/TestWindows.h"
 
 #include <QCheckBox>
@@ -328,7 +329,7 @@ private:
                              mainWindow().onGameScreen() && inProgress(liveRecord().state);
         const bool offered = !slot.slotButton()->text().isEmpty();
         switch (pick({patient ? 100 : 200, 60, display.animationTimer().isActive() ? 250 : 0,
-                      slot.spinning() ? 100 : 0, buttonShown && (offered || !patient) ? 140 : 0,
+                      drumSpins(slot) ? 100 : 0, buttonShown && (offered || !patient) ? 140 : 0,
                       patient ? 0 : 40, patient ? 0 : 20})) {
         case 0:
             did(QStringLiteral("deliver posted messages"));
@@ -386,7 +387,7 @@ private:
             deliver();
         }
         m_quiet = false;
-        if (mainWindow().drum().spinning()) {
+        if (drumSpins(mainWindow().drum())) {
             mainWindow().drum().spinTick();
             m_drumTicked = true;
         }
@@ -520,7 +521,7 @@ private:
         if (leaves && mainWindow().courseView().animationTimer().isActive()) {
             tally("やり直し or タイトルへ戻る during a walk or the entry");
         }
-        if (leaves && mainWindow().drum().spinning()) {
+        if (leaves && drumSpins(mainWindow().drum())) {
             tally("やり直し or タイトルへ戻る during a spin");
         }
         if (starts) {
@@ -1029,42 +1030,44 @@ private:
             }
         }
         if (game && m_gameStarted &&
-            form.statusPanel().nameValue()->text() != QString::fromStdString(live.playerName)) {
+            form.statusPanel().findChild<QLabel*>("nameValue")->text() !=
+                QString::fromStdString(live.playerName)) {
             faultHere(QStringLiteral("the status panel does not show the player's name"));
         }
 
         SlotDrum& slot = form.drum();
         const bool animating = form.courseView().animationTimer().isActive();
-        const bool spinning = slot.spinning();
-        const DrumButtonMode mode = slot.buttonMode();
-        const int modeNumber = static_cast<int>(mode);
-        if (animating && mode != DrumButtonMode::Idle) {
-            faultHere(QStringLiteral("button mode %1 while the view animates").arg(modeNumber));
+        const bool spinning = drumSpins(slot);
+        // The button's mode as its caption shows it: blank, "ストップ", or an offer.
+        const QString caption = slot.slotButton()->text();
+        const bool blank = caption.isEmpty();
+        const bool stopShown = caption == SlotDrum::tr("ストップ");
+        if (animating && !blank) {
+            faultHere(QStringLiteral("button %1 while the view animates").arg(caption));
         }
         // Back at the title the stopped drum keeps its caption out of sight;
         // the next game blanks it before the drum is shown again.
-        if (game && !spinning && mode == DrumButtonMode::Stop) {
+        if (game && !spinning && stopShown) {
             faultHere(QStringLiteral("ストップ while the drum rests"));
         }
-        if (spinning && !slot.stopRequest() && mode != DrumButtonMode::Stop) {
-            faultHere(QStringLiteral("button mode %1 while the drum spins freely").arg(modeNumber));
+        if (spinning && !slot.stopRequest() && !stopShown) {
+            faultHere(QStringLiteral("button %1 while the drum spins freely").arg(caption));
         }
         if (!game && (animating || spinning)) {
             faultHere(QStringLiteral("the game runs on behind the title screen"));
         }
-        if (m_gameStarted && !inProgress(live.state) &&
-            (mode != DrumButtonMode::Idle || animating || spinning)) {
-            faultHere(QStringLiteral("a finished game still moves (mode %1)").arg(modeNumber));
+        if (m_gameStarted && !inProgress(live.state) && (!blank || animating || spinning)) {
+            faultHere(QStringLiteral("a finished game still moves (button %1)").arg(caption));
         }
         if (m_quiet && game && m_gameStarted && inProgress(live.state) && !animating && !spinning) {
             const auto kind = form.course().kindAt(live.currentSquare, live.currentRow);
-            const bool offered = mode != DrumButtonMode::Idle && mode != DrumButtonMode::Stop;
-            const bool nothingToOffer = mode == DrumButtonMode::Idle &&
-                                        (kind == SquareKind::Goal || kind == SquareKind::Empty);
+            const bool offered = !blank && !stopShown;
+            const bool nothingToOffer =
+                blank && (kind == SquareKind::Goal || kind == SquareKind::Empty);
             if (!offered && !nothingToOffer) {
-                faultHere(QStringLiteral("nothing runs, yet the button offers nothing (mode %1, "
-                                         "square %2, state %3)")
-                              .arg(modeNumber)
+                faultHere(QStringLiteral("nothing runs, yet the button offers nothing (button "
+                                         "%1, square %2, state %3)")
+                              .arg(caption)
                               .arg(live.currentSquare)
                               .arg(static_cast<int>(live.state)));
             }

@@ -6,6 +6,7 @@
 #include "ResultDialog.h"
 #include "SlotDrum.h"
 #include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
 #include "support/TestWindows.h"
 
 #include <QLabel>
@@ -136,7 +137,7 @@ private slots:
         QCoreApplication::processEvents();
 
         SlotDrum& drum = form.drum();
-        QString shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
+        QString shown = blocksDiffer(drum.paintBox()->Picture(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("drum: " + shown));
         AnimatedCourseView& view = form.courseView();
         shown = blocksDiffer(view.backBuffer(), view.viewBox()->grab());
@@ -144,9 +145,9 @@ private slots:
 
         // A spinning drum, and the course scrolled under the heroine mid-walk.
         QTest::keyClick(drum.slotButton(), Qt::Key_Space);
-        QVERIFY(drum.spinning());
+        QVERIFY(drumSpins(drum));
         drum.spinTick();
-        shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
+        shown = blocksDiffer(drum.paintBox()->Picture(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("spinning drum: " + shown));
         drum.stopSpin();
         form.controller().drumStopped(3);
