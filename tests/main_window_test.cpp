@@ -1,4 +1,5 @@
 #include "AnimatedCourseView.h"
+#include "CourseViewTimer.h"
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
@@ -330,9 +331,9 @@ private slots:
         startGame();
         emit form().drum().stopped(6);
         QCoreApplication::sendPostedEvents();
-        QVERIFY(form().courseView().animationTimer().isActive());
+        QVERIFY(courseAnimationTimer(form().courseView()).isActive());
         form().returnToTitle();
-        QVERIFY(!form().courseView().animationTimer().isActive());
+        QVERIFY(!courseAnimationTimer(form().courseView()).isActive());
         QVERIFY(!form().statusPanel().isVisible());
         QVERIFY(!form().drum().isVisible());
         QVERIFY(!form().remarkBox().isVisible());

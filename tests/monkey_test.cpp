@@ -16,6 +16,7 @@
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
 #include "BadInput.h"
+#include "CourseViewTimer.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
 #include "GameApplication.h"
@@ -334,7 +335,7 @@ private:
         const bool patient = m_patient && m_actions < m_patientUntil && m_gameStarted &&
                              mainWindow().onGameScreen() && inProgress(liveRecord().state);
         const bool offered = !slot.slotButton()->text().isEmpty();
-        switch (pick({patient ? 100 : 200, 60, display.animationTimer().isActive() ? 250 : 0,
+        switch (pick({patient ? 100 : 200, 60, courseAnimationTimer(display).isActive() ? 250 : 0,
                       slot.spinning() ? 100 : 0, buttonShown && (offered || !patient) ? 140 : 0,
                       patient ? 0 : 40, patient ? 0 : 20})) {
         case 0:
@@ -382,7 +383,7 @@ private:
             deliver();
         }
         m_quiet = false;
-        if (mainWindow().courseView().animationTimer().isActive()) {
+        if (courseAnimationTimer(mainWindow().courseView()).isActive()) {
             mainWindow().courseView().animationTick();
             m_viewTicked = true;
         }
@@ -524,7 +525,7 @@ private:
                             qstrcmp(item.name, "restartGameAction") == 0;
         const bool leaves = qstrcmp(item.name, "restartGameAction") == 0 ||
                             qstrcmp(item.name, "returnToTitleAction") == 0;
-        if (leaves && mainWindow().courseView().animationTimer().isActive()) {
+        if (leaves && courseAnimationTimer(mainWindow().courseView()).isActive()) {
             tally("やり直し or タイトルへ戻る during a walk or the entry");
         }
         if (leaves && mainWindow().drum().spinning()) {
@@ -889,8 +890,8 @@ private:
     // the observer queued behind it runs, which then checks the books.
     void beforeReport() override {
         ++m_delivered;
-        m_before.push_back(
-            {liveRecord(), m_delivered, mainWindow().courseView().animationTimer().isActive()});
+        m_before.push_back({liveRecord(), m_delivered,
+                            courseAnimationTimer(mainWindow().courseView()).isActive()});
         m_inController = true;
     }
 
@@ -1041,7 +1042,7 @@ private:
         }
 
         SlotDrum& slot = form.drum();
-        const bool animating = form.courseView().animationTimer().isActive();
+        const bool animating = courseAnimationTimer(form.courseView()).isActive();
         const bool spinning = slot.spinning();
         const DrumButtonMode mode = slot.buttonMode();
         const int modeNumber = static_cast<int>(mode);

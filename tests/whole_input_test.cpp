@@ -8,6 +8,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "AnimatedCourseView.h"
+#include "CourseViewTimer.h"
 #include "Fonts.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
@@ -195,7 +196,7 @@ private slots:
         }
         QCoreApplication::sendPostedEvents();
         QVERIFY(!form().drum().spinning());
-        QVERIFY(!form().courseView().animationTimer().isActive());
+        QVERIFY(!courseAnimationTimer(form().courseView()).isActive());
         QCOMPARE(live().currentSquare, 1);
         QVERIFY(!form().onGameScreen());
     }
