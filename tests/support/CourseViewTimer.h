@@ -3,12 +3,15 @@
 #include "AnimatedCourseView.h"
 
 #include <QTimer>
+#include <QtGlobal>
 
 // The timer that drives the course view's animations, found among the view's
 // children by its name; it runs exactly while the view animates.
 inline QTimer& courseAnimationTimer(const AnimatedCourseView& view) {
     auto* timer =
         view.findChild<QTimer*>(QStringLiteral("animationTimer"), Qt::FindDirectChildrenOnly);
-    Q_ASSERT(timer != nullptr);
+    if (timer == nullptr) {
+        qFatal("the course view has no child timer named animationTimer");
+    }
     return *timer;
 }
