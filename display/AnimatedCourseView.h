@@ -63,6 +63,7 @@ private:
     std::int32_t m_entryY = 0;
     std::int32_t m_entryDX = 0;
     std::int32_t m_entryDY = 0;
-    // A child named "animationTimer", so the tests can find it.
+    // Owned by the view and named "animationTimer", so the tests and the
+    // benchmark find it among its children.
     QTimer* const m_animationTimer;
 };
