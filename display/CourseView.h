@@ -92,8 +92,7 @@ public:
     // The name of a kind of square, as the description says it.
     static QString kindName(SquareKind kind);
 
-    // Which animation runs, or where the view is frozen; nothing else outside
-    // tells an entry from a walk.
+    // Which animation runs, or where the view is frozen.
     CourseAnimation animation() const { return m_animation; }
     // The paint box, which shows the composed frame and carries what a screen
     // reader is told of the course.

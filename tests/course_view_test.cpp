@@ -175,6 +175,27 @@ const QString End = QStringLiteral("end");
 
 } // namespace
 
+// Names an animation in a failed comparison (found by QCOMPARE through ADL).
+static char* toString(CourseAnimation animation) {
+    switch (animation) {
+    case CourseAnimation::Idle:
+        return qstrdup("Idle");
+    case CourseAnimation::Entry:
+        return qstrdup("Entry");
+    case CourseAnimation::Walk:
+        return qstrdup("Walk");
+    case CourseAnimation::Forward:
+        return qstrdup("Forward");
+    case CourseAnimation::Back:
+        return qstrdup("Back");
+    case CourseAnimation::GameOver:
+        return qstrdup("GameOver");
+    case CourseAnimation::Goal:
+        return qstrdup("Goal");
+    }
+    return qstrdup("?");
+}
+
 class CourseViewTest : public QObject {
     Q_OBJECT
 
