@@ -210,7 +210,9 @@ private slots:
     }
 
     void aLongNameIsCutAtTheLabelsEdge() {
-        form().recordTemplate().playerName = std::string(2000, 'W') + "<b>x</b>";
+        std::string longName(2000, 'W');
+        longName += "<b>x</b>";
+        form().recordTemplate().playerName = longName;
         startGame();
         QLabel* name = form().statusPanel().nameValue();
         QCOMPARE(name->size(), QSize(80, 12));
