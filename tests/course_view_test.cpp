@@ -230,7 +230,7 @@ class CourseViewTest : public QObject {
 
     // The field of a view set up on `square`, in the rows a window of it shows,
     // from the field's left edge: the view at rest shows its columns from
-    // RestLeft. A view 2 SpareWidth wider set up two squares back, without the
+    // RestLeft. A view two SpareWidths wider set up two squares back, without the
     // heroine, shows these columns; left of the grid the field stays white.
     QImage fieldAround(int square) const {
         AnimatedCourseView wide(course, ViewWidth + 2 * SpareWidth, ViewHeight, window.get());
