@@ -1,4 +1,5 @@
 #include "AnimatedCourseView.h"
+#include "support/CourseViewTimer.h"
 #include "MessageBox.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
@@ -312,9 +313,9 @@ private slots:
         startGame();
         emit form().drum().stopped(6);
         QCoreApplication::sendPostedEvents();
-        QVERIFY(form().courseView().animationTimer().isActive());
+        QVERIFY(courseAnimationTimer(form().courseView()).isActive());
         form().returnToTitle();
-        QVERIFY(!form().courseView().animationTimer().isActive());
+        QVERIFY(!courseAnimationTimer(form().courseView()).isActive());
         QVERIFY(!form().statusPanel().isVisible());
         QVERIFY(!form().drum().isVisible());
         QVERIFY(!form().remarkBox().isVisible());

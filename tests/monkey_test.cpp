@@ -15,6 +15,7 @@
 
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
+#include "support/CourseViewTimer.h"
 #include "DrumRandom.h"
 #include "GameApplication.h"
 #include "GameController.h"
@@ -328,7 +329,7 @@ private:
         const bool patient = m_patient && m_actions < m_patientUntil && m_gameStarted &&
                              mainWindow().onGameScreen() && inProgress(liveRecord().state);
         const bool offered = !slot.slotButton()->text().isEmpty();
-        switch (pick({patient ? 100 : 200, 60, display.animationTimer().isActive() ? 250 : 0,
+        switch (pick({patient ? 100 : 200, 60, courseAnimationTimer(display).isActive() ? 250 : 0,
                       drumSpins(slot) ? 100 : 0, buttonShown && (offered || !patient) ? 140 : 0,
                       patient ? 0 : 40, patient ? 0 : 20})) {
         case 0:
@@ -376,7 +377,7 @@ private:
             deliver();
         }
         m_quiet = false;
-        if (mainWindow().courseView().animationTimer().isActive()) {
+        if (courseAnimationTimer(mainWindow().courseView()).isActive()) {
             mainWindow().courseView().animationTick();
             m_viewTicked = true;
         }
@@ -518,7 +519,7 @@ private:
                             qstrcmp(item.name, "restartGameAction") == 0;
         const bool leaves = qstrcmp(item.name, "restartGameAction") == 0 ||
                             qstrcmp(item.name, "returnToTitleAction") == 0;
-        if (leaves && mainWindow().courseView().animationTimer().isActive()) {
+        if (leaves && courseAnimationTimer(mainWindow().courseView()).isActive()) {
             tally("やり直し or タイトルへ戻る during a walk or the entry");
         }
         if (leaves && drumSpins(mainWindow().drum())) {
@@ -883,8 +884,8 @@ private:
     // the observer queued behind it runs, which then checks the books.
     void beforeReport() override {
         ++m_delivered;
-        m_before.push_back(
-            {liveRecord(), m_delivered, mainWindow().courseView().animationTimer().isActive()});
+        m_before.push_back({liveRecord(), m_delivered,
+                            courseAnimationTimer(mainWindow().courseView()).isActive()});
         m_inController = true;
     }
 
@@ -1036,7 +1037,7 @@ private:
         }
 
         SlotDrum& slot = form.drum();
-        const bool animating = form.courseView().animationTimer().isActive();
+        const bool animating = courseAnimationTimer(form.courseView()).isActive();
         const bool spinning = drumSpins(slot);
         // The button's mode as its caption shows it: blank, "ストップ", or an offer.
         const QString caption = slot.slotButton()->text();

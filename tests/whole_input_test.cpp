@@ -8,6 +8,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "AnimatedCourseView.h"
+#include "support/CourseViewTimer.h"
 #include "MessageBox.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
@@ -175,7 +176,7 @@ private slots:
         }
         QCoreApplication::sendPostedEvents();
         QVERIFY(!drumSpins(form().drum()));
-        QVERIFY(!form().courseView().animationTimer().isActive());
+        QVERIFY(!courseAnimationTimer(form().courseView()).isActive());
         QCOMPARE(live().currentSquare, 1);
         QVERIFY(!form().onGameScreen());
     }

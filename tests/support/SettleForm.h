@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AnimatedCourseView.h"
+#include "CourseViewTimer.h"
 #include "MainWindow.h"
 #include "SlotDrum.h"
 
@@ -11,7 +12,7 @@
 // calling its tick handler, until nothing moves any more. False if the
 // animation never ends.
 inline bool settleForm(MainWindow& form, int maxTicks = 5000) {
-    const auto animating = [&form] { return form.courseView().animationTimer().isActive(); };
+    const auto animating = [&form] { return courseAnimationTimer(form.courseView()).isActive(); };
     for (int tick = 0; tick < maxTicks; ++tick) {
         QCoreApplication::sendPostedEvents();
         if (!animating()) {
