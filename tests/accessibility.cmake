@@ -11,6 +11,6 @@ if(IPPON_ORCA AND IPPON_SPEECHD AND IPPON_DBUS_RUN_SESSION AND IPPON_XVFB
     add_test(NAME screen_reader_plays_both_endings
              COMMAND ${PROJECT_SOURCE_DIR}/scripts/screen-reader)
     set_tests_properties(screen_reader_plays_both_endings PROPERTIES
-        TIMEOUT 180 LABELS accessibility
-        ENVIRONMENT "BUILD_DIR=${CMAKE_BINARY_DIR};SCREEN_READER_TIME_LIMIT=150")
+        TIMEOUT 300 LABELS accessibility
+        ENVIRONMENT "BUILD_DIR=${CMAKE_BINARY_DIR};SCREEN_READER_TIME_LIMIT=270")
 endif()

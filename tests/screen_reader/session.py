@@ -11,6 +11,9 @@ import time
 # Generous, so that a loaded machine is waited for; a run that passes takes
 # a fraction of it.
 SPEECH_TIMEOUT = 20.0
+# Orca loads Python, its settings and the accessibility bus before its
+# greeting; beside a build or other tests that takes far longer than a reply.
+START_TIMEOUT = 90.0
 POLL = 0.05
 
 
@@ -67,12 +70,13 @@ class Session:
         os.environ["SPEECHD_ADDRESS"] = "unix_socket:" + socket
         self.spawn("speechd", ["speech-dispatcher", "-s", "-t", "0", "-C", conf,
                                "-c", "unix_socket", "-S", socket])
-        self.wait_until(lambda: os.path.exists(socket), "speech-dispatcher's socket")
+        self.wait_until(lambda: os.path.exists(socket), "speech-dispatcher's socket",
+                        START_TIMEOUT)
         env = dict(os.environ, LANG=self.language, LANGUAGE="", LC_ALL=self.language)
         self.spawn("orca", ["orca", "--debug-file=" + os.path.join(self.work, "orca-debug.txt")],
                    env=env)
         # Orca's greeting says that it listens.
-        self.wait_for_speech(r".", "Orca to start", advance=True)
+        self.wait_for_speech(r".", "Orca to start", advance=True, timeout=START_TIMEOUT)
 
     def spawn(self, name, argv, env=None):
         log = open(os.path.join(self.work, name + ".log"), "a")
@@ -136,7 +140,7 @@ class Session:
                 raise Failure("timed out waiting for " + what)
             time.sleep(POLL)
 
-    def wait_for_speech(self, pattern, what, advance=True):
+    def wait_for_speech(self, pattern, what, advance=True, timeout=SPEECH_TIMEOUT):
         """Waits until `pattern` (a regular expression) is spoken after the
         mark; moves the mark past it. Returns the match."""
         regex = re.compile(pattern)
@@ -148,7 +152,7 @@ class Session:
                 found.append(match)
             return bool(match)
         try:
-            self.wait_until(spoken, what)
+            self.wait_until(spoken, what, timeout)
         except Failure as failure:
             raise Failure("%s: %r not spoken; said since the last check:\n%s" % (
                 failure, pattern, self.text()[self.mark:])) from None
