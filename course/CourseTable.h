@@ -7,8 +7,8 @@
 // The fixed board: 107 squares, three rows each. Filled once by buildCourse and
 // read-only afterwards. Uses no Qt so the rules can be read and tested alone.
 
-// Event kinds of a square. The numbers double as controller event codes and as
-// modes of the slot drum's button, so they must keep exactly these values.
+// Event kinds of a square. The values are the course's own codes: a code
+// outside Start..Back is no event, which the rules check for (4 is unused).
 enum class SquareKind : std::int32_t {
     Empty = 0,
     Start = 1,
