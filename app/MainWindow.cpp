@@ -136,10 +136,9 @@ void MainWindow::buildGameScreen() {
     m_courseView->move(CourseViewPlace);
     m_remarkBox = new RemarkBox(m_ui->clientArea);
     m_remarkBox->setGeometry(QRect(RemarkBoxPlace, RemarkBoxSize));
-    m_controller =
-        new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox, *m_statusPanel,
-                                           *this, m_clock, m_course, m_texts},
-                           this);
+    m_controller = new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox,
+                                                      *m_statusPanel, *this, m_clock, m_course},
+                                      this);
     m_announcer = std::make_unique<Announcer>(m_ui->clientArea);
     m_controller->listenTo(m_drum, m_courseView);
     // What a screen reader is told follows each report once the controller

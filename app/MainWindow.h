@@ -5,7 +5,6 @@
 #include "GamePorts.h"
 #include "GameRecord.h"
 #include "ImageList.h"
-#include "QtTextCatalogue.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -121,7 +120,6 @@ private:
     Preferences m_preferences;
     CourseTable m_course;
     LocalClock m_clock;
-    QtTextCatalogue m_texts;
 
     // Children of the client area, owned by it, once the game screen is built.
     StatusPanelWidget* m_statusPanel = nullptr;

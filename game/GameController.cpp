@@ -128,8 +128,8 @@ void GameController::settleSquare() {
     if (m_record.stamina <= 0) {
         return;
     }
-    showSquareMessages(m_ports.remarks, m_ports.course, m_record.currentSquare, m_record.currentRow,
-                       m_ports.texts);
+    showSquareMessages(m_ports.remarks, m_ports.course, m_record.currentSquare,
+                       m_record.currentRow);
     const SquareKind kind = m_ports.course.kindAt(m_record.currentSquare, m_record.currentRow);
     if (m_record.messageCheck == MessageCheck::None) {
         applyEvent(kind);
@@ -148,8 +148,7 @@ void GameController::squareWalked(int step) {
         m_ports.courseView.freezeAtGameOver();
         m_record.state = GameState::GameOver;
         m_ports.drum.setIdle();
-        showLines(m_ports.remarks,
-                  RemarkMessage{m_ports.texts.translate(EffectContext, GameOverLine), "", "", 1});
+        showLines(m_ports.remarks, gameOverMessage());
         m_ports.results.showGameOver(m_record);
     }
     if (m_record.currentSquare >= GoalSquare) {
@@ -158,7 +157,7 @@ void GameController::squareWalked(int step) {
         m_record.state = GameState::Goal;
         m_ports.drum.setIdle();
         showSquareMessages(m_ports.remarks, m_ports.course, m_record.currentSquare,
-                           m_record.currentRow, m_ports.texts);
+                           m_record.currentRow);
         m_ports.results.showGoalResult(m_record, m_times);
     }
 }

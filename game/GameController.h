@@ -3,7 +3,6 @@
 #include "CourseTable.h"
 #include "GamePorts.h"
 #include "GameRecord.h"
-#include "TextCatalogue.h"
 
 #include <QObject>
 
@@ -17,8 +16,6 @@ struct ControllerPorts {
     ResultDialogs& results;
     Clock& clock;
     const CourseTable& course;
-    // Puts the rules' lines into the player's language.
-    const TextCatalogue& texts;
 };
 
 // Runs one game at a time, from its start to game over or the goal. Every step

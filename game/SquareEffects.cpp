@@ -1,8 +1,16 @@
 #include "SquareEffects.h"
 
+#include "TextMarks.h"
+
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
+
+// The context of the rules' own lines in the catalogue.
+struct SquareEffects {
+    Q_DECLARE_TR_FUNCTIONS(SquareEffects)
+};
 
 constexpr std::int32_t ArrowBottomRow = 2;
 constexpr std::int32_t SlowestTimerInterval = 100;
@@ -30,40 +38,34 @@ std::int32_t narrowerRotation(std::int32_t width) {
 
 } // namespace
 
-std::optional<std::string> effectLine(SquareKind kind, std::int32_t param,
-                                      const TextCatalogue& texts) {
+std::optional<std::string> effectLine(SquareKind kind, std::int32_t param) {
     switch (kind) {
     case SquareKind::Forward:
-        return texts.translate(
-            EffectContext, IPPON_TRANSLATE_N_NOOP("SquareEffects", "更に%n歩、進みま～す"), param);
+        return SquareEffects::tr("更に%n歩、進みま～す", nullptr, param).toStdString();
     case SquareKind::Back:
-        return texts.translate(
-            EffectContext,
-            IPPON_TRANSLATE_N_NOOP("SquareEffects", "うみゅ～～(ToT)　%n歩、戻るるる"), param);
+        return SquareEffects::tr("うみゅ～～(ToT)　%n歩、戻るるる", nullptr, param).toStdString();
     case SquareKind::StaminaUp:
-        return texts.translate(
-            EffectContext,
-            IPPON_TRANSLATE_N_NOOP("SquareEffects", "うおぉぉぉぉっ！　%n体力が回復した"), param);
+        return SquareEffects::tr("うおぉぉぉぉっ！　%n体力が回復した", nullptr, param)
+            .toStdString();
     case SquareKind::Lucky:
         switch (param) {
         case LuckyArrow:
-            return texts.translate(
-                EffectContext,
-                IPPON_TRANSLATE_NOOP("SquareEffects", "スロットの矢印の位置が下がった"));
+            return SquareEffects::tr("スロットの矢印の位置が下がった").toStdString();
         case LuckySlower:
-            return texts.translate(EffectContext,
-                                   IPPON_TRANSLATE_NOOP("SquareEffects", "回転速度が下がった"));
+            return SquareEffects::tr("回転速度が下がった").toStdString();
         case LuckyBoth:
-            return texts.translate(
-                EffectContext,
-                IPPON_TRANSLATE_NOOP("SquareEffects",
-                                     "スロットのパラメータはすべて良い方向に変化した"));
+            return SquareEffects::tr("スロットのパラメータはすべて良い方向に変化した")
+                .toStdString();
         default:
             return std::nullopt;
         }
     default:
         return std::nullopt;
     }
+}
+
+RemarkMessage gameOverMessage() {
+    return RemarkMessage{SquareEffects::tr("ばたん、きゅぅ～～").toStdString(), "", "", 1};
 }
 
 void applyLucky(GameRecord& record, std::int32_t param) {
@@ -80,8 +82,7 @@ void applyLucky(GameRecord& record, std::int32_t param) {
     }
 }
 
-void showSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row,
-                        const TextCatalogue& texts) {
+void showSquareMessages(RemarkLines& window, const CourseTable& course, int square, int row) {
     window.clearLines();
     if (!CourseTable::contains(square, row)) {
         return;
@@ -92,8 +93,8 @@ void showSquareMessages(RemarkLines& window, const CourseTable& course, int squa
         code > static_cast<std::int32_t>(SquareKind::Back)) {
         return;
     }
-    window.addLine(texts.translate(RemarkContext, entry.remark.c_str()));
-    if (auto effect = effectLine(entry.kind, entry.param, texts)) {
+    window.addLine(QCoreApplication::translate(RemarkContext, entry.remark.c_str()).toStdString());
+    if (auto effect = effectLine(entry.kind, entry.param)) {
         window.addLine(*effect);
     }
 }

@@ -10,12 +10,12 @@
 #include "LanguageChoice.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
-#include "QtTextCatalogue.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
 #include "SlotDrum.h"
 #include "SquareEffects.h"
 #include "StatusPanelWidget.h"
+#include "TextMarks.h"
 #include "support/ModalAnswerer.h"
 #include "support/SettleForm.h"
 #include "support/TestWindows.h"
@@ -253,7 +253,6 @@ private:
     std::unique_ptr<TestWindows> testWindows;
     MainWindow& form() { return testWindows->mainWindow(); }
     QPushButton* button() { return form().drum().slotButton(); }
-    const QtTextCatalogue texts;
 
     void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
@@ -269,8 +268,7 @@ private:
         const QStringList shown = form().remarkBox().toPlainText().split(QLatin1Char('\n'));
         const std::string& remark = form().course().remarkAt(square, row);
         QVERIFY(!shown.isEmpty());
-        QCOMPARE(shown.front(),
-                 QString::fromStdString(texts.translate(RemarkContext, remark.c_str())));
+        QCOMPARE(shown.front(), QCoreApplication::translate(RemarkContext, remark.c_str()));
         for (const QString& line : shown) {
             QVERIFY2(!hasJapanese(line), qPrintable(line));
         }
@@ -332,11 +330,11 @@ private slots:
 
     // The rules' lines with their numbers and plural forms.
     void theEffectLinesCarryTheirNumbers() {
-        QCOMPARE(*effectLine(SquareKind::Forward, 1, texts), "1 more step, off I go!");
-        QCOMPARE(*effectLine(SquareKind::Forward, 9, texts), "9 more steps, off I go!");
-        QCOMPARE(*effectLine(SquareKind::Back, 1, texts), "Waaah (ToT) 1 step baaack");
-        QCOMPARE(*effectLine(SquareKind::Back, 3, texts), "Waaah (ToT) 3 steps baaack");
-        QCOMPARE(*effectLine(SquareKind::StaminaUp, 18, texts), "Whoooa! Got 18 pep back");
+        QCOMPARE(*effectLine(SquareKind::Forward, 1), "1 more step, off I go!");
+        QCOMPARE(*effectLine(SquareKind::Forward, 9), "9 more steps, off I go!");
+        QCOMPARE(*effectLine(SquareKind::Back, 1), "Waaah (ToT) 1 step baaack");
+        QCOMPARE(*effectLine(SquareKind::Back, 3), "Waaah (ToT) 3 steps baaack");
+        QCOMPARE(*effectLine(SquareKind::StaminaUp, 18), "Whoooa! Got 18 pep back");
     }
 
     void noWindowShowsJapanese() {
@@ -350,14 +348,14 @@ private slots:
         expectNoJapanese(&form().resultDialog());
         QVERIFY(!hasJapanese(NameDialog::revealPhrase()));
         QVERIFY(!hasJapanese(NameDialog::fallbackName()));
-        QVERIFY(!hasJapanese(QString::fromStdString(texts.translate(EffectContext, GameOverLine))));
+        QVERIFY(!hasJapanese(QString::fromStdString(gameOverMessage().line1)));
         for (int square = 0; square < SquareCount; ++square) {
             for (int row = 0; row < RowCount; ++row) {
                 const CourseSquare& entry = form().course().at(square, row);
                 const QString remark =
-                    QString::fromStdString(texts.translate(RemarkContext, entry.remark.c_str()));
+                    QCoreApplication::translate(RemarkContext, entry.remark.c_str());
                 QVERIFY2(!hasJapanese(remark), qPrintable(remark));
-                if (auto effect = effectLine(entry.kind, entry.param, texts)) {
+                if (auto effect = effectLine(entry.kind, entry.param)) {
                     QVERIFY2(!hasJapanese(QString::fromStdString(*effect)), effect->c_str());
                 }
             }
@@ -411,7 +409,7 @@ private slots:
         RemarkBox& box = form().remarkBox();
         for (int square = 0; square < SquareCount; ++square) {
             for (int row = 0; row < RowCount; ++row) {
-                showSquareMessages(box, form().course(), square, row, texts);
+                showSquareMessages(box, form().course(), square, row);
                 expectWholeTextInSight(&box, RemarkBoxLines,
                                        QStringLiteral("square %1 row %2: %3")
                                            .arg(square)
@@ -419,7 +417,7 @@ private slots:
                                            .arg(box.toPlainText()));
             }
         }
-        showLines(box, RemarkMessage{texts.translate(EffectContext, GameOverLine), "", "", 1});
+        showLines(box, gameOverMessage());
         expectWholeTextInSight(&box, RemarkBoxLines, box.toPlainText());
     }
 

@@ -93,7 +93,7 @@ TEST(TextsTest, EveryCourseRemarkAndEffectLineHasACodeInCodePage932) {
             EXPECT_TRUE(toCp932(*line).has_value()) << *line;
         }
     }
-    EXPECT_TRUE(toCp932(GameOverLine).has_value());
+    EXPECT_TRUE(toCp932(gameOverMessage().line1).has_value());
 }
 
 TEST(TextsTest, EffectLinesJoinTheirPartsWithTheIdeographicSpace) {

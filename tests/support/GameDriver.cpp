@@ -4,8 +4,7 @@
 #include <QEvent>
 
 GameDriver::GameDriver()
-    : controller(ControllerPorts{drum, view, remarks, statusPanel, results, clock, course,
-                                 sourceTexts()}) {
+    : controller(ControllerPorts{drum, view, remarks, statusPanel, results, clock, course}) {
     course.buildCourse();
     fillDefaultRecord(recordTemplate, nullptr);
     controller.listenTo(&drum, &view);
