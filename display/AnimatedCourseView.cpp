@@ -31,9 +31,10 @@ constexpr int FastestInterval = 1;
 
 AnimatedCourseView::AnimatedCourseView(const CourseTable& course, int viewWidth, int viewHeight,
                                        QWidget* parent)
-    : CourseView(course, viewWidth, viewHeight, parent) {
-    m_animationTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_animationTimer, &QTimer::timeout, this, &AnimatedCourseView::animationTick);
+    : CourseView(course, viewWidth, viewHeight, parent), m_animationTimer(new QTimer(this)) {
+    m_animationTimer->setObjectName(QStringLiteral("animationTimer"));
+    m_animationTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_animationTimer, &QTimer::timeout, this, &AnimatedCourseView::animationTick);
 }
 
 void AnimatedCourseView::reset() {
@@ -70,7 +71,7 @@ void AnimatedCourseView::startEntry() {
     m_entryY = -heroineHeight();
     m_entryDX = m_heroineX / EntryTicks;
     m_entryDY = (heroineHeight() + m_heroineY) / EntryTicks;
-    m_animationTimer.start(EntryInterval);
+    m_animationTimer->start(EntryInterval);
 }
 
 void AnimatedCourseView::startWalk(int squares) {
@@ -94,14 +95,14 @@ void AnimatedCourseView::backWalk(int squares) {
 void AnimatedCourseView::startWalking(CourseAnimation animation, std::int32_t interval,
                                       std::int32_t squares) {
     m_animation = animation;
-    m_animationTimer.start(std::max(interval, FastestInterval));
+    m_animationTimer->start(std::max(interval, FastestInterval));
     m_frameIndex = 0;
     m_stepsLeft = squares;
     m_subStep = 0;
 }
 
 void AnimatedCourseView::freeze(CourseAnimation frozen) {
-    m_animationTimer.stop();
+    m_animationTimer->stop();
     m_animation = frozen;
 }
 
@@ -114,7 +115,7 @@ void AnimatedCourseView::freezeAtGoal() {
 }
 
 void AnimatedCourseView::stopAnimation() {
-    m_animationTimer.stop();
+    m_animationTimer->stop();
 }
 
 void AnimatedCourseView::animationTick() {
@@ -146,7 +147,7 @@ void AnimatedCourseView::entryTick() {
     if (m_entryX > m_heroineX - m_entryDX / 2 || m_entryY > m_heroineY - m_entryDY / 2) {
         m_entryX = m_heroineX;
         m_entryY = m_heroineY;
-        m_animationTimer.stop();
+        m_animationTimer->stop();
         m_animation = CourseAnimation::Idle;
         image = LandedImage;
     }
@@ -167,7 +168,7 @@ void AnimatedCourseView::walkingTick(const FrameSequence& frames, Direction dire
     ++m_subStep;
     const bool lastTick = m_subStep >= QuartersPerSquare && m_stepsLeft <= 1;
     if (lastTick) {
-        m_animationTimer.stop();
+        m_animationTimer->stop();
         m_animation = CourseAnimation::Idle;
     }
     if (m_subStep < QuartersPerSquare) {

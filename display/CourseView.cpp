@@ -230,25 +230,6 @@ int CourseView::bitmapRuns(int x, int width, Run (&runs)[2]) const {
     return 2;
 }
 
-QImage CourseView::fieldBitmap() const {
-    // Always a copy: the field goes on changing under the painter.
-    QImage picture = m_fieldBitmap.copy();
-    if (m_fieldOrigin == 0) {
-        return picture;
-    }
-    Run runs[2];
-    const int count = bitmapRuns(0, m_fieldWidth, runs);
-    for (int y = 0; y < m_fieldHeight; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(m_fieldBitmap.constScanLine(y));
-        auto* into = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int i = 0; i < count; ++i) {
-            std::copy(from + runs[i].bitmapX, from + runs[i].bitmapX + runs[i].width,
-                      into + runs[i].offset);
-        }
-    }
-    return picture;
-}
-
 void CourseView::paintView() {
     if (m_viewBox) {
         m_viewBox->update();

@@ -45,8 +45,7 @@ private:
 // per square. backBuffer holds one complete frame; the paint box shows only it.
 //
 // Both bitmaps are allocated once, at their final size, and keep a painter open
-// for their whole life: composing a frame allocates nothing. backBuffer() is
-// the live picture; take copy() to keep a snapshot.
+// for their whole life: composing a frame allocates nothing.
 //
 // fieldBitmap's columns form a ring: field column x is stored in bitmap column
 // (x + origin) mod fieldWidth. Moving the field by a square turns the ring
@@ -93,25 +92,10 @@ public:
     // The name of a kind of square, as the description says it.
     static QString kindName(SquareKind kind);
 
+    // Which animation runs, or where the view is frozen.
     CourseAnimation animation() const { return m_animation; }
-    bool hasRecord() const { return m_hasRecord; }
-    bool isInitialised() const { return m_initialised; }
-    std::int32_t heroineX() const { return m_heroineX; }
-    std::int32_t heroineY() const { return m_heroineY; }
-    std::int32_t fieldWidth() const { return m_fieldWidth; }
-    std::int32_t fieldHeight() const { return m_fieldHeight; }
-    std::int32_t gridLeft() const { return m_gridLeft; }
-    std::int32_t gridTop() const { return m_gridTop; }
-    std::int32_t fieldCols() const { return m_fieldCols; }
-    std::int32_t firstCol() const { return m_firstCol; }
-    std::int32_t firstRow() const { return m_firstRow; }
-    QRect sourceRect() const { return m_sourceRect; }
-    const QImage& backBuffer() const { return m_backBuffer; }
-    // A snapshot of the field, field column 0 at its left, at the bitmap's full
-    // size (only fieldWidth x fieldHeight of it is in use).
-    QImage fieldBitmap() const;
-    // Where field column 0 is stored in the bitmap.
-    int fieldOrigin() const { return m_fieldOrigin; }
+    // The paint box, which shows the composed frame and carries what a screen
+    // reader is told of the course.
     QWidget* viewBox() const { return m_viewBox; }
 
 protected:

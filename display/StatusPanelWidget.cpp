@@ -30,20 +30,20 @@ StatusPanelWidget::StatusPanelWidget(QWidget* parent) : BevelPanel(parent) {
     resize(PanelWidth, PanelHeight);
 
     addCaption(9, 4, tr("名前"));
-    m_nameValue = addValue(12, 18, 80);
+    m_nameValue = addValue(12, 18, 80, QStringLiteral("nameValue"));
     addCaption(9, 36, tr("体力"));
-    m_staminaValue = addValue(35, 36, 47);
+    m_staminaValue = addValue(35, 36, 47, QStringLiteral("staminaValue"));
     addCaption(9, 54, tr("スロットドラム"));
-    m_arrowValue = addValue(30, 68, 7);
+    m_arrowValue = addValue(30, 68, 7, QStringLiteral("arrowValue"));
     addValue(37, 68, 7)->setText(QStringLiteral("/"));
-    m_rotationValue = addValue(44, 68, 14);
+    m_rotationValue = addValue(44, 68, 14, QStringLiteral("rotationValue"));
     addValue(58, 68, 7)->setText(QStringLiteral("/"));
-    m_timerValue = addValue(65, 68, 21);
+    m_timerValue = addValue(65, 68, 21, QStringLiteral("timerValue"));
     addCaption(9, 82, tr("ゴールまで"));
     //: Before the steps left to the goal ("あと 12 歩": 12 steps to go). A
     //: language that puts it all after the number may leave this a space.
     addCaption(25, 96, tr("あと"));
-    m_distanceValue = addValue(47, 96, 24);
+    m_distanceValue = addValue(47, 96, 24, QStringLiteral("distanceValue"));
     addCaption(78, 96, tr("歩"));
 }
 
@@ -60,8 +60,9 @@ QLabel* StatusPanelWidget::addCaption(int left, int top, const QString& text) {
     return label;
 }
 
-QLabel* StatusPanelWidget::addValue(int left, int top, int width) {
+QLabel* StatusPanelWidget::addValue(int left, int top, int width, const QString& name) {
     auto* label = new QLabel(this);
+    label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setFont(gameFont(LabelPixelHeight));
     useBlackText(label);

@@ -7,7 +7,9 @@
 #include <string>
 
 // The framed box with the player's name, stamina, drum settings and distance to
-// the goal. It only shows what the controller writes into it.
+// the goal. It only shows what the controller writes into it. The value labels
+// are named after what they show ("nameValue", "staminaValue", "arrowValue",
+// "rotationValue", "timerValue", "distanceValue").
 class StatusPanelWidget : public BevelPanel, public StatusPanel {
     Q_OBJECT
 
@@ -18,16 +20,10 @@ public:
     void setStamina(int stamina) override;
     void setDrumSettings(int arrowRow, int rotationWidth, int spinInterval) override;
     void setDistanceToGoal(int squares) override;
-    QLabel* nameValue() const { return m_nameValue; }
-    QLabel* staminaValue() const { return m_staminaValue; }
-    QLabel* arrowValue() const { return m_arrowValue; }
-    QLabel* rotationValue() const { return m_rotationValue; }
-    QLabel* timerValue() const { return m_timerValue; }
-    QLabel* distanceValue() const { return m_distanceValue; }
 
 private:
     QLabel* addCaption(int left, int top, const QString& text);
-    QLabel* addValue(int left, int top, int width);
+    QLabel* addValue(int left, int top, int width, const QString& name = QString());
     // Shows `text` in the label; a screen reader hears `spoken` with the text
     // in place of its %1, since it cannot see which caption the value sits by.
     void writeValue(QLabel* label, const QString& text, const QString& spoken);

@@ -113,7 +113,7 @@ SlotDrum::SlotDrum(const ImageList& arrowImages, const ImageList& numberImages, 
       m_innerPanel(new BevelPanel(this)),
       m_paintBox(new DrumPaintBox(m_innerPanel, PaintBoxWidth, PaintBoxHeight,
                                   [this] { composeRestPicture(); })),
-      m_slotButton(new QPushButton(this)) {
+      m_spinTimer(new QTimer(this)), m_slotButton(new QPushButton(this)) {
     m_numberStrip.fill(BlankCell);
     m_arrowStrip.fill(BlankCell);
 
@@ -133,8 +133,9 @@ SlotDrum::SlotDrum(const ImageList& arrowImages, const ImageList& numberImages, 
     m_paintBox->setAccessibleName(tr("スロットドラム"));
 
     seedRandomFromClockOnce();
-    m_spinTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_spinTimer, &QTimer::timeout, this, &SlotDrum::spinTick);
+    m_spinTimer->setObjectName(QStringLiteral("spinTimer"));
+    m_spinTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_spinTimer, &QTimer::timeout, this, &SlotDrum::spinTick);
 
     m_slotButton->setGeometry(SlotButtonRect);
     m_slotButton->setFont(gameFont(MainWindowFontHeight));
@@ -349,8 +350,8 @@ void SlotDrum::startSpin() {
     // silent halt; it is now this spin, whose result the player is waiting
     // for, and it keeps its rhythm unless its pace changed.
     const int interval = std::max(m_record.spinInterval, MinimumSpinInterval);
-    if (!m_spinTimer.isActive() || m_spinTimer.interval() != interval) {
-        m_spinTimer.start(interval);
+    if (!m_spinTimer->isActive() || m_spinTimer->interval() != interval) {
+        m_spinTimer->start(interval);
     }
     m_stopRequest = false;
     m_discardResult = false;
@@ -374,7 +375,7 @@ void SlotDrum::spinTick() {
         m_scrollOffset += CellHeight;
     }
     if (m_stopRequest && passedBoundary) {
-        m_spinTimer.stop();
+        m_spinTimer->stop();
         m_scrollOffset = RestOffset;
         showNumberWindow(m_scrollOffset);
         if (m_discardResult) {
@@ -393,7 +394,7 @@ void SlotDrum::stopSpin() {
     if (!spinning()) {
         return;
     }
-    m_spinTimer.stop();
+    m_spinTimer->stop();
     m_scrollOffset = RestOffset;
     drawRestPicture();
     updateAccessibleText();

@@ -5,7 +5,7 @@
 #include "Placement.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
-#include "dialogs_modal_answer.h"
+#include "support/ModalAnswerer.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -44,20 +44,16 @@ private slots:
             outer = outerSizeOf(d);
             QTest::mouseClick(part<QPushButton>(d, "okButton"), Qt::LeftButton);
         };
-        {
-            ModalAnswer answer(look);
-            form.showNotes();
+        ModalAnswerer answers;
+        for (int showing = 0; showing < 3; ++showing) {
+            answers.then(look);
         }
+        form.showNotes();
         setCursorPosOverride(QPoint(1023, 767));
-        {
-            ModalAnswer answer(look);
-            form.showVersion();
-        }
+        form.showVersion();
         setCursorPosOverride(QPoint(0, 0));
-        {
-            ModalAnswer answer(look);
-            form.showNotes();
-        }
+        form.showNotes();
+        QVERIFY(answers.allAnswered());
         QCOMPARE(visible, (QList<QStringList>{{"notesPanel", "okButton"},
                                               {"versionPanel", "okButton"},
                                               {"notesPanel", "okButton"}}));
@@ -68,23 +64,19 @@ private slots:
     void textTypedIntoTheNotesStays() {
         AboutDialog form;
         QString second;
-        {
-            ModalAnswer answer([&](QDialog& d) {
-                auto* memo = part<QPlainTextEdit>(d, "notesText");
-                memo->moveCursor(QTextCursor::End);
-                QTest::keyClicks(memo, "memo");
-                d.close();
-            });
-            form.showNotes();
-        }
-        {
-            ModalAnswer answer([&](QDialog& d) { d.close(); });
-            form.showVersion();
-        }
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answers([&](QDialog& d) {
+            auto* memo = part<QPlainTextEdit>(d, "notesText");
+            memo->moveCursor(QTextCursor::End);
+            QTest::keyClicks(memo, "memo");
+            d.close();
+        });
+        answers.then([&](QDialog& d) { d.close(); });
+        answers.then([&](QDialog& d) {
             second = notes(d);
             d.close();
         });
+        form.showNotes();
+        form.showVersion();
         form.showNotes();
         QVERIFY(second.endsWith("memo"));
     }
@@ -93,7 +85,7 @@ private slots:
         AboutDialog form;
         QStringList lines;
         QList<int> wrappedLines;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             lines = notes(d).split('\n');
             auto* memo = part<QPlainTextEdit>(d, "notesText");
             for (QTextBlock block = memo->document()->begin(); block.isValid();
@@ -122,7 +114,7 @@ private slots:
         AboutDialog form;
         QStringList texts;
         QSize face;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             for (const char* name : {"titleLabel", "versionLabel", "emailLabel", "homePageCaption",
                                      "homePageLabel", "fileNameLabel"}) {
                 texts << part<QLabel>(d, name)->text();
@@ -144,17 +136,14 @@ private slots:
     void okAndTheCloseBoxCloseButEscDoesNot() {
         AboutDialog form;
         bool openAfterEsc = false;
-        {
-            ModalAnswer answer([&](QDialog& d) {
-                QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
-                openAfterEsc = d.isVisible();
-                d.close();
-            });
-            form.showVersion();
-            QVERIFY(!answer.leftOpen());
-        }
+        ModalAnswerer answers([&](QDialog& d) {
+            QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
+            openAfterEsc = d.isVisible();
+            d.close();
+        });
+        form.showVersion();
         QVERIFY(openAfterEsc);
-        ModalAnswer answer([&](QDialog& d) { part<QPushButton>(d, "okButton")->click(); });
+        answers.then(ModalAnswerer::click("okButton"));
         form.showVersion();
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }

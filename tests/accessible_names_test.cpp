@@ -2,19 +2,20 @@
 // when a square or a turn changes, never by an animation tick.
 #include "AnimatedCourseView.h"
 #include "Announcer.h"
+#include "Artwork.h"
 #include "CourseTable.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
-#include "MainWindow.h"
-#include "ModalAnswerer.h"
+#include "ImageList.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
-#include "SettleForm.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -45,8 +46,8 @@ class AccessibleNamesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> forms;
-    MainWindow& form() { return (*forms); }
+    std::unique_ptr<TestWindows> testWindows;
+    MainWindow& form() { return testWindows->mainWindow(); }
     QWidget* drum() { return form().drum().paintBox(); }
     QWidget* view() { return form().courseView().viewBox(); }
 
@@ -58,33 +59,52 @@ private:
                (remark.empty() ? QString() : ": " + QString::fromStdString(remark));
     }
 
+    ImageList digits{SlotDrum::DigitWidth, SlotDrum::CellHeight};
+
+    // The numbers the drum's picture shows, top down, read from their faces;
+    // 0 where a row shows none of them.
+    std::array<int, SlotDrum::VisibleCells> numbersInView() {
+        const QImage picture =
+            form().drum().paintBox()->Picture().convertToFormat(QImage::Format_RGB32);
+        std::array<int, SlotDrum::VisibleCells> numbers{};
+        for (int row = 0; row < SlotDrum::VisibleCells; ++row) {
+            const QImage shown =
+                picture.copy(SlotDrum::ArrowColumnWidth, row * SlotDrum::CellHeight,
+                             SlotDrum::DigitWidth, SlotDrum::CellHeight);
+            for (int face = 0; face < digits.count(); ++face) {
+                if (shown == digits.frame(face).convertToFormat(QImage::Format_RGB32)) {
+                    numbers[row] = face + 1;
+                }
+            }
+        }
+        return numbers;
+    }
+    // The number beside the drum's arrow.
+    int numberAtTheArrow() { return numbersInView()[form().controller().liveRecord().arrowRow]; }
+
     QString drumText() {
-        const auto& n = form().drum().numbers();
-        const int arrow = form().drum().data().arrowRow;
+        const auto n = numbersInView();
         return QStringLiteral("%1 %2 %3 (矢印: %4)")
+            .arg(n[0])
             .arg(n[1])
             .arg(n[2])
-            .arg(n[3])
-            .arg(n[arrow + 1]);
+            .arg(numberAtTheArrow());
     }
 
 private slots:
-    void initTestCase() { registerFontSubstitutes(); }
+    void initTestCase() {
+        registerFontSubstitutes();
+        Artwork::loadDigitImages(digits);
+    }
 
     void init() {
-        setFullScreenSizeOverride(QSize(1024, 749));
         seedRandom(3);
-        forms = std::make_unique<MainWindow>();
-        form().preferences().askBeforeQuit = false;
-        form().show();
+        testWindows = std::make_unique<TestWindows>();
         form().startGame();
         settle();
     }
 
-    void cleanup() {
-        forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
-    }
+    void cleanup() { testWindows.reset(); }
 
     void everyViewOfTheGameScreenHasANameAndSaysWhatItShows() {
         QCOMPARE(name(form().drum().slotButton()), QStringLiteral("スタート"));
@@ -95,12 +115,13 @@ private slots:
         QVERIFY(description(view()).contains(QStringLiteral("さぁっ！いくぞぉっ！！")));
 
         StatusPanelWidget& status = form().statusPanel();
-        QCOMPARE(name(status.nameValue()), QStringLiteral("名前 zad"));
-        QCOMPARE(name(status.staminaValue()), QStringLiteral("体力 30"));
-        QCOMPARE(name(status.arrowValue()), QStringLiteral("矢印の位置 0"));
-        QCOMPARE(name(status.rotationValue()), QStringLiteral("回転の幅 30"));
-        QCOMPARE(name(status.timerValue()), QStringLiteral("回転の間隔 10"));
-        QCOMPARE(name(status.distanceValue()), QStringLiteral("ゴールまで あと 100 歩"));
+        QCOMPARE(name(status.findChild<QLabel*>("nameValue")), QStringLiteral("名前 zad"));
+        QCOMPARE(name(status.findChild<QLabel*>("staminaValue")), QStringLiteral("体力 30"));
+        QCOMPARE(name(status.findChild<QLabel*>("arrowValue")), QStringLiteral("矢印の位置 0"));
+        QCOMPARE(name(status.findChild<QLabel*>("rotationValue")), QStringLiteral("回転の幅 30"));
+        QCOMPARE(name(status.findChild<QLabel*>("timerValue")), QStringLiteral("回転の間隔 10"));
+        QCOMPARE(name(status.findChild<QLabel*>("distanceValue")),
+                 QStringLiteral("ゴールまで あと 100 歩"));
 
         QPlainTextEdit* memo = &form().remarkBox();
         QCOMPARE(name(memo), QStringLiteral("メッセージ"));
@@ -121,14 +142,11 @@ private slots:
             form().drum().spinTick();
         }
         button->click();
-        while (form().drum().spinning()) {
-            form().drum().spinTick();
-        }
+        QVERIFY(spinDrumUntilItHalts(form()));
         QCOMPARE(description(drum()), QStringLiteral("回転中"));
 
         // The drum's result arrives as a message: now the drum says where it stopped.
-        const auto& numbers = form().drum().numbers();
-        const int walk = numbers[form().drum().data().arrowRow + 1];
+        const int walk = numberAtTheArrow();
         QCoreApplication::sendPostedEvents();
         QCOMPARE(description(drum()), drumText());
 
@@ -140,13 +158,14 @@ private slots:
         // ... until the square's message.
         QCoreApplication::sendPostedEvents();
         QVERIFY(description(view()).startsWith(squareText(2)));
-        QCOMPARE(name(form().statusPanel().staminaValue()), QStringLiteral("体力 29"));
-        QCOMPARE(name(form().statusPanel().distanceValue()),
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("staminaValue")),
+                 QStringLiteral("体力 29"));
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("distanceValue")),
                  QStringLiteral("ゴールまで あと 99 歩"));
 
         settle();
         QVERIFY(description(view()).startsWith(squareText(1 + walk)));
-        QCOMPARE(name(form().statusPanel().staminaValue()),
+        QCOMPARE(name(form().statusPanel().findChild<QLabel*>("staminaValue")),
                  QStringLiteral("体力 %1").arg(30 - walk));
         QVERIFY(!button->text().isEmpty()); // the square's event waits for its button
         QCOMPARE(name(button), button->text());
@@ -171,7 +190,7 @@ private slots:
         QVERIFY(spinDrumUntilItHalts(form()));
         QCoreApplication::sendPostedEvents(); // the result, then the announcement
         QCoreApplication::sendPostedEvents();
-        const int walk = form().drum().numbers()[form().drum().data().arrowRow + 1];
+        const int walk = numberAtTheArrow();
         QCOMPARE(announcer.recentAnnouncements().constLast(),
                  QStringLiteral("%1 が出た").arg(walk));
         const int before = announcer.recentAnnouncements().size();
@@ -221,12 +240,13 @@ private slots:
         settle();
         QString course, distance, dialogName, dialogDescription;
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
+        answers.then([&](QDialog& dialog) {
             course = description(view());
-            distance = name(form().statusPanel().distanceValue());
-            dialogName = name(dialog);
-            dialogDescription = description(dialog);
-            static_cast<QDialog*>(dialog)->accept();
+            course = description(view());
+            distance = name(form().statusPanel().findChild<QLabel*>("distanceValue"));
+            dialogName = name(&dialog);
+            dialogDescription = description(&dialog);
+            dialog.accept();
         });
         form().drum().slotButton()->click();
         for (int tick = 0; tick < 10; ++tick) {
@@ -246,10 +266,10 @@ private slots:
         GameRecord record;
         record.currentSquare = 101;
         record.stamina = 12;
-        answers.then([&](QWidget* dialog) {
-            dialogName = name(dialog);
-            dialogDescription = description(dialog);
-            static_cast<QDialog*>(dialog)->accept();
+        answers.then([&](QDialog& dialog) {
+            dialogName = name(&dialog);
+            dialogDescription = description(&dialog);
+            dialog.accept();
         });
         results.showGoalResult(record, GameTimes{QTime(10, 0), QTime(10, 30)});
         QCOMPARE(dialogName, QStringLiteral("ゴール"));

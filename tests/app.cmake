@@ -1,5 +1,4 @@
-ippon_add_test(main_window_test QTEST SOURCES main_window_test.cpp support/ModalAnswerer.h LIBS appcore)
-target_include_directories(main_window_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+ippon_add_test(main_window_test QTEST SOURCES main_window_test.cpp LIBS appcore)
 
 # The real binary starts headless, reaches its title screen and ends cleanly.
 add_test(NAME program_starts_and_quits

@@ -7,20 +7,18 @@
 #include "Artwork.h"
 #include "CommandLine.h"
 #include "DrumRandom.h"
-#include "Fonts.h"
 #include "LanguageChoice.h"
-#include "MainWindow.h"
-#include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "QtTextCatalogue.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
-#include "SettleForm.h"
 #include "SlotDrum.h"
 #include "SquareEffects.h"
 #include "StatusPanelWidget.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
@@ -252,8 +250,8 @@ class EnglishEditionTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> forms;
-    MainWindow& form() { return (*forms); }
+    std::unique_ptr<TestWindows> testWindows;
+    MainWindow& form() { return testWindows->mainWindow(); }
     QPushButton* button() { return form().drum().slotButton(); }
     const QtTextCatalogue texts;
 
@@ -279,23 +277,14 @@ private:
     }
 
 private slots:
-    void initTestCase() { registerFontSubstitutes(); }
-
     void init() {
         QVERIFY(LanguageChoice::use(Language::English));
-        setFullScreenSizeOverride(QSize(1024, 749));
-        setCursorPosOverride(QPoint(500, 400));
-        forms = std::make_unique<MainWindow>();
-        form().preferences().askBeforeQuit = false;
-        form().show();
-        form().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form()));
+        testWindows = std::make_unique<TestWindows>();
+        QVERIFY(testWindows->activate());
     }
 
     void cleanup() {
-        forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
-        setCursorPosOverride(std::nullopt);
+        testWindows.reset();
         LanguageChoice::use(Language::Japanese);
     }
 
@@ -355,10 +344,10 @@ private slots:
         for (QAction* action : form().findChildren<QAction*>()) {
             QVERIFY2(!hasJapanese(action->text()), qPrintable(action->text()));
         }
-        expectNoJapanese(&forms->optionsDialog());
-        expectNoJapanese(&forms->nameDialog());
-        expectNoJapanese(&forms->aboutDialog());
-        expectNoJapanese(&forms->resultDialog());
+        expectNoJapanese(&form().optionsDialog());
+        expectNoJapanese(&form().nameDialog());
+        expectNoJapanese(&form().aboutDialog());
+        expectNoJapanese(&form().resultDialog());
         QVERIFY(!hasJapanese(NameDialog::revealPhrase()));
         QVERIFY(!hasJapanese(NameDialog::fallbackName()));
         QVERIFY(!hasJapanese(QString::fromStdString(texts.translate(EffectContext, GameOverLine))));
@@ -440,16 +429,16 @@ private slots:
         // Every check runs on the shown dialog and the dialog is closed
         // whatever they find, so a fault never leaves a modal loop open.
         QStringList titles;
-        auto checkAndClose = [&faults, &titles](QWidget* dialog) {
-            expectNoJapanese(dialog);
-            expectFormFits(dialog);
-            checkTitleFits(dialog, faults);
-            titles << dialog->windowTitle();
-            if (auto* notes = dialog->findChild<QPlainTextEdit*>(QStringLiteral("notesText"));
+        auto checkAndClose = [&faults, &titles](QDialog& dialog) {
+            expectNoJapanese(&dialog);
+            expectFormFits(&dialog);
+            checkTitleFits(&dialog, faults);
+            titles << dialog.windowTitle();
+            if (auto* notes = part<QPlainTextEdit>(dialog, "notesText");
                 notes && notes->isVisible()) {
                 checkWholeTextInSight(notes, NotesLines, QStringLiteral("notes"), faults);
             }
-            qobject_cast<QDialog*>(dialog)->reject();
+            dialog.reject();
         };
         for (int i = 0; i < 9; ++i) {
             answers.then(checkAndClose);
@@ -462,18 +451,18 @@ private slots:
         form().showVersion();
         GameRecord record = form().recordTemplate();
         record.currentSquare = 42;
-        forms->resultDialog().showGameOver(record);
-        forms->resultDialog().showGoalResult(record, GameTimes{QTime(9, 0), QTime(9, 5)});
-        forms->resultDialog().confirmQuit();
-        forms->resultDialog().showFarewell();
+        form().resultDialog().showGameOver(record);
+        form().resultDialog().showGoalResult(record, GameTimes{QTime(9, 0), QTime(9, 5)});
+        form().resultDialog().confirmQuit();
+        form().resultDialog().showFarewell();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         QVERIFY(answers.allAnswered());
-        QCOMPARE(answers.Seen().size(), std::size_t(9));
+        QCOMPARE(answers.seen().size(), 9);
         // Each window names what it is: no two share a title.
         QCOMPARE(QSet<QString>(titles.begin(), titles.end()).size(), titles.size());
         // The measure would have caught the program's name on the narrow windows.
         QVERIFY(titleWidth(QStringLiteral("Poterin Ipponmichi")) >
-                forms->resultDialog().width() - TitleBarChrome);
+                form().resultDialog().width() - TitleBarChrome);
     }
 
     void aWholeGameIsPlayedInEnglish_data() {
@@ -494,14 +483,13 @@ private slots:
 
         QStringList resultTexts;
         ModalAnswerer answers;
-        answers.then([&resultTexts](QWidget* dialog) {
-            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        answers.then([&resultTexts](QDialog& dialog) {
+            for (QLabel* label : dialog.findChildren<QLabel*>()) {
                 if (label->isVisible()) {
                     resultTexts << label->text();
                 }
             }
-            QTRY_VERIFY(dialog->isAncestorOf(QApplication::focusWidget()));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            ModalAnswerer::pressKey(Qt::Key_Return)(dialog);
         });
 
         const QStringList captions{QStringLiteral("Start"),   QStringLiteral("OK"),
@@ -510,8 +498,7 @@ private slots:
         int turns = 0;
         while (form().controller().isGameInProgress()) {
             QVERIFY(++turns < 500);
-            if (form().drum().buttonMode() == DrumButtonMode::Start) {
-                QCOMPARE(button()->text(), QStringLiteral("Start"));
+            if (button()->text() == QStringLiteral("Start")) {
                 press(Qt::Key_Space);
                 QCOMPARE(button()->text(), QStringLiteral("Stop"));
                 press(Qt::Key_Return);
@@ -532,8 +519,11 @@ private slots:
         for (const char* caption : {"Name", "Pep", "Slot drum", "To the goal", "left"}) {
             QVERIFY2(panelTexts.contains(QLatin1String(caption)), caption);
         }
-        QVERIFY(form().statusPanel().staminaValue()->accessibleName().startsWith(
-            QStringLiteral("Pep ")));
+        QVERIFY(form()
+                    .statusPanel()
+                    .findChild<QLabel*>("staminaValue")
+                    ->accessibleName()
+                    .startsWith(QStringLiteral("Pep ")));
 
         QVERIFY(answers.allAnswered());
         const GameRecord& live = form().controller().liveRecord();
@@ -584,9 +574,9 @@ private slots:
         ModalAnswerer answers;
         QString openedTitle;
         for (qsizetype i = 0; i < items.size(); ++i) {
-            answers.then([&openedTitle](QWidget* dialog) {
-                openedTitle = dialog->windowTitle();
-                qobject_cast<QDialog*>(dialog)->reject();
+            answers.then([&openedTitle](QDialog& dialog) {
+                openedTitle = dialog.windowTitle();
+                dialog.reject();
             });
         }
         for (QAction* item : items) {
@@ -597,10 +587,10 @@ private slots:
                 continue;
             }
             openedTitle.clear();
-            const std::size_t seen = answers.Seen().size();
+            const qsizetype seen = answers.seen().size();
             item->trigger();
             settle();
-            const bool opened = answers.Seen().size() > seen;
+            const bool opened = answers.seen().size() > seen;
             if (opened != endsInEllipsis(item->text())) {
                 faults << QStringLiteral("\"%1\" %2")
                               .arg(item->text(), opened ? "opens a dialog" : "opens no dialog");
@@ -617,9 +607,9 @@ private slots:
     void theAcceleratorsOpenMenusAndChooseItems() {
         QString openedTitle;
         ModalAnswerer answers;
-        answers.then([&openedTitle](QWidget* dialog) {
-            openedTitle = dialog->windowTitle();
-            qobject_cast<QDialog*>(dialog)->reject();
+        answers.then([&openedTitle](QDialog& dialog) {
+            openedTitle = dialog.windowTitle();
+            dialog.reject();
         });
         QTest::keyClick(form().windowHandle(), Qt::Key_H, Qt::AltModifier);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());

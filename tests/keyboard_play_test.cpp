@@ -4,15 +4,12 @@
 // focus comes back to it after every dialog and menu.
 #include "AnimatedCourseView.h"
 #include "DrumRandom.h"
-#include "Fonts.h"
-#include "MainWindow.h"
-#include "ModalAnswerer.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
-#include "SettleForm.h"
 #include "SlotDrum.h"
-#include "TestWindows.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -47,15 +44,6 @@ private:
         waitForTheKeyboard();
         QTRY_COMPARE(QApplication::focusWidget(), button());
         QTest::keyClick(QApplication::focusWidget(), key);
-    }
-
-    // Answers a dialog with a key press on its focused control, once the
-    // dialog holds the focus.
-    static ModalAnswerer::Answer pressKey(Qt::Key key) {
-        return [key](QWidget* dialog) {
-            QTRY_VERIFY(dialog->isAncestorOf(QApplication::focusWidget()));
-            QTest::keyClick(QApplication::focusWidget(), key);
-        };
     }
 
     // A key as the window system delivers it: to the open menu if there is
@@ -128,16 +116,9 @@ private:
     }
 
 private slots:
-    void initTestCase() { prepareProgramWindowTests(); }
-
     void init() {
         testWindows = std::make_unique<TestWindows>();
-        form().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form()));
-        // On Wayland a client cannot ask for the keyboard, and Qt's wait above
-        // settles for the window being shown; the compositor gives the newly
-        // shown window the keyboard soon after.
-        QTRY_VERIFY_WITH_TIMEOUT(form().isActiveWindow(), ActivationPatienceMs);
+        QVERIFY(testWindows->activate());
     }
 
     void cleanup() { testWindows.reset(); }
@@ -188,7 +169,7 @@ private slots:
         }
         // Nothing of it reached the game.
         press(Qt::Key_Space);
-        QVERIFY(form().drum().spinning());
+        QVERIFY(drumSpins(form().drum()));
     }
 
     void theGameIsStartedRestartedAndLeftThroughTheMenu() {
@@ -208,7 +189,7 @@ private slots:
         // Help is there during a game too, the next title on with オプション
         // locked; the version is closed with Enter on its OK.
         ModalAnswerer answers;
-        answers.then(pressKey(Qt::Key_Return));
+        answers.then(ModalAnswerer::pressKey(Qt::Key_Return));
         choose(Qt::Key_F10, 1, "versionAction");
         QVERIFY(answers.allAnswered());
         waitForTheKeyboard();
@@ -236,7 +217,7 @@ private slots:
         QTest::mouseClick(memo->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
         QCOMPARE(QApplication::focusWidget(), button());
         press(Qt::Key_Space);
-        QVERIFY(form().drum().spinning());
+        QVERIFY(drumSpins(form().drum()));
     }
 
     void aWholeGameIsPlayedWithSpaceAndEnter_data() {
@@ -252,21 +233,21 @@ private slots:
         seedRandom(seed);
         startGameFromTheMenu();
         ModalAnswerer answers;
-        answers.then(pressKey(Qt::Key_Return));
+        answers.then(ModalAnswerer::pressKey(Qt::Key_Return));
 
         int turns = 0;
         int presses = 0;
         while (form().controller().isGameInProgress()) {
             QVERIFY2(++turns < 500, qPrintable(QStringLiteral("seed %1").arg(seed)));
             const Qt::Key key = presses++ % 2 ? Qt::Key_Return : Qt::Key_Space;
-            if (form().drum().buttonMode() == DrumButtonMode::Start) {
+            if (button()->text() == SlotDrum::tr("スタート")) {
                 press(key);
-                QVERIFY(form().drum().spinning());
+                QVERIFY(drumSpins(form().drum()));
                 press(key == Qt::Key_Space ? Qt::Key_Return : Qt::Key_Space);
                 spinUntilItHalts();
             } else {
                 // The square's event waits for its confirmation.
-                QVERIFY2(form().drum().buttonMode() != DrumButtonMode::Idle,
+                QVERIFY2(!button()->text().isEmpty(),
                          qPrintable(QStringLiteral("seed %1, turn %2").arg(seed).arg(turns)));
                 press(key);
             }
@@ -274,10 +255,9 @@ private slots:
         }
 
         // The result was answered with Enter, and the focus is back on the button.
-        QCOMPARE(answers.Seen().size(), std::size_t(1));
-        QCOMPARE(answers.Seen().front(), QStringLiteral("ResultDialog"));
+        QCOMPARE(answers.seen(), QStringList{QStringLiteral("ResultDialog")});
         QVERIFY(answers.allAnswered());
-        QVERIFY(!testWindows->mainWindow().resultDialog().isVisible());
+        QVERIFY(!form().resultDialog().isVisible());
         waitForTheKeyboard();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
         const GameState state = form().controller().liveRecord().state;
@@ -290,15 +270,15 @@ private slots:
         form().preferences().askBeforeQuit = true;
         startGameFromTheMenu();
         ModalAnswerer answers;
-        answers.then(pressKey(Qt::Key_Escape)); // "いいえ": the game goes on
+        answers.then(ModalAnswerer::pressKey(Qt::Key_Escape)); // "いいえ": the game goes on
         choose(Qt::Key_F10, 0, "restartGameAction");
         QVERIFY(answers.allAnswered());
         waitForTheKeyboard();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
         press(Qt::Key_Space);
-        QVERIFY(form().drum().spinning());
+        QVERIFY(drumSpins(form().drum()));
 
-        answers.then(pressKey(Qt::Key_Return)); // "はい": a new game
+        answers.then(ModalAnswerer::pressKey(Qt::Key_Return)); // "はい": a new game
         choose(Qt::Key_Alt, 0, "restartGameAction");
         QVERIFY(answers.allAnswered());
         spinUntilItHalts(); // the abandoned spin halts without a result
@@ -306,7 +286,7 @@ private slots:
         waitForTheKeyboard();
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(button()));
         QCOMPARE(button()->text(), QStringLiteral("スタート"));
-        QCOMPARE(answers.Seen().size(), std::size_t(2));
+        QCOMPARE(answers.seen().size(), 2);
     }
 };
 

@@ -1,14 +1,13 @@
 #include "AnimatedCourseView.h"
-#include "Fonts.h"
-#include "MainWindow.h"
+#include "support/CourseViewTimer.h"
 #include "MessageBox.h"
-#include "ModalAnswerer.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
-#include "SettleForm.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -21,16 +20,10 @@
 
 namespace {
 
-void click(QWidget* dialog, const char* button) {
-    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY2(b, button);
-    b->click();
-}
-
-const auto AnswerYes = [](QWidget* w) { click(w, "yesButton"); };
-const auto AnswerNo = [](QWidget* w) { click(w, "noButton"); };
-const auto AnswerOk = [](QWidget* w) { click(w, "okButton"); };
-const auto CloseBox = [](QWidget* w) { w->close(); };
+const ModalAnswerer::Answer AnswerYes = ModalAnswerer::click("yesButton");
+const ModalAnswerer::Answer AnswerNo = ModalAnswerer::click("noButton");
+const ModalAnswerer::Answer AnswerOk = ModalAnswerer::click("okButton");
+const auto CloseBox = [](QDialog& d) { d.close(); };
 
 } // namespace
 
@@ -38,8 +31,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> forms;
-    MainWindow& form() { return (*forms); }
+    std::unique_ptr<TestWindows> testWindows;
+    MainWindow& form() { return testWindows->mainWindow(); }
 
     bool enabled(const char* item) { return form().menuItem(item)->isEnabled(); }
     bool menuEnabled(const char* menu) { return form().menu(menu)->menuAction()->isEnabled(); }
@@ -68,23 +61,9 @@ private:
     }
 
 private slots:
-    void initTestCase() { registerFontSubstitutes(); }
-
-    void init() {
-        setFullScreenSizeOverride(QSize(1024, 749));
-        setCursorPosOverride(QPoint(500, 400));
-        forms = std::make_unique<MainWindow>();
-        QVERIFY(form().preferences().askBeforeQuit);
-        form().preferences().askBeforeQuit = false; // tests that ask turn it on
-        form().show();
-    }
-
-    void cleanup() {
-        form().preferences().askBeforeQuit = false;
-        forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
-        setCursorPosOverride(std::nullopt);
-    }
+    // The quit question is off; the tests that ask turn it on.
+    void init() { testWindows = std::make_unique<TestWindows>(); }
+    void cleanup() { testWindows.reset(); }
 
     void titleScreenShowsThePictureAndTheMenuInOrder() {
         QCOMPARE(form().windowTitle(), QStringLiteral("ぽてりん 一本道"));
@@ -132,6 +111,7 @@ private slots:
         QCOMPARE(form().pos(), QPoint(382, 199));
         setFullScreenSizeOverride(QSize(1024, 201));
         MainWindow small;
+        QVERIFY(small.preferences().askBeforeQuit); // a fresh window asks before quitting
         QCOMPARE(small.pos().y(), -74);
         QCOMPARE(small.titlePicture()->pos(), QPoint(61, 0));
     }
@@ -183,35 +163,38 @@ private slots:
     void statusPanelFollowsTheGame() {
         startGame();
         StatusPanelWidget& s = form().statusPanel();
-        QCOMPARE(s.nameValue()->text(), QStringLiteral("zad"));
-        QCOMPARE(s.staminaValue()->text(), QStringLiteral("30"));
-        QCOMPARE(s.arrowValue()->text() + "/" + s.rotationValue()->text() + "/" +
-                     s.timerValue()->text(),
+        QCOMPARE(s.findChild<QLabel*>("nameValue")->text(), QStringLiteral("zad"));
+        QCOMPARE(s.findChild<QLabel*>("staminaValue")->text(), QStringLiteral("30"));
+        QCOMPARE(s.findChild<QLabel*>("arrowValue")->text() + "/" +
+                     s.findChild<QLabel*>("rotationValue")->text() + "/" +
+                     s.findChild<QLabel*>("timerValue")->text(),
                  QStringLiteral("0/30/10"));
-        QCOMPARE(s.distanceValue()->text(), QStringLiteral("100"));
+        QCOMPARE(s.findChild<QLabel*>("distanceValue")->text(), QStringLiteral("100"));
 
         drumStopsOn(5); // square 6, lucky: the arrow moves down
-        QCOMPARE(s.staminaValue()->text(), QStringLiteral("25"));
-        QCOMPARE(s.distanceValue()->text(), QStringLiteral("95"));
+        QCOMPARE(s.findChild<QLabel*>("staminaValue")->text(), QStringLiteral("25"));
+        QCOMPARE(s.findChild<QLabel*>("distanceValue")->text(), QStringLiteral("95"));
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("ラッキー"));
         form().drum().slotButton()->click();
         settle();
         QCOMPARE(form().controller().liveRecord().arrowRow, 1);
-        QCOMPARE(s.arrowValue()->text(), QStringLiteral("0"));
+        QCOMPARE(s.findChild<QLabel*>("arrowValue")->text(), QStringLiteral("0"));
         QCOMPARE(form().drum().slotButton()->text(), QStringLiteral("スタート"));
 
         drumStopsOn(4); // square 10, stamina +6
-        QCOMPARE(s.staminaValue()->text(), QStringLiteral("21"));
+        QCOMPARE(s.findChild<QLabel*>("staminaValue")->text(), QStringLiteral("21"));
         form().drum().slotButton()->click();
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(s.staminaValue()->text(), QStringLiteral("27"));
-        QCOMPARE(s.distanceValue()->width(), 24);
+        QCOMPARE(s.findChild<QLabel*>("staminaValue")->text(), QStringLiteral("27"));
+        QCOMPARE(s.findChild<QLabel*>("distanceValue")->width(), 24);
     }
 
     void aLongNameIsCutAtTheLabelsEdge() {
-        form().recordTemplate().playerName = std::string(2000, 'W') + "<b>x</b>";
+        std::string longName(2000, 'W');
+        longName += "<b>x</b>";
+        form().recordTemplate().playerName = longName;
         startGame();
-        QLabel* name = form().statusPanel().nameValue();
+        QLabel* name = form().statusPanel().findChild<QLabel*>("nameValue");
         QCOMPARE(name->size(), QSize(80, 12));
         QVERIFY(name->text().endsWith("<b>x</b>"));
         QCOMPARE(name->textFormat(), Qt::PlainText);
@@ -233,7 +216,7 @@ private slots:
         form().returnToTitle();
         QVERIFY(form().titlePicture()->isVisible());
         QVERIFY(answers.allAnswered());
-        QCOMPARE(answers.Seen().size(), std::size_t(3));
+        QCOMPARE(answers.seen().size(), 3);
     }
 
     // Each dialog is built when first opened, then kept: a second opening shows
@@ -242,9 +225,9 @@ private slots:
     void eachDialogIsBuiltOnceAndReopensAsItWas() {
         ModalAnswerer answers;
         std::vector<std::pair<QWidget*, QSize>> opened;
-        const auto closeNoting = [&opened](QWidget* w) {
-            opened.emplace_back(w, w->size());
-            w->close();
+        const auto closeNoting = [&opened](QDialog& d) {
+            opened.emplace_back(&d, d.size());
+            d.close();
         };
         for (int round = 0; round < 2; ++round) {
             answers.then(closeNoting);
@@ -257,9 +240,9 @@ private slots:
         form().preferences().askBeforeQuit = true;
         startGame();
         for (int round = 0; round < 2; ++round) {
-            answers.then([&opened](QWidget* w) {
-                opened.emplace_back(w, w->size());
-                AnswerNo(w);
+            answers.then([&opened](QDialog& d) {
+                opened.emplace_back(&d, d.size());
+                AnswerNo(d);
             });
             form().restartGame();
         }
@@ -278,7 +261,7 @@ private slots:
         form().restartGame();
         form().returnToTitle();
         QVERIFY(form().titlePicture()->isVisible());
-        QVERIFY(answers.Seen().empty());
+        QVERIFY(answers.seen().isEmpty());
     }
 
     void returningToTheTitleLeavesTheGameInProgress() {
@@ -295,19 +278,19 @@ private slots:
         answers.then(AnswerOk); // the farewell
         form().closeGame();
         QVERIFY(!form().isVisible());
-        QCOMPARE(answers.Seen().size(), std::size_t(4));
+        QCOMPARE(answers.seen().size(), 4);
     }
 
     void aFreshTitleScreenClosesWithOnlyTheFarewell() {
         form().preferences().askBeforeQuit = true;
         ModalAnswerer answers;
-        answers.then([](QWidget* w) {
-            QVERIFY(w->findChild<QWidget*>("farewellPanel")->isVisible());
-            click(w, "okButton");
+        answers.then([](QDialog& d) {
+            QVERIFY(part(d, "farewellPanel")->isVisible());
+            AnswerOk(d);
         });
         form().closeGame();
         QVERIFY(!form().isVisible());
-        QCOMPARE(answers.Seen().size(), std::size_t(1));
+        QCOMPARE(answers.seen().size(), 1);
     }
 
     void afterTheGoalNothingIsAsked() {
@@ -323,16 +306,16 @@ private slots:
                 enabled("returnToTitleAction")); // the menu stays as it was
         form().restartGame();
         settle();
-        QCOMPARE(answers.Seen().size(), std::size_t(1));
+        QCOMPARE(answers.seen().size(), 1);
     }
 
     void returningToTheTitleStopsTheWalkOutOfSight() {
         startGame();
         emit form().drum().stopped(6);
         QCoreApplication::sendPostedEvents();
-        QVERIFY(form().courseView().animationTimer().isActive());
+        QVERIFY(courseAnimationTimer(form().courseView()).isActive());
         form().returnToTitle();
-        QVERIFY(!form().courseView().animationTimer().isActive());
+        QVERIFY(!courseAnimationTimer(form().courseView()).isActive());
         QVERIFY(!form().statusPanel().isVisible());
         QVERIFY(!form().drum().isVisible());
         QVERIFY(!form().remarkBox().isVisible());

@@ -15,21 +15,21 @@
 
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
-#include "BadInput.h"
+#include "support/CourseViewTimer.h"
 #include "DrumRandom.h"
-#include "Fonts.h"
 #include "GameApplication.h"
 #include "GameController.h"
-#include "MainWindow.h"
 #include "MessageBox.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
 #include "UpDown.h"
+#include "support/BadInput.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -176,9 +176,6 @@ public:
 
 private slots:
     void initTestCase() {
-        registerFontSubstitutes();
-        setFullScreenSizeOverride(QSize(1024, 768));
-        setCursorPosOverride(QPoint(500, 400));
         seedRandom(m_options.seed); // before the drum seeds it from the clock
         setMessageBoxHook([this](const QString& text) {
             reportFault(QStringLiteral("a wrong-sequence message box appeared: ") + text);
@@ -197,9 +194,7 @@ private slots:
         app()->observer = nullptr;
         setMessageBoxHook(nullptr);
         m_controller = nullptr;
-        m_forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
-        setCursorPosOverride(std::nullopt);
+        m_windows.reset();
     }
 
     void monkeyFindsNoFault() {
@@ -212,7 +207,7 @@ private slots:
                (m_actions < m_options.actions || m_gamesStarted < m_options.games) &&
                m_actions < actionLimit) {
             step();
-            if (m_forms && !(*m_forms).isVisible()) {
+            if (m_windows && !mainWindow().isVisible()) {
                 newProgram(); // the program was closed; a person starts it again
             }
         }
@@ -238,14 +233,14 @@ private slots:
 
 private:
     // ------------------------------------------------------------ the program
-    MainWindow& mainWindow() { return (*m_forms); }
+    MainWindow& mainWindow() { return m_windows->mainWindow(); }
     const GameRecord& liveRecord() { return mainWindow().controller().liveRecord(); }
 
     void newProgram() {
         m_controller = nullptr;
-        m_forms.reset();
-        m_forms = std::make_unique<MainWindow>();
-        mainWindow().show();
+        m_windows.reset();
+        // A person's program asks before it quits; the monkey answers.
+        m_windows = std::make_unique<TestWindows>(TestWindows::QuitQuestion::Asked);
         m_controller = &mainWindow().controller();
         ++m_programStarts;
         m_gameStarted = false;
@@ -334,8 +329,8 @@ private:
         const bool patient = m_patient && m_actions < m_patientUntil && m_gameStarted &&
                              mainWindow().onGameScreen() && inProgress(liveRecord().state);
         const bool offered = !slot.slotButton()->text().isEmpty();
-        switch (pick({patient ? 100 : 200, 60, display.animationTimer().isActive() ? 250 : 0,
-                      slot.spinning() ? 100 : 0, buttonShown && (offered || !patient) ? 140 : 0,
+        switch (pick({patient ? 100 : 200, 60, courseAnimationTimer(display).isActive() ? 250 : 0,
+                      drumSpins(slot) ? 100 : 0, buttonShown && (offered || !patient) ? 140 : 0,
                       patient ? 0 : 40, patient ? 0 : 20})) {
         case 0:
             did(QStringLiteral("deliver posted messages"));
@@ -382,7 +377,7 @@ private:
             deliver();
         }
         m_quiet = false;
-        if (mainWindow().courseView().animationTimer().isActive()) {
+        if (courseAnimationTimer(mainWindow().courseView()).isActive()) {
             mainWindow().courseView().animationTick();
             m_viewTicked = true;
         }
@@ -393,7 +388,7 @@ private:
             deliver();
         }
         m_quiet = false;
-        if (mainWindow().drum().spinning()) {
+        if (drumSpins(mainWindow().drum())) {
             mainWindow().drum().spinTick();
             m_drumTicked = true;
         }
@@ -524,10 +519,10 @@ private:
                             qstrcmp(item.name, "restartGameAction") == 0;
         const bool leaves = qstrcmp(item.name, "restartGameAction") == 0 ||
                             qstrcmp(item.name, "returnToTitleAction") == 0;
-        if (leaves && mainWindow().courseView().animationTimer().isActive()) {
+        if (leaves && courseAnimationTimer(mainWindow().courseView()).isActive()) {
             tally("やり直し or タイトルへ戻る during a walk or the entry");
         }
-        if (leaves && mainWindow().drum().spinning()) {
+        if (leaves && drumSpins(mainWindow().drum())) {
             tally("やり直し or タイトルへ戻る during a spin");
         }
         if (starts) {
@@ -539,7 +534,7 @@ private:
         m_expectedDebug.reset();
         m_expectedMessageCheck.reset();
         action->trigger();
-        if (!m_forms || !mainWindow().isVisible()) {
+        if (!m_windows || !mainWindow().isVisible()) {
             return;
         }
         const bool started = starts && liveRecord().spare == m_gameMarker;
@@ -619,7 +614,7 @@ private:
     // the game's messages and ticks interleave with the answer.
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || !m_forms || m_handling.contains(modal)) {
+        if (!modal || !modal->isVisible() || !m_windows || m_handling.contains(modal)) {
             return;
         }
         m_handling.append(modal);
@@ -627,7 +622,7 @@ private:
             modal->close(); // wind down after a fault
         } else {
             answerStep(modal);
-            if (m_forms) {
+            if (m_windows) {
                 check("inside a dialog");
             }
         }
@@ -898,8 +893,8 @@ private:
     // the observer queued behind it runs, which then checks the books.
     void beforeReport() override {
         ++m_delivered;
-        m_before.push_back(
-            {liveRecord(), m_delivered, mainWindow().courseView().animationTimer().isActive()});
+        m_before.push_back({liveRecord(), m_delivered,
+                            courseAnimationTimer(mainWindow().courseView()).isActive()});
         m_inController = true;
     }
 
@@ -907,7 +902,7 @@ private:
         m_lastReport = m_before.back();
         m_before.pop_back();
         // Other reports came in between (a dialog was up): no exact books.
-        m_lastReport.exact = m_forms && m_delivered == m_lastReport.number;
+        m_lastReport.exact = m_windows && m_delivered == m_lastReport.number;
         m_inController = !m_before.empty();
     }
 
@@ -994,7 +989,7 @@ private:
 
     // ------------------------------------------------------------ invariants
     void check(const char* where) {
-        if (!m_forms) {
+        if (!m_windows) {
             return;
         }
         MainWindow& form = mainWindow();
@@ -1045,42 +1040,44 @@ private:
             }
         }
         if (game && m_gameStarted &&
-            form.statusPanel().nameValue()->text() != QString::fromStdString(live.playerName)) {
+            form.statusPanel().findChild<QLabel*>("nameValue")->text() !=
+                QString::fromStdString(live.playerName)) {
             faultHere(QStringLiteral("the status panel does not show the player's name"));
         }
 
         SlotDrum& slot = form.drum();
-        const bool animating = form.courseView().animationTimer().isActive();
-        const bool spinning = slot.spinning();
-        const DrumButtonMode mode = slot.buttonMode();
-        const int modeNumber = static_cast<int>(mode);
-        if (animating && mode != DrumButtonMode::Idle) {
-            faultHere(QStringLiteral("button mode %1 while the view animates").arg(modeNumber));
+        const bool animating = courseAnimationTimer(form.courseView()).isActive();
+        const bool spinning = drumSpins(slot);
+        // The button's mode as its caption shows it: blank, "ストップ", or an offer.
+        const QString caption = slot.slotButton()->text();
+        const bool blank = caption.isEmpty();
+        const bool stopShown = caption == SlotDrum::tr("ストップ");
+        if (animating && !blank) {
+            faultHere(QStringLiteral("button %1 while the view animates").arg(caption));
         }
         // Back at the title the stopped drum keeps its caption out of sight;
         // the next game blanks it before the drum is shown again.
-        if (game && !spinning && mode == DrumButtonMode::Stop) {
+        if (game && !spinning && stopShown) {
             faultHere(QStringLiteral("ストップ while the drum rests"));
         }
-        if (spinning && !slot.stopRequest() && mode != DrumButtonMode::Stop) {
-            faultHere(QStringLiteral("button mode %1 while the drum spins freely").arg(modeNumber));
+        if (spinning && !slot.stopRequest() && !stopShown) {
+            faultHere(QStringLiteral("button %1 while the drum spins freely").arg(caption));
         }
         if (!game && (animating || spinning)) {
             faultHere(QStringLiteral("the game runs on behind the title screen"));
         }
-        if (m_gameStarted && !inProgress(live.state) &&
-            (mode != DrumButtonMode::Idle || animating || spinning)) {
-            faultHere(QStringLiteral("a finished game still moves (mode %1)").arg(modeNumber));
+        if (m_gameStarted && !inProgress(live.state) && (!blank || animating || spinning)) {
+            faultHere(QStringLiteral("a finished game still moves (button %1)").arg(caption));
         }
         if (m_quiet && game && m_gameStarted && inProgress(live.state) && !animating && !spinning) {
             const auto kind = form.course().kindAt(live.currentSquare, live.currentRow);
-            const bool offered = mode != DrumButtonMode::Idle && mode != DrumButtonMode::Stop;
-            const bool nothingToOffer = mode == DrumButtonMode::Idle &&
-                                        (kind == SquareKind::Goal || kind == SquareKind::Empty);
+            const bool offered = !blank && !stopShown;
+            const bool nothingToOffer =
+                blank && (kind == SquareKind::Goal || kind == SquareKind::Empty);
             if (!offered && !nothingToOffer) {
-                faultHere(QStringLiteral("nothing runs, yet the button offers nothing (mode %1, "
-                                         "square %2, state %3)")
-                              .arg(modeNumber)
+                faultHere(QStringLiteral("nothing runs, yet the button offers nothing (button "
+                                         "%1, square %2, state %3)")
+                              .arg(caption)
                               .arg(live.currentSquare)
                               .arg(static_cast<int>(live.state)));
             }
@@ -1092,7 +1089,7 @@ private:
     MonkeyOptions m_options;
     std::mt19937 m_random;
     BadInput m_input;
-    std::unique_ptr<MainWindow> m_forms;
+    std::unique_ptr<TestWindows> m_windows;
     GameController* m_controller = nullptr; // the game screen's, once built
     QTimer m_poll;
     QList<QWidget*> m_handling;

@@ -3,7 +3,7 @@
 #include "Placement.h"
 #include "ScreenMetrics.h"
 #include "UpDown.h"
-#include "dialogs_modal_answer.h"
+#include "support/ModalAnswerer.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -79,7 +79,7 @@ private slots:
         QSize outer;
         QPoint place, ok, cancel;
         bool checked = false;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             visible =
                 visibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
             outer = outerSizeOf(d);
@@ -105,7 +105,7 @@ private slots:
     void okStoresEveryRowAndTheCheckBox() {
         OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             const QStringList typed{"50", "99", "2", "4", "2", "1000", "7", "300", "10", "20"};
             for (int row = 1; row <= 10; ++row) {
                 edit(d, row)->setText(typed[row - 1]);
@@ -123,7 +123,7 @@ private slots:
         OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         QString maxShown;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             edit(d, 3)->setText("5");
             edit(d, 4)->setText("3");
             form.acceptOptions();
@@ -156,18 +156,18 @@ private slots:
                 d.close();
             }
         };
-        ModalAnswer debug([&](QDialog& d) {
+        ModalAnswerer answers([&](QDialog& d) {
             edit(d, 1)->setText("77");
             click(d, "quitConfirmationCheck");
             leave(d);
         });
         form.showDebug(record);
-        ModalAnswer options([&](QDialog& d) {
+        answers.then([&](QDialog& d) {
             click(d, "checkNoneRadio");
             leave(d);
         });
         form.showOptions(record);
-        QVERIFY(!debug.leftOpen() && !options.leftOpen());
+        QVERIFY(answers.allAnswered());
         QCOMPARE(rows(record), before);
         QCOMPARE(record.messageCheck, MessageCheck::All);
         QVERIFY(m_preferences.askBeforeQuit);
@@ -177,7 +177,7 @@ private slots:
         OptionsDialog form(m_preferences);
         GameRecord record = defaultRecord();
         QStringList overTop, underBottom;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             for (int row = 1; row <= 10; ++row) {
                 auto* upDown = d.findChild<UpDown*>(
                     QLatin1String(OptionsDialog::RowNames[row - 1]) + "UpDown");
@@ -215,7 +215,7 @@ private slots:
         GameRecord record = defaultRecord();
         record.spinInterval = 250;
         QString shownAfterOk;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             edit(d, 6)->setText(typed);
             form.acceptOptions();
             shownAfterOk = edit(d, 6)->text();
@@ -232,7 +232,7 @@ private slots:
         GameRecord record = defaultRecord();
         record.currentSquare = 65536 + 50;
         record.stamina = -3;
-        ModalAnswer answer([&](QDialog& d) { click(d, "okButton"); });
+        ModalAnswerer answer([&](QDialog& d) { click(d, "okButton"); });
         form.showDebug(record);
         QCOMPARE(record.currentSquare, 101);
         QCOMPARE(record.stamina, 1);
@@ -246,7 +246,7 @@ private slots:
         QPoint place, radio, ok, cancel;
         bool secondItemChecked = false;
 
-        ModalAnswer pickAndCancel([&](QDialog& d) {
+        ModalAnswerer answers([&](QDialog& d) { // pick, then cancel
             visible =
                 visibleParts(d, {"debugPanel", "messageCheckGroup", "okButton", "cancelButton"});
             outer = outerSizeOf(d);
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(cancel, QPoint(101, 104));
         QCOMPARE(record.messageCheck, MessageCheck::All);
 
-        ModalAnswer reopenAndOk([&](QDialog& d) {
+        answers.then([&](QDialog& d) { // reopen, then OK
             secondItemChecked = part<QRadioButton>(d, "checkNoneRadio")->isChecked();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
         });
@@ -274,7 +274,7 @@ private slots:
         QVERIFY(secondItemChecked);
         QCOMPARE(record.messageCheck, MessageCheck::None);
 
-        ModalAnswer backToAll([&](QDialog& d) {
+        answers.then([&](QDialog& d) { // back to all
             click(d, "checkAllRadio");
             click(d, "okButton");
         });
@@ -289,13 +289,13 @@ private slots:
         QPoint debugPlace, optionsPlace;
         QSize optionsOuter;
         QStringList optionsVisible;
-        ModalAnswer debug([&](QDialog& d) {
+        ModalAnswerer answers([&](QDialog& d) {
             debugPlace = static_cast<GameDialog&>(d).requestedPlace();
             d.close();
         });
         form.showDebug(record);
         setCursorPosOverride(QPoint(0, 0));
-        ModalAnswer options([&](QDialog& d) {
+        answers.then([&](QDialog& d) {
             optionsPlace = static_cast<GameDialog&>(d).requestedPlace();
             optionsOuter = outerSizeOf(d);
             optionsVisible = visibleParts(d, {"debugPanel", "messageCheckGroup"});

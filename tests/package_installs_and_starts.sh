@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
-# package_installs_and_starts.sh BUILD_DIR STARTS_AND_QUITS_SCRIPT CHECK_TREE_SCRIPT
-# Builds the packages, checks their control data, unpacks them into a scratch
-# root, checks the tree there and starts the installed program.
+# package_installs_and_starts.sh BUILD_DIR PACKAGE_DIR STARTS_AND_QUITS_SCRIPT CHECK_TREE_SCRIPT
+# Checks the packages' control data (made by build_debian_packages.sh),
+# unpacks them into a scratch root, checks the tree there and starts the
+# installed program.
 set -u
 build="$1"
-starts="$2"
-check="$3"
+out="$2"
+starts="$3"
+check="$4"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failed=0
 fail() { echo "$*"; failed=1; }
 
-(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) ||
-    { cat "$scratch/cpack.log"; echo "cpack failed"; exit 1; }
-deb=$(ls "$scratch"/out/ipponmichi_*.deb)
-dbgsym=$(ls "$scratch"/out/ipponmichi-dbgsym_*.ddeb 2>/dev/null)
-[ -n "$dbgsym" ] || { echo "no dbgsym package was made:"; ls "$scratch/out"; exit 1; }
+deb=$(ls "$out"/ipponmichi_*.deb)
+dbgsym=$(ls "$out"/ipponmichi-dbgsym_*.ddeb 2>/dev/null)
+[ -n "$dbgsym" ] || { echo "no dbgsym package was made:"; ls "$out"; exit 1; }
 
 field() { dpkg-deb -f "$1" "$2"; }
 version=$(field "$deb" Version)

@@ -2,20 +2,15 @@
 # screen reader's names, and the start-up benchmark's hook.
 
 # Every picture, the drum and the course view at QT_SCALE_FACTOR=2.
-ippon_add_test(sharp_pictures_test QTEST SOURCES sharp_pictures_test.cpp support/ModalAnswerer.h
-               LIBS appcore)
-target_include_directories(sharp_pictures_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+ippon_add_test(sharp_pictures_test QTEST SOURCES sharp_pictures_test.cpp LIBS appcore)
 set_tests_properties(sharp_pictures_test PROPERTIES
     ENVIRONMENT "${IPPON_TEST_ENV};QT_SCALE_FACTOR=2")
 
 # A whole game from the keyboard alone, with the dialogs answered by keys.
-ippon_add_test(keyboard_play_test QTEST SOURCES keyboard_play_test.cpp support/ModalAnswerer.h
-                LIBS appcore)
-target_include_directories(keyboard_play_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
+ippon_add_test(keyboard_play_test QTEST SOURCES keyboard_play_test.cpp LIBS appcore)
 
 # The screen reader's names and descriptions of the game screen.
 ippon_add_test(accessible_names_test QTEST SOURCES accessible_names_test.cpp LIBS appcore)
-target_include_directories(accessible_names_test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/support)
 
 # The start-up benchmark's hook, in the program and in its yardstick.
 foreach(program ipponmichi minimal_window)

@@ -7,109 +7,118 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <memory>
 
-namespace {
+// The remark box on a bare window, where the main window puts it.
+class RemarkBoxTest : public QObject {
+    Q_OBJECT
 
-class RemarkBoxTest : public ::testing::Test {
-protected:
-    RemarkBoxTest() { box.resize(251, 60); }
-
-    QWidget window;
-    RemarkBox box{&window};
+private:
+    std::unique_ptr<QWidget> window;
+    RemarkBox* box = nullptr;
 
     void showBox() {
-        box.move(0, 242);
-        box.show();
+        box->move(0, 242);
+        box->show();
+    }
+
+private slots:
+    void initTestCase() { registerFontSubstitutes(); }
+    void init() {
+        window = std::make_unique<QWidget>();
+        box = new RemarkBox(window.get());
+        box->resize(251, 60);
+    }
+    void cleanup() { window.reset(); }
+
+    void startsHiddenReadOnlyAtItsSizeInTheMainWindowsFont() {
+        QPlainTextEdit* memo = box;
+        QCOMPARE(memo->parentWidget(), window.get());
+        QCOMPARE(memo->size(), QSize(251, 60));
+        QVERIFY(!memo->isVisibleTo(window.get()));
+        QVERIFY(memo->isReadOnly());
+        QCOMPARE(memo->font().family(), GameFontFamily);
+        QCOMPARE(memo->font().pixelSize(), 12);
+        QVERIFY(memo->toPlainText().isEmpty());
+
+        showBox();
+        QCOMPARE(memo->pos(), QPoint(0, 242));
+        QVERIFY(memo->isVisibleTo(window.get()));
+    }
+
+    void thePlayerCannotTypeIntoIt() {
+        window->resize(260, 320);
+        window->show();
+        showBox();
+        box->addLine("さぁっ！いくぞぉっ！！");
+        box->addLine("体力が 2 上がった");
+        QPlainTextEdit* memo = box;
+        const QString before = memo->toPlainText();
+        memo->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+
+        QTest::keyClicks(memo, "abc xyz");
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClick(memo, Qt::Key_Backspace);
+        QTest::keyClick(memo, Qt::Key_Delete);
+        QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(memo->toPlainText(), before);
+    }
+
+    void writesOneLineEachAndKeepsThemWhileHidden() {
+        showBox();
+        box->clearLines();
+        box->addLine("さぁっ！いくぞぉっ！！");
+        box->addLine("");
+        box->addLine("ＯＫ");
+        QCOMPARE(box->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
+        QCOMPARE(box->blockCount(), 3);
+
+        box->hide();
+        QVERIFY(!box->isVisibleTo(window.get()));
+        QCOMPARE(box->toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
+
+        // A new game clears it before showing it again.
+        box->clearLines();
+        showBox();
+        QVERIFY(box->toPlainText().isEmpty());
+        box->addLine("x");
+        box->clearLines();
+        QVERIFY(box->toPlainText().isEmpty());
+    }
+
+    void anEmptyRemarkKeepsItsLineAndTheEffectStaysOnTheSecond() {
+        showBox();
+        for (int game = 0; game < 2; ++game) {
+            box->clearLines();
+            box->addLine("");
+            box->addLine("更に3歩、進みま～す");
+            const QString inGame = QStringLiteral(" in game %1").arg(game);
+            QVERIFY2(box->toPlainText() == QStringLiteral("\n更に3歩、進みま～す"),
+                     qPrintable(box->toPlainText() + inGame));
+            QVERIFY2(box->blockCount() == 2, qPrintable(inGame));
+            QVERIFY2(box->document()->findBlockByNumber(0).text().isEmpty(), qPrintable(inGame));
+            QVERIFY2(box->document()->findBlockByNumber(1).text() ==
+                         QStringLiteral("更に3歩、進みま～す"),
+                     qPrintable(inGame));
+        }
+        // Only empty lines still count as lines.
+        box->clearLines();
+        box->addLine("");
+        box->addLine("");
+        QCOMPARE(box->blockCount(), 2);
+    }
+
+    void theBoxGoesWithItsWindow() {
+        QPointer<RemarkBox> gone = box;
+        box->addLine("gone");
+        window.reset();
+        QVERIFY(gone.isNull());
     }
 };
 
-TEST_F(RemarkBoxTest, StartsHiddenReadOnlyAtItsSizeInTheMainWindowsFont) {
-    QPlainTextEdit* memo = &box;
-    EXPECT_EQ(memo->parentWidget(), &window);
-    EXPECT_EQ(memo->size(), QSize(251, 60));
-    EXPECT_FALSE(memo->isVisibleTo(&window));
-    EXPECT_TRUE(memo->isReadOnly());
-    EXPECT_EQ(memo->font().family(), GameFontFamily);
-    EXPECT_EQ(memo->font().pixelSize(), 12);
-    EXPECT_TRUE(memo->toPlainText().isEmpty());
-
-    showBox();
-    EXPECT_EQ(memo->pos(), QPoint(0, 242));
-    EXPECT_TRUE(memo->isVisibleTo(&window));
-}
-
-TEST_F(RemarkBoxTest, ThePlayerCannotTypeIntoIt) {
-    window.resize(260, 320);
-    window.show();
-    showBox();
-    box.addLine("さぁっ！いくぞぉっ！！");
-    box.addLine("体力が 2 上がった");
-    QPlainTextEdit* memo = &box;
-    const QString before = memo->toPlainText();
-    memo->setFocus();
-    QApplication::clipboard()->setText(QStringLiteral("pasted"));
-
-    QTest::keyClicks(memo, "abc xyz");
-    QTest::keyClick(memo, Qt::Key_Return);
-    QTest::keyClick(memo, Qt::Key_Backspace);
-    QTest::keyClick(memo, Qt::Key_Delete);
-    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(memo, Qt::Key_X, Qt::ControlModifier);
-    QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(memo->toPlainText(), before);
-}
-
-TEST_F(RemarkBoxTest, WritesOneLineEachAndKeepsThemWhileHidden) {
-    showBox();
-    box.clearLines();
-    box.addLine("さぁっ！いくぞぉっ！！");
-    box.addLine("");
-    box.addLine("ＯＫ");
-    EXPECT_EQ(box.toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
-    EXPECT_EQ(box.blockCount(), 3);
-
-    box.hide();
-    EXPECT_FALSE(box.isVisibleTo(&window));
-    EXPECT_EQ(box.toPlainText(), QStringLiteral("さぁっ！いくぞぉっ！！\n\nＯＫ"));
-
-    // A new game clears it before showing it again.
-    box.clearLines();
-    showBox();
-    EXPECT_TRUE(box.toPlainText().isEmpty());
-    box.addLine("x");
-    box.clearLines();
-    EXPECT_TRUE(box.toPlainText().isEmpty());
-}
-
-TEST_F(RemarkBoxTest, AnEmptyRemarkKeepsItsLineAndTheEffectStaysOnTheSecond) {
-    showBox();
-    for (int game = 0; game < 2; ++game) {
-        box.clearLines();
-        box.addLine("");
-        box.addLine("更に3歩、進みま～す");
-        QPlainTextEdit* memo = &box;
-        EXPECT_EQ(memo->toPlainText(), QStringLiteral("\n更に3歩、進みま～す")) << game;
-        EXPECT_EQ(memo->blockCount(), 2);
-        EXPECT_TRUE(memo->document()->findBlockByNumber(0).text().isEmpty());
-        EXPECT_EQ(memo->document()->findBlockByNumber(1).text(),
-                  QStringLiteral("更に3歩、進みま～す"));
-    }
-    // Only empty lines still count as lines.
-    box.clearLines();
-    box.addLine("");
-    box.addLine("");
-    EXPECT_EQ(box.blockCount(), 2);
-}
-
-TEST(RemarkWindowLifetimeTest, TheBoxGoesWithItsWindow) {
-    auto window = std::make_unique<QWidget>();
-    QPointer<RemarkBox> box = new RemarkBox(window.get());
-    box->addLine("gone");
-    window.reset();
-    EXPECT_TRUE(box.isNull());
-}
-
-} // namespace
+QTEST_MAIN(RemarkBoxTest)
+#include "remark_box_test.moc"

@@ -2,7 +2,7 @@
 #include "Placement.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
-#include "dialogs_modal_answer.h"
+#include "support/ModalAnswerer.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -51,8 +51,6 @@ private slots:
         ResultDialog form;
         GameRecord record;
         Seen seen;
-        QMessageBox::StandardButton quitAnswer = QMessageBox::NoButton;
-        int result = -1;
         const auto closeWith = [&](const char* button) {
             return [&, button](QDialog& d) {
                 seen = look(d);
@@ -60,34 +58,26 @@ private slots:
             };
         };
 
-        {
-            ModalAnswer answer(closeWith("okButton"));
-            form.showGoalResult(record, GameTimes{QTime(10, 0), QTime(10, 5)});
-        }
+        ModalAnswerer answers(closeWith("okButton"));
+        form.showGoalResult(record, GameTimes{QTime(10, 0), QTime(10, 5)});
         QCOMPARE(seen.visible, QStringList({"goalPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(257, 345));
         QCOMPARE(form.size(), QSize(249, 318));
         QCOMPARE(seen.okPlace, QPoint(87, 288));
-        {
-            ModalAnswer answer(closeWith("okButton"));
-            form.showGameOver(record);
-        }
+        answers.then(closeWith("okButton"));
+        form.showGameOver(record);
         QCOMPARE(seen.visible, QStringList({"gameOverPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(178, 248));
         QCOMPARE(seen.okPlace, QPoint(47, 194));
-        {
-            ModalAnswer answer(closeWith("yesButton"));
-            quitAnswer = form.confirmQuit();
-        }
+        answers.then(closeWith("yesButton"));
+        const QMessageBox::StandardButton quitAnswer = form.confirmQuit();
         QCOMPARE(seen.visible, QStringList({"quitPanel", "yesButton", "noButton"}));
         QCOMPARE(seen.outer, QSize(178, 248));
         QCOMPARE(seen.yesPlace, QPoint(8, 188));
         QCOMPARE(seen.noPlace, QPoint(88, 188));
         QCOMPARE(quitAnswer, QMessageBox::Yes);
-        {
-            ModalAnswer answer(closeWith("okButton"));
-            result = form.showFarewell();
-        }
+        answers.then(closeWith("okButton"));
+        const int result = form.showFarewell();
         QCOMPARE(seen.visible, QStringList({"farewellPanel", "okButton"}));
         QCOMPARE(seen.outer, QSize(179, 248));
         QCOMPARE(seen.okPlace, QPoint(48, 188));
@@ -129,7 +119,7 @@ private slots:
         setCursorPosOverride(QPoint(1023, 767));
         ResultDialog form;
         Seen seen;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             seen = look(d);
             d.close();
         });
@@ -142,7 +132,7 @@ private slots:
         GameRecord record;
         record.currentSquare = 57;
         QString square;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             square = labelText(d, "reachedSquareLabel");
             d.close();
         });
@@ -167,7 +157,7 @@ private slots:
         GameRecord record;
         record.stamina = 7;
         QStringList shown;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             for (const char* name :
                  {"startTimeLabel", "endTimeLabel", "elapsedTimeLabel", "staminaLeftLabel"}) {
                 shown << labelText(d, name);
@@ -191,7 +181,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(QMessageBox::StandardButton, expected);
         ResultDialog form;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             if (how == "close") {
                 d.close();
             } else if (how == "Enter" || how == "Esc") {
@@ -201,13 +191,12 @@ private slots:
             }
         });
         QCOMPARE(form.confirmQuit(), expected);
-        QVERIFY(!answer.leftOpen());
     }
 
     void escDoesNothingWhereThereIsNoCancelButton() {
         ResultDialog form;
         bool stillOpen = false;
-        ModalAnswer answer([&](QDialog& d) {
+        ModalAnswerer answer([&](QDialog& d) {
             QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
             stillOpen = d.isVisible();
             QTest::keyClick(d.focusWidget(), Qt::Key_Return);
@@ -223,8 +212,8 @@ private slots:
         record.currentSquare = 42;
         QString nestedSquare;
         QStringList outerAfterwards;
-        ModalAnswer outer([&](QDialog& d) {
-            ModalAnswer inner(
+        ModalAnswerer outer([&](QDialog& d) {
+            ModalAnswerer inner(
                 [&](QDialog& nested) {
                     nestedSquare = labelText(nested, "reachedSquareLabel");
                     nested.close();

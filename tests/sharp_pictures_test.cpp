@@ -3,11 +3,12 @@
 // own pixels as a solid 2 x 2 block, never a blend of its neighbours.
 #include "AboutDialog.h"
 #include "AnimatedCourseView.h"
-#include "MainWindow.h"
-#include "ModalAnswerer.h"
+#include "support/CourseViewTimer.h"
 #include "ResultDialog.h"
-#include "ScreenMetrics.h"
 #include "SlotDrum.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -26,6 +27,13 @@ QImage checkerboard(QSize size) {
             image.setPixel(x, y, (x + y) % 2 ? qRgb(0xFF, 0x20, 0x00) : qRgb(0x00, 0x40, 0xFF));
         }
     }
+    return image;
+}
+
+// What a widget paints at one device pixel a pixel, whatever the screen's scale.
+QImage paintedAtOne(QWidget* widget) {
+    QImage image(widget->size(), QImage::Format_RGB32);
+    widget->render(&image);
     return image;
 }
 
@@ -72,7 +80,7 @@ class SharpPicturesTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> forms;
+    std::unique_ptr<TestWindows> testWindows;
 
     // The picture labels of every form, by the form's and the label's name;
     // each of the result dialog's panels is opened once, since it gets its
@@ -80,39 +88,34 @@ private:
     std::vector<std::pair<QString, QLabel*>> pictureLabels() {
         ModalAnswerer answers;
         for (int panel = 0; panel < 4; ++panel)
-            answers.then([](QWidget* dialog) { dialog->close(); });
+            answers.then([](QDialog& dialog) { dialog.close(); });
         GameRecord record;
         fillDefaultRecord(record, nullptr);
-        forms->resultDialog().showGoalResult(record, GameTimes{});
-        forms->resultDialog().showGameOver(record);
-        forms->resultDialog().confirmQuit();
-        forms->resultDialog().showFarewell();
+        MainWindow& form = testWindows->mainWindow();
+        ResultDialog& results = form.resultDialog();
+        results.showGoalResult(record, GameTimes{});
+        results.showGameOver(record);
+        results.confirmQuit();
+        results.showFarewell();
         std::vector<std::pair<QString, QLabel*>> labels;
-        labels.emplace_back("MainWindow/titlePicture", (*forms).titlePicture());
+        labels.emplace_back("MainWindow/titlePicture", form.titlePicture());
         for (const char* name :
              {"goalPicture", "gameOverPicture", "quitPicture", "farewellPicture"}) {
             labels.emplace_back(QStringLiteral("ResultDialog/") + name,
-                                forms->resultDialog().findChild<QLabel*>(name));
+                                results.findChild<QLabel*>(name));
         }
         labels.emplace_back("AboutDialog/iconPicture",
-                            forms->aboutDialog().findChild<QLabel*>("iconPicture"));
+                            form.aboutDialog().findChild<QLabel*>("iconPicture"));
         return labels;
     }
 
 private slots:
-    void init() {
-        setFullScreenSizeOverride(QSize(1024, 749));
-        forms = std::make_unique<MainWindow>();
-        (*forms).preferences().askBeforeQuit = false;
-        (*forms).show();
-    }
+    void init() { testWindows = std::make_unique<TestWindows>(); }
+    void cleanup() { testWindows.reset(); }
 
-    void cleanup() {
-        forms.reset();
-        setFullScreenSizeOverride(std::nullopt);
+    void theScreenDoublesEveryPixel() {
+        QCOMPARE(testWindows->mainWindow().devicePixelRatio(), qreal(Scale));
     }
-
-    void theScreenDoublesEveryPixel() { QCOMPARE((*forms).devicePixelRatio(), qreal(Scale)); }
 
     void everyPictureOnTheFormsIsDrawnPixelForPixel() {
         for (const auto& [name, label] : pictureLabels()) {
@@ -132,9 +135,10 @@ private slots:
     }
 
     void theDrumAndTheCourseViewAreDrawnPixelForPixel() {
-        MainWindow& form = (*forms);
+        MainWindow& form = testWindows->mainWindow();
         form.startGame();
-        for (int tick = 0; tick < 100 && form.courseView().animationTimer().isActive(); ++tick) {
+        for (int tick = 0; tick < 100 && courseAnimationTimer(form.courseView()).isActive();
+             ++tick) {
             QCoreApplication::sendPostedEvents();
             form.courseView().animationTick();
         }
@@ -142,23 +146,23 @@ private slots:
         QCoreApplication::processEvents();
 
         SlotDrum& drum = form.drum();
-        QString shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
+        QString shown = blocksDiffer(drum.paintBox()->Picture(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("drum: " + shown));
         AnimatedCourseView& view = form.courseView();
-        shown = blocksDiffer(view.backBuffer(), view.viewBox()->grab());
+        shown = blocksDiffer(paintedAtOne(view.viewBox()), view.viewBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("course view: " + shown));
 
         // A spinning drum, and the course scrolled under the heroine mid-walk.
         QTest::keyClick(drum.slotButton(), Qt::Key_Space);
-        QVERIFY(drum.spinning());
+        QVERIFY(drumSpins(drum));
         drum.spinTick();
-        shown = blocksDiffer(drum.drumImage(), drum.paintBox()->grab());
+        shown = blocksDiffer(drum.paintBox()->Picture(), drum.paintBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("spinning drum: " + shown));
         drum.stopSpin();
         form.controller().drumStopped(3);
         view.animationTick();
         view.animationTick();
-        shown = blocksDiffer(view.backBuffer(), view.viewBox()->grab());
+        shown = blocksDiffer(paintedAtOne(view.viewBox()), view.viewBox()->grab());
         QVERIFY2(shown.isEmpty(), qPrintable("course view mid-walk: " + shown));
     }
 };

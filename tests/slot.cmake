@@ -1,2 +1,2 @@
 # The slot drum, on its real widgets offscreen.
-ippon_add_test(slot_drum_test WIDGETS SOURCES slot_drum_test.cpp LIBS slot assets Qt6::Test)
+ippon_add_test(slot_drum_test QTEST SOURCES slot_drum_test.cpp LIBS slot assets)

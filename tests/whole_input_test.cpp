@@ -8,16 +8,15 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "AnimatedCourseView.h"
-#include "Fonts.h"
-#include "MainWindow.h"
+#include "support/CourseViewTimer.h"
 #include "MessageBox.h"
-#include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
-#include "ScreenMetrics.h"
-#include "SettleForm.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
+#include "support/ModalAnswerer.h"
+#include "support/SettleForm.h"
+#include "support/TestWindows.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,32 +25,22 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-
-void click(QWidget* dialog, const char* button) {
-    auto* b = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY2(b, button);
-    b->click();
-}
-
-} // namespace
-
 class WholeInputTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> forms;
+    std::unique_ptr<TestWindows> testWindows;
     QStringList boxes; // wrong-sequence message boxes; there must be none
 
-    MainWindow& form() { return (*forms); }
+    MainWindow& form() { return testWindows->mainWindow(); }
     const GameRecord& live() { return form().controller().liveRecord(); }
 
     void settle() { QVERIFY2(settleForm(form()), "the animation never ended"); }
 
     void typeName(const QString& name) {
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(name);
-            click(dialog, "okButton");
+        answers.then([&](QDialog& dialog) {
+            part<QLineEdit>(dialog, "nameEdit")->setText(name);
+            ModalAnswerer::clickButton(dialog, "okButton");
         });
         form().menuItem("enterNameAction")->trigger();
         QVERIFY(answers.allAnswered());
@@ -64,7 +53,7 @@ class WholeInputTest : public QObject {
         QTest::mouseClick(slot.slotButton(), Qt::LeftButton);
         slot.spinTick();
         QTest::mouseClick(slot.slotButton(), Qt::LeftButton);
-        for (int guard = 0; slot.spinning() && guard < 1000; ++guard) {
+        for (int guard = 0; drumSpins(slot) && guard < 1000; ++guard) {
             slot.spinTick();
         }
         settle();
@@ -75,25 +64,17 @@ class WholeInputTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { registerFontSubstitutes(); }
-
     void init() {
-        setFullScreenSizeOverride(QSize(1024, 768));
-        setCursorPosOverride(QPoint(500, 400));
         boxes.clear();
         setMessageBoxHook([this](const QString& text) { boxes << text; });
-        forms = std::make_unique<MainWindow>();
-        form().preferences().askBeforeQuit = false;
-        form().show();
+        testWindows = std::make_unique<TestWindows>();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
 
     void cleanup() {
-        forms.reset();
+        testWindows.reset();
         setMessageBoxHook(nullptr);
         QCOMPARE(boxes, QStringList());
-        setFullScreenSizeOverride(std::nullopt);
-        setCursorPosOverride(std::nullopt);
     }
 
     void oddNamesReachTheGameWhole_data() {
@@ -116,8 +97,9 @@ private slots:
         typeName(typed);
         form().menuItem("startGameAction")->trigger();
         settle();
-        QCOMPARE(form().statusPanel().nameValue()->text(), shown);
-        QCOMPARE(form().statusPanel().nameValue()->size(), QSize(80, 12)); // cut, never grown
+        QCOMPARE(form().statusPanel().findChild<QLabel*>("nameValue")->text(), shown);
+        QCOMPARE(form().statusPanel().findChild<QLabel*>("nameValue")->size(),
+                 QSize(80, 12)); // cut, never grown
         QVERIFY(!form().menuItem("debugAction")->isVisible());
         playATurn();
         QVERIFY(live().currentSquare > 1);
@@ -139,14 +121,13 @@ private slots:
                                   QStringLiteral("+5"),     QStringLiteral("301"),
                                   QStringLiteral("１００"), QStringLiteral("2147483648")};
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
+        answers.then([&](QDialog& dialog) {
             for (int row = 1; row <= garbage.size(); ++row) {
                 dialog
-                    ->findChild<QLineEdit*>(QLatin1String(OptionsDialog::RowNames[row - 1]) +
-                                            "Edit")
+                    .findChild<QLineEdit*>(QLatin1String(OptionsDialog::RowNames[row - 1]) + "Edit")
                     ->setText(garbage[row - 1]);
             }
-            click(dialog, "okButton");
+            ModalAnswerer::clickButton(dialog, "okButton");
         });
         form().menuItem("debugAction")->trigger();
         QVERIFY(answers.allAnswered());
@@ -180,7 +161,7 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseDClick(button, Qt::LeftButton);
         QTest::keyClick(form().windowHandle(), Qt::Key_Space);
-        QVERIFY(!form().drum().spinning());
+        QVERIFY(!drumSpins(form().drum()));
         settle();
         QCOMPARE(live().currentSquare, 1);
         QCOMPARE(button->text(), QStringLiteral("スタート"));
@@ -194,8 +175,8 @@ private slots:
                                client->mapTo(&form(), at));
         }
         QCoreApplication::sendPostedEvents();
-        QVERIFY(!form().drum().spinning());
-        QVERIFY(!form().courseView().animationTimer().isActive());
+        QVERIFY(!drumSpins(form().drum()));
+        QVERIFY(!courseAnimationTimer(form().courseView()).isActive());
         QCOMPARE(live().currentSquare, 1);
         QVERIFY(!form().onGameScreen());
     }
@@ -212,16 +193,16 @@ private slots:
         const QPoint drum = button->mapTo(&form(), button->rect().center());
         bool menuOpened = true;
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
+        answers.then([&](QDialog& dialog) {
             QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, file);
             QTest::mouseClick(form().windowHandle(), Qt::LeftButton, {}, drum);
             menuOpened = QApplication::activePopupWidget() != nullptr;
-            click(dialog, "okButton");
+            ModalAnswerer::clickButton(dialog, "okButton");
         });
         form().menuItem("versionAction")->trigger(); // "バージョン情報"
         QVERIFY(answers.allAnswered());
         QVERIFY(!menuOpened);
-        QVERIFY(!form().drum().spinning());
+        QVERIFY(!drumSpins(form().drum()));
         QCOMPARE(button->text(), QStringLiteral("スタート"));
     }
 };

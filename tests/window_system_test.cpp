@@ -2,14 +2,14 @@
 // they ask for, what happens when one is pressed anyway, and where a dialog
 // goes when the cursor's place is unknown (as on Wayland).
 #include "AboutDialog.h"
-#include "ModalAnswerer.h"
 #include "NameDialog.h"
 #include "OptionsDialog.h"
 #include "Placement.h"
 #include "ResultDialog.h"
 #include "ScreenMetrics.h"
-#include "TestWindows.h"
 #include "WindowStateGuard.h"
+#include "support/ModalAnswerer.h"
+#include "support/TestWindows.h"
 
 #include <QPushButton>
 #include <QWindow>
@@ -17,14 +17,14 @@
 
 namespace {
 
-QPushButton* button(QWidget* dialog, const char* name) {
-    return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+QPushButton* button(QDialog& dialog, const char* name) {
+    return part<QPushButton>(dialog, name);
 }
 
 // Minimises the window as Qt's own Wayland title bar does: on the window
 // itself, past the widget.
-void minimiseLikeTheTitleBar(QWidget* dialog) {
-    dialog->windowHandle()->setWindowState(Qt::WindowMinimized);
+void minimiseLikeTheTitleBar(QDialog& dialog) {
+    dialog.windowHandle()->setWindowState(Qt::WindowMinimized);
 }
 
 } // namespace
@@ -34,17 +34,14 @@ class WindowSystemTest : public QObject {
 
 private:
     std::unique_ptr<TestWindows> testWindows;
-    MainWindow& forms() { return testWindows->mainWindow(); }
-    MainWindow& form() { return forms(); }
+    MainWindow& form() { return testWindows->mainWindow(); }
 
     std::vector<GameDialog*> dialogs() {
-        return {&forms().optionsDialog(), &forms().nameDialog(), &forms().aboutDialog(),
-                &forms().resultDialog()};
+        return {&form().optionsDialog(), &form().nameDialog(), &form().aboutDialog(),
+                &form().resultDialog()};
     }
 
 private slots:
-    void initTestCase() { prepareProgramWindowTests(); }
-
     void init() {
         testWindows = std::make_unique<TestWindows>();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
@@ -91,41 +88,41 @@ private slots:
     void aMinimisedQuestionComesBackAndStillTakesItsAnswer() {
         ModalAnswerer answers;
         int showings = 0;
-        answers.then([&](QWidget* dialog) {
+        answers.then([&](QDialog& dialog) {
             ++showings;
             minimiseLikeTheTitleBar(dialog);
         });
-        answers.then([&](QWidget* dialog) {
+        answers.then([&](QDialog& dialog) {
             ++showings;
-            QVERIFY(dialog->isVisible());
-            QVERIFY(!dialog->isMinimized());
+            QVERIFY(dialog.isVisible());
+            QVERIFY(!dialog.isMinimized());
             QVERIFY(button(dialog, "yesButton")->isDefault());
             button(dialog, "yesButton")->click();
         });
-        QCOMPARE(forms().resultDialog().confirmQuit(), QMessageBox::Yes);
+        QCOMPARE(form().resultDialog().confirmQuit(), QMessageBox::Yes);
         QCOMPARE(showings, 2);
-        QVERIFY(!forms().resultDialog().isVisible());
+        QVERIFY(!form().resultDialog().isVisible());
 
         // Minimised by the window manager's own means, through the widget.
-        answers.then([](QWidget* dialog) { dialog->setWindowState(Qt::WindowMinimized); });
-        answers.then([](QWidget* dialog) { button(dialog, "noButton")->click(); });
-        QCOMPARE(forms().resultDialog().confirmQuit(), QMessageBox::No);
+        answers.then([](QDialog& dialog) { dialog.setWindowState(Qt::WindowMinimized); });
+        answers.then([](QDialog& dialog) { button(dialog, "noButton")->click(); });
+        QCOMPARE(form().resultDialog().confirmQuit(), QMessageBox::No);
         QVERIFY(answers.allAnswered());
 
         // Maximised: the fixed-size dialog comes back at its own size.
         QSize shownSize, sizeAgain;
         bool maximisedAgain = true;
-        answers.then([&](QWidget* dialog) {
-            shownSize = dialog->size();
-            dialog->windowHandle()->setWindowState(Qt::WindowMaximized);
+        answers.then([&](QDialog& dialog) {
+            shownSize = dialog.size();
+            dialog.windowHandle()->setWindowState(Qt::WindowMaximized);
         });
-        answers.then([&](QWidget* dialog) {
-            maximisedAgain = dialog->isMaximized() ||
-                             (dialog->windowHandle()->windowStates() & Qt::WindowMaximized);
-            sizeAgain = dialog->size();
+        answers.then([&](QDialog& dialog) {
+            maximisedAgain = dialog.isMaximized() ||
+                             (dialog.windowHandle()->windowStates() & Qt::WindowMaximized);
+            sizeAgain = dialog.size();
             button(dialog, "okButton")->click();
         });
-        forms().aboutDialog().showVersion();
+        form().aboutDialog().showVersion();
         QVERIFY(answers.allAnswered());
         QVERIFY(!maximisedAgain);
         QCOMPARE(sizeAgain, shownSize);
@@ -133,14 +130,14 @@ private slots:
 
     void anAnswerRightAfterAMinimiseEndsTheShowing() {
         ModalAnswerer answers;
-        answers.then([](QWidget* dialog) {
+        answers.then([](QDialog& dialog) {
             minimiseLikeTheTitleBar(dialog);
             button(dialog, "noButton")->click();
         });
-        QCOMPARE(forms().resultDialog().confirmQuit(), QMessageBox::No);
+        QCOMPARE(form().resultDialog().confirmQuit(), QMessageBox::No);
         QTest::qWait(50);
-        QVERIFY(!forms().resultDialog().isVisible());
-        QCOMPARE(answers.Seen().size(), std::size_t(1));
+        QVERIFY(!form().resultDialog().isVisible());
+        QCOMPARE(answers.seen().size(), 1);
     }
 
     void withTheCursorUnknownDialogsCentreOnTheMainWindow() {
@@ -149,8 +146,8 @@ private slots:
         form().move(300, 200);
         const QRect frame = form().frameGeometry();
         bool centredEverywhere = true;
-        auto centred = [&](QWidget* dialog) {
-            const QSize outer = outerSizeOf(*dialog);
+        auto centred = [&](QDialog& dialog) {
+            const QSize outer = outerSizeOf(dialog);
             const QPoint place = placeCentredOn(frame, outer.width(), outer.height());
             const QPoint offCentre = QRect(place, outer).center() - frame.center();
             if (offCentre.manhattanLength() > 2) {
@@ -161,24 +158,24 @@ private slots:
         };
         QPoint versionPlace, quitPlace, debugPlace;
         ModalAnswerer answers;
-        answers.then([&](QWidget* dialog) {
-            versionPlace = static_cast<GameDialog*>(dialog)->requestedPlace();
+        answers.then([&](QDialog& dialog) {
+            versionPlace = static_cast<GameDialog&>(dialog).requestedPlace();
             QCOMPARE(versionPlace, centred(dialog));
             button(dialog, "okButton")->click();
         });
-        answers.then([&](QWidget* dialog) {
-            quitPlace = static_cast<GameDialog*>(dialog)->requestedPlace();
+        answers.then([&](QDialog& dialog) {
+            quitPlace = static_cast<GameDialog&>(dialog).requestedPlace();
             QCOMPARE(quitPlace, centred(dialog));
             button(dialog, "yesButton")->click();
         });
-        answers.then([&](QWidget* dialog) {
-            debugPlace = static_cast<GameDialog*>(dialog)->requestedPlace();
+        answers.then([&](QDialog& dialog) {
+            debugPlace = static_cast<GameDialog&>(dialog).requestedPlace();
             QCOMPARE(debugPlace, centred(dialog));
             button(dialog, "cancelButton")->click();
         });
-        forms().aboutDialog().showVersion();
-        forms().resultDialog().confirmQuit();
-        forms().optionsDialog().showDebug(form().recordTemplate());
+        form().aboutDialog().showVersion();
+        form().resultDialog().confirmQuit();
+        form().optionsDialog().showDebug(form().recordTemplate());
         QVERIFY(answers.allAnswered());
         // Each has its own size, and all share the main window's centre.
         QVERIFY(centredEverywhere);
@@ -188,19 +185,19 @@ private slots:
 
     void okIsTheDefaultAgainAfterAShowingEndedOnCancel() {
         ModalAnswerer answers;
-        answers.then([](QWidget* dialog) {
+        answers.then([](QDialog& dialog) {
             // As a focused push button makes itself the default while it has
             // the focus.
             button(dialog, "cancelButton")->setDefault(true);
             button(dialog, "cancelButton")->click();
         });
-        answers.then([](QWidget* dialog) {
+        answers.then([](QDialog& dialog) {
             QVERIFY(button(dialog, "okButton")->isDefault());
             QVERIFY(!button(dialog, "cancelButton")->isDefault());
             button(dialog, "okButton")->click();
         });
-        forms().optionsDialog().showDebug(form().recordTemplate());
-        forms().optionsDialog().showOptions(form().recordTemplate());
+        form().optionsDialog().showDebug(form().recordTemplate());
+        form().optionsDialog().showOptions(form().recordTemplate());
         QVERIFY(answers.allAnswered());
     }
 };
