@@ -537,7 +537,16 @@ private:
         if (!m_windows || !mainWindow().isVisible()) {
             return;
         }
-        if (starts && liveRecord().spare == m_gameMarker) {
+        const bool started = starts && liveRecord().spare == m_gameMarker;
+        const bool leftForTitle =
+            leaves && !starts && !mainWindow().menuItem("returnToTitleAction")->isEnabled();
+        if (started || leftForTitle) {
+            // The controller has dropped the reports still queued from the
+            // game it left; the checks queued behind them must go too, or
+            // they would judge a report the controller never took.
+            QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+        }
+        if (started) {
             ++m_gamesStarted;
             m_gameStarted = true;
             m_countedEnd = false;
