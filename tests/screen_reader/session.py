@@ -73,6 +73,13 @@ class Session:
         self.wait_until(lambda: os.path.exists(socket), "speech-dispatcher's socket",
                         START_TIMEOUT)
         env = dict(os.environ, LANG=self.language, LANGUAGE="", LC_ALL=self.language)
+        # Orca refuses to start while any other Orca of the same user runs,
+        # even in another session; say so rather than wait for its greeting.
+        others = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                                capture_output=True, text=True).stdout.split()
+        if others:
+            raise Failure("another Orca of this user is running (pid %s), and Orca starts only "
+                          "once per user; run this check where none runs" % ", ".join(others))
         self.spawn("orca", ["orca", "--debug-file=" + os.path.join(self.work, "orca-debug.txt")],
                    env=env)
         # Orca's greeting says that it listens.
@@ -91,9 +98,12 @@ class Session:
         self.app = self.spawn("program", [self.program], env=env)
 
     def program_output(self):
-        with open(os.path.join(self.work, "program.log"), encoding="utf-8",
-                  errors="replace") as f:
-            return f.read()
+        try:
+            with open(os.path.join(self.work, "program.log"), encoding="utf-8",
+                      errors="replace") as f:
+                return f.read()
+        except FileNotFoundError:
+            return "(the program was not started)\n"
 
     def stop(self):
         for process in reversed(self.processes):
