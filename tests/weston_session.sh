@@ -60,20 +60,7 @@ weston_start() {
     chmod 700 "$dir/runtime"
     # Weston reads its ini from XDG_CONFIG_HOME; a private one keeps the
     # desktop's own settings out of the tests.
-    cat >"$dir/config/weston.ini" <<'EOF'
-[core]
-idle-time=0
-[shell]
-panel-position=none
-background-color=0xff406080
-locking=false
-animation=none
-close-animation=none
-startup-animation=none
-focus-animation=none
-[keyboard]
-keymap_layout=us
-EOF
+    cp "$(dirname "${BASH_SOURCE[0]}")/weston.ini" "$dir/config/weston.ini"
 
     local socket="ippon-wayland-$$"
     XDG_RUNTIME_DIR="$dir/runtime"

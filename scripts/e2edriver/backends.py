@@ -269,19 +269,10 @@ TITLE_TEXT_RIGHT = 72
 TITLE_TEXT_TOP = 8
 TITLE_TEXT_HEIGHT = 15
 TITLE_INK = 100
-WESTON_INI = """[core]
-idle-time=0
-[shell]
-panel-position=none
-background-color=0xff406080
-locking=false
-animation=none
-close-animation=none
-startup-animation=none
-focus-animation=none
-[keyboard]
-keymap_layout=us
-repeat-rate=0
+# The tests' quiet Weston (no panel, no animations, a US keymap), and for the
+# driver no key repeat and no on-screen keyboard.
+WESTON_INI = os.path.join(os.path.dirname(__file__), "..", "..", "tests", "weston.ini")
+WESTON_INI_EXTRA = """repeat-rate=0
 [input-method]
 path=
 """
@@ -300,10 +291,11 @@ class Wayland(Backend):
         config = os.path.join(self.work, "config")
         os.makedirs(runtime, mode=0o700)
         os.makedirs(config)
-        with open(os.path.join(config, "weston.ini"), "w") as ini:
+        with open(WESTON_INI) as common, open(os.path.join(config, "weston.ini"), "w") as ini:
             # No on-screen keyboard: it would cover the dialogs. No key
             # repeat: a key is held until its effect shows (key_held_until).
-            ini.write(WESTON_INI)
+            # Both settings follow the common file's last section, [keyboard].
+            ini.write(common.read() + WESTON_INI_EXTRA)
         socket = f"ippon-e2e-{os.getpid()}"
         env = self.x_env()
         env.update(XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=runtime)
