@@ -2,7 +2,9 @@
 
 #include "ImageList.h"
 
+#include <QImageReader>
 #include <QLocale>
+#include <QPixmap>
 
 namespace {
 
@@ -11,10 +13,18 @@ constexpr int kArrowFrames = 2;
 constexpr int kDigitFrames = 6;
 constexpr int kHeroineFrames = 5;
 
+// The format is named and never guessed: guessing asks every image plugin
+// whether it knows the data, which loads them all into the program.
+QImage read(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 // Pictures come from the resource system as 32-bit images without alpha,
 // the form the drawing code composes with.
 QImage load(const char* name) {
-    return QImage(QStringLiteral(":/images/") + QLatin1String(name))
+    return read(QStringLiteral(":/images/") + QLatin1String(name), "bmp")
         .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -59,8 +69,8 @@ QImage heroineSheet() {
 
 QIcon appIcon() {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/images/icon16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/images/icon32.png"), QSize(32, 32));
+    icon.addPixmap(QPixmap::fromImage(read(QStringLiteral(":/images/icon16.png"), "png")));
+    icon.addPixmap(QPixmap::fromImage(read(QStringLiteral(":/images/icon32.png"), "png")));
     return icon;
 }
 
