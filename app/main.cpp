@@ -2,6 +2,7 @@
 #include "BenchmarkHook.h"
 #include "ClassicLook.h"
 #include "CommandLine.h"
+#include "DeferredIconStyle.h"
 #include "DisplayCheck.h"
 #include "Fonts.h"
 #include "GameApplication.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     GameApplication::setApplicationName(GameApplication::tr("ぽてりん 一本道"));
     try {
         registerFontSubstitutes();
+        QApplication::setStyle(new DeferredIconStyle);
         applyClassicPalette();
         QApplication::setWindowIcon(Artwork::appIcon());
         MainWindow window;

@@ -20,6 +20,7 @@
 #include "AnimatedCourseView.h"
 #include "Artwork.h"
 #include "ClassicLook.h"
+#include "DeferredIconStyle.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
 #include "GameRecord.h"
@@ -780,6 +781,7 @@ bool waitForPaint(std::function<bool(QObject*)> wanted) {
 // screen painted, then the command; prints the milliseconds.
 int firstGameOnce() {
     registerFontSubstitutes();
+    QApplication::setStyle(new DeferredIconStyle);
     applyClassicPalette();
     MainWindow window;
     window.preferences().askBeforeQuit = false;

@@ -1,5 +1,6 @@
 # Sharp pictures on a screen that doubles every pixel, keyboard play, the
-# screen reader's names, and the start-up benchmark's hook.
+# screen reader's names, the start-up benchmark's hook, and what the title
+# screen loads.
 
 # Every picture, the drum and the course view at QT_SCALE_FACTOR=2.
 ippon_add_test(sharp_pictures_test QTEST SOURCES sharp_pictures_test.cpp LIBS appcore)
@@ -20,3 +21,10 @@ foreach(program ipponmichi minimal_window)
     set_tests_properties(${program}_reports_its_first_frame_when_benchmarked
                          PROPERTIES TIMEOUT 60 ENVIRONMENT "${IPPON_TEST_ENV}")
 endforeach()
+
+# The title screen loads no image plugin.
+add_test(NAME title_screen_loads_no_image_plugin
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/title_screen_loads_no_image_plugin.sh
+                 $<TARGET_FILE:ipponmichi>)
+set_tests_properties(title_screen_loads_no_image_plugin
+                     PROPERTIES TIMEOUT 60 ENVIRONMENT "${IPPON_TEST_ENV}")

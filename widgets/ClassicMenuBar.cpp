@@ -1,10 +1,11 @@
 #include "ClassicMenuBar.h"
 
+#include "DeferredIconStyle.h"
+
 #include <QActionEvent>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 
 namespace {
@@ -12,9 +13,9 @@ namespace {
 // The application's style with titles as high as the bar, so that the line a
 // style may draw under its titles is the bar's bottom edge and the bar comes
 // out at its height by itself.
-class FullHeightTitles : public QProxyStyle {
+class FullHeightTitles : public DeferredIconStyle {
 public:
-    explicit FullHeightTitles(QObject* owner) : QProxyStyle(QApplication::style()->name()) {
+    explicit FullHeightTitles(QObject* owner) : DeferredIconStyle(QApplication::style()->name()) {
         setParent(owner);
     }
 
