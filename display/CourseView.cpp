@@ -12,8 +12,9 @@
 
 namespace {
 
-// The field carries this many whole cells beyond the view on every side, so a
-// walk of one square never runs out of drawn cells.
+// The field carries this many whole cells beyond the view on either side, so a
+// walk of one square never runs out of drawn cells. Walks scroll only
+// sideways, so the field is as high as the view.
 constexpr int SpareCells = 2;
 
 // The heroine stands with her feet this far down into her square.
@@ -111,9 +112,7 @@ CourseView::CourseView(const CourseTable& course, int viewWidth, int viewHeight,
     // initialise gives the field its working size; allocating that size now
     // means nothing is allocated while the game runs.
     const int fieldWidth = 2 * SpareCells * SquareWidth + m_viewWidth;
-    const int fieldHeight = 2 * SpareCells * SquareHeight + m_viewHeight;
-    m_fieldBitmap =
-        allocateBitmap(std::max(fieldWidth, m_fieldWidth), std::max(fieldHeight, m_fieldHeight));
+    m_fieldBitmap = allocateBitmap(std::max(fieldWidth, m_fieldWidth), m_fieldHeight);
     m_backBuffer = allocateBitmap(m_viewWidth, m_viewHeight);
     m_fieldPainter.begin(&m_fieldBitmap);
     m_fieldPainter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -135,16 +134,17 @@ CourseView::CourseView(const CourseTable& course, int viewWidth, int viewHeight,
 void CourseView::initialise() {
     m_initialised = true;
     m_fieldWidth = 2 * SpareCells * SquareWidth + m_viewWidth;
-    m_fieldHeight = 2 * SpareCells * SquareHeight + m_viewHeight;
+    m_fieldHeight = m_viewHeight;
 
     m_viewRect = QRect(0, 0, m_viewWidth, m_viewHeight);
-    m_sourceRect =
-        QRect(SpareCells * SquareWidth, SpareCells * SquareHeight, m_viewWidth, m_viewHeight);
-    // Where the heroine's square lies in the field.
+    m_sourceRect = QRect(SpareCells * SquareWidth, 0, m_viewWidth, m_viewHeight);
+    // Where the heroine's square lies in the field. Columns start at or right
+    // of the field's left edge, as the spare cells cover the view's; rows start
+    // at or above its top edge, so the view's top row is drawn whole.
     const int anchorX = SpareCells * SquareWidth + MarginX;
-    const int anchorY = SpareCells * SquareHeight + MarginY;
+    const int anchorY = MarginY;
     m_colsBefore = anchorX / SquareWidth;
-    m_rowsBefore = anchorY / SquareHeight;
+    m_rowsBefore = (anchorY + SquareHeight - 1) / SquareHeight;
     m_gridLeft = anchorX - SquareWidth * m_colsBefore;
     m_gridTop = anchorY - SquareHeight * m_rowsBefore;
     m_fieldCols = (m_fieldWidth - m_gridLeft) / SquareWidth;
@@ -381,15 +381,10 @@ void CourseView::drawEventCell(const QRect& cell, SquareKind kind, const QRect& 
 }
 
 void CourseView::drawColumn(int x, std::int32_t square) {
-    const QRect rows = reachableRows();
+    // The rows a view window shows: the whole field once initialise has made
+    // the geometry, none before.
+    const QRect rows(0, m_sourceRect.top(), m_fieldWidth, m_sourceRect.height());
     for (int j = 0, y = m_gridTop; y < m_fieldHeight; ++j, y += SquareHeight) {
-        if (y + SquareHeight > rows.top() && y <= rows.bottom()) {
-            drawCell(x, y, square, addClamped(m_firstRow, j), rows);
-        }
+        drawCell(x, y, square, addClamped(m_firstRow, j), rows);
     }
-}
-
-QRect CourseView::reachableRows() const {
-    return QRect(0, m_sourceRect.top(), m_fieldWidth, m_sourceRect.height()) &
-           QRect(0, 0, m_fieldWidth, m_fieldHeight);
 }

@@ -40,9 +40,10 @@ private:
 };
 
 // The course around the heroine, composed off-screen. fieldBitmap holds the
-// cells of the squares around her with two spare cells on every side, so a walk
-// scrolls by copying windows out of it and only draws one new column of cells
-// per square. backBuffer holds one complete frame; the paint box shows only it.
+// cells of the squares around her with two spare cells on either side, so a
+// walk scrolls by copying windows out of it and only draws one new column of
+// cells per square. Walks scroll only sideways, so it is as high as the view. backBuffer holds one
+// complete frame; the paint box shows only it.
 //
 // Both bitmaps are allocated once, at their final size, and keep a painter open
 // for their whole life: composing a frame allocates nothing.
@@ -51,9 +52,7 @@ private:
 // (x + origin) mod fieldWidth. Moving the field by a square turns the ring
 // instead of moving pixels, so the square-completing tick costs about what a
 // quarter-square tick does; a window that runs over the ring's seam is copied
-// in two pieces. setUp starts the ring at origin 0. Walks scroll only
-// sideways, so shiftField draws the new column only in the rows a view window
-// can reach (sourceRect's rows); the rows outside them are never shown.
+// in two pieces. setUp starts the ring at origin 0.
 //
 // The view is the bevelled frame; its paint box sits inside the frame.
 class CourseView : public BevelPanel {
@@ -74,8 +73,7 @@ public:
     // The view window displaced by `offset` pixels in `direction`, into backBuffer.
     void drawScrolled(Direction direction, int offset);
     // Moves the field by one square, draws the one new column of cells and
-    // composes the rest picture (without the heroine) into backBuffer. The new
-    // column is drawn in the rows a view window can reach.
+    // composes the rest picture (without the heroine) into backBuffer.
     void shiftField(Direction direction);
     // Asks the paint box to show backBuffer; Qt paints it in the next paint event.
     void paintView();
@@ -145,12 +143,8 @@ private:
     void drawBlockCell(const QRect& cell, std::int32_t edgeCode, const QRect& clip);
     void drawEventCell(const QRect& cell, SquareKind kind, const QRect& clip);
     void fill(const QRect& rect, QRgb colour, const QRect& clip);
-    // The cells of one grid column at x, for `square` in the grid rows that
-    // reach into reachableRows().
+    // The cells of one grid column at x, for `square`.
     void drawColumn(int x, std::int32_t square);
-    // The field rows that a view window can show: walks scroll only sideways,
-    // so these are sourceRect's rows.
-    QRect reachableRows() const;
     // Turns the ring of columns by dx: field column x then shows what x + dx showed.
     void turnField(int dx);
     // The one or two runs of bitmap columns that hold field columns
