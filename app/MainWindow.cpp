@@ -78,9 +78,8 @@ MainWindow::MainWindow(QWidget* parent)
         QAction* separator = m_ui->fileMenu->insertSeparator(before[i]);
         separator->setObjectName(QString::fromLatin1(separatorNames[i]));
     }
-    const QImage title = Artwork::titlePicture();
-    m_ui->titlePicture->setPixmap(QPixmap::fromImage(title));
-    m_ui->titlePicture->resize(title.size());
+    m_ui->titlePicture->setPixmap(QPixmap::fromImage(Artwork::titlePicture()));
+    m_ui->titlePicture->resize(m_ui->titlePicture->pixmap().size());
     // The title screen's one control: the focus rests here rather than on a
     // hidden one, and a screen reader says how to begin. (Reached by Tab
     // only, and on the title screen only; a click moves no focus.)
@@ -110,17 +109,6 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-bool MainWindow::event(QEvent* event) {
-    // The title screen is built alone, so that it shows as soon as it can;
-    // the game screen follows in the first idle moment after its first
-    // frame, so that the first game starts as quickly as every later one.
-    if (event->type() == QEvent::Paint && !m_gameScreenRequested) {
-        m_gameScreenRequested = true;
-        QTimer::singleShot(0, this, &MainWindow::buildGameScreen);
-    }
-    return QMainWindow::event(event);
-}
-
 void MainWindow::buildGameScreen() {
     if (m_controller) {
         return;
@@ -134,11 +122,9 @@ void MainWindow::buildGameScreen() {
     m_drum->move(SlotPlace);
     m_courseView = new AnimatedCourseView(m_course, ViewWidth, ViewHeight, m_ui->clientArea);
     m_courseView->move(CourseViewPlace);
-    m_remarkBox = new RemarkBox(m_ui->clientArea);
-    m_remarkBox->setGeometry(QRect(RemarkBoxPlace, RemarkBoxSize));
-    m_controller = new GameController(ControllerPorts{*m_drum, *m_courseView, *m_remarkBox,
-                                                      *m_statusPanel, *this, m_clock, m_course},
-                                      this);
+    m_controller = new GameController(
+        ControllerPorts{*m_drum, *m_courseView, *this, *m_statusPanel, *this, m_clock, m_course},
+        this);
     m_announcer = std::make_unique<Announcer>(m_ui->clientArea);
     m_controller->listenTo(m_drum, m_courseView);
     // What a screen reader is told follows each report once the controller
@@ -188,7 +174,22 @@ AnimatedCourseView& MainWindow::courseView() {
 
 RemarkBox& MainWindow::remarkBox() {
     buildGameScreen();
+    if (!m_remarkBox) {
+        m_remarkBox = new RemarkBox(m_ui->clientArea);
+        m_remarkBox->setGeometry(QRect(RemarkBoxPlace, RemarkBoxSize));
+    }
     return *m_remarkBox;
+}
+
+void MainWindow::clearLines() {
+    // A box not yet built holds no lines.
+    if (m_remarkBox) {
+        m_remarkBox->clearLines();
+    }
+}
+
+void MainWindow::addLine(const std::string& line) {
+    remarkBox().addLine(line);
 }
 
 StatusPanelWidget& MainWindow::statusPanel() {
@@ -292,7 +293,7 @@ void MainWindow::announceWalkEnd() {
     updateAccessibleTexts();
     if (announcesGame()) {
         const GameRecord& record = m_controller->liveRecord();
-        m_announcer->announceSquare(record.currentSquare, m_remarkBox->toPlainText(),
+        m_announcer->announceSquare(record.currentSquare, remarkBox().toPlainText(),
                                     m_drum->slotButton()->text());
     }
     announceStatus();
@@ -345,7 +346,7 @@ void MainWindow::showGameScreen() {
     m_statusPanel->show();
     m_drum->show();
     m_courseView->show();
-    m_remarkBox->show();
+    remarkBox().show();
 }
 
 void MainWindow::showTitleScreen() {
@@ -358,7 +359,7 @@ void MainWindow::showTitleScreen() {
     m_statusPanel->hide();
     m_drum->hide();
     m_courseView->hide();
-    m_remarkBox->hide();
+    remarkBox().hide();
     m_ui->titlePicture->setVisible(true);
     m_ui->titlePicture->setFocusPolicy(Qt::TabFocus);
     m_ui->titlePicture->setFocus();
@@ -369,7 +370,9 @@ void MainWindow::startGame() {
         return; // a queued trigger after the item was disabled
     }
     // The entry's timer starts before the views are shown, so that their first
-    // paint happens while the heroine's first step is due.
+    // paint happens while the heroine's first step is due. The remark box,
+    // which the entry does not need, is built as it is first shown, in that
+    // time too.
     buildGameScreen();
     m_announcer->reset();
     m_controller->startGame(m_recordTemplate);

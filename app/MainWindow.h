@@ -29,8 +29,9 @@ class Announcer;
 // menu commands, which it hands to the game controller, and the dialogs, its
 // children, each built when it is first opened. Only the title screen is built
 // with the window; the game screen, its pictures and the controller follow when
-// the first game starts.
-class MainWindow : public QMainWindow, private ResultDialogs {
+// the first game starts, the remark box when it is first shown. The controller's
+// remark lines pass through the window on their way to the box.
+class MainWindow : public QMainWindow, private ResultDialogs, private RemarkLines {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -78,12 +79,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     // The controller's results, shown in the result dialog.
     void showGameOver(const GameRecord& record) override;
     void showGoalResult(const GameRecord& record, const GameTimes& times) override;
+    // The controller's remark lines, shown in the remark box.
+    void clearLines() override;
+    void addLine(const std::string& line) override;
 
     // "Ask first": false when the player answered No to the quit confirmation.
     bool mayQuit();
@@ -92,8 +95,9 @@ private:
     // the drum's button has the keyboard, so Space or Enter plays on as soon
     // as the window has it.
     void returnFocusToGame();
-    // The game screen's views, their pictures and the controller that drives
-    // them; built on the first call, kept for the rest of the run.
+    // The game screen's views but the remark box, their pictures and the
+    // controller that drives them; built on the first call, kept for the rest
+    // of the run.
     void buildGameScreen();
     // The course view and the drum's button describe the square the
     // controller's record names, so the course and the status panel agree.
@@ -135,5 +139,4 @@ private:
     AboutDialog* m_aboutDialog = nullptr;
     ResultDialog* m_resultDialog = nullptr;
     bool m_onGameScreen = false;
-    bool m_gameScreenRequested = false;
 };

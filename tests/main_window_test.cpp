@@ -1,10 +1,10 @@
 #include "AnimatedCourseView.h"
-#include "support/CourseViewTimer.h"
 #include "MessageBox.h"
 #include "RemarkBox.h"
 #include "ResultDialog.h"
 #include "SlotDrum.h"
 #include "StatusPanelWidget.h"
+#include "support/CourseViewTimer.h"
 #include "support/ModalAnswerer.h"
 #include "support/SettleForm.h"
 #include "support/TestWindows.h"
@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QToolButton>
 #include <QtTest>
 #include <array>
 
@@ -94,16 +96,20 @@ private slots:
                 !enabled("restartGameAction") && !enabled("returnToTitleAction"));
         QVERIFY(menuEnabled("optionsMenu") && enabled("notesAction") && enabled("versionAction") &&
                 enabled("closeAction"));
-        // The game screen and its pictures wait until the title has been
-        // painted; no dialog is built yet.
+        // Only the title screen is built, even once it has been painted and
+        // the program is idle: the game screen and its pictures wait for the
+        // first game, the dialogs for their first opening.
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        QCoreApplication::processEvents();
         QCOMPARE(gameScreenParts(), (std::array<int, 5>{0, 0, 0, 0, 0}));
         QCOMPARE(form().heroineImages().count(), 0);
         QVERIFY(form().findChildren<QDialog*>().isEmpty());
-        // Then it is built once, out of sight, in the first idle moment.
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
-        QTRY_COMPARE(gameScreenParts(), (std::array<int, 5>{1, 1, 1, 1, 5}));
-        QVERIFY(!form().drum().isVisible() && !form().courseView().isVisible());
-        QVERIFY(form().titlePicture()->isVisible());
+        // The first game builds all of it, once, and shows it.
+        startGame();
+        QCOMPARE(gameScreenParts(), (std::array<int, 5>{1, 1, 1, 1, 5}));
+        QVERIFY(form().drum().isVisible() && form().courseView().isVisible() &&
+                form().statusPanel().isVisible() && form().remarkBox().isVisible());
+        QVERIFY(!form().titlePicture()->isVisible());
         QVERIFY(form().findChildren<QDialog*>().isEmpty());
     }
 
@@ -130,6 +136,15 @@ private slots:
                 QVERIFY2(form().menuBar()->rect().contains(item), qPrintable(title->text()));
             }
         }
+        // The bar's overflow button stays hidden; its icon, decoded only when
+        // drawn, is then the desktop style's own.
+        auto* overflow = form().menuBar()->findChild<QToolButton*>(
+            QStringLiteral("qt_menubar_ext_button"), Qt::FindDirectChildrenOnly);
+        QVERIFY(overflow && !overflow->isVisible());
+        const std::unique_ptr<QStyle> desktop(QStyleFactory::create(QApplication::style()->name()));
+        const QIcon expected = desktop->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QVERIFY(!expected.pixmap(16).isNull());
+        QCOMPARE(overflow->icon().pixmap(16).toImage(), expected.pixmap(16).toImage());
     }
 
     void gameStartShowsTheFourViewsAndLocksTheMenu() {
