@@ -130,8 +130,8 @@ namespace {
 using clock = std::chrono::steady_clock;
 
 // The limits the figures are held to.
-constexpr double StartupTimeLimit = 2.0;
-constexpr double StartupMemoryLimit = 1.5;
+constexpr double StartupTimeLimit = 1.2;
+constexpr double StartupMemoryLimit = 1.1;
 constexpr double WalkingTickLimit = 1.5;
 constexpr double WalkSeconds = 6.0;
 constexpr double WalkTolerance = 0.03;
