@@ -20,7 +20,9 @@ void ImageList::loadSheet(const QImage& sheet, int count, ImageMask mask) {
         if (y + m_height > rgb.height()) {
             break;
         }
-        QImage frame = rgb.copy(x, y, m_width, m_height).convertToFormat(QImage::Format_ARGB32);
+        // Opaque pixels read the same premultiplied; a transparent one is 0.
+        QImage frame =
+            rgb.copy(x, y, m_width, m_height).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         if (mask == ImageMask::BlackKey) {
             for (int row = 0; row < m_height; ++row) {
                 auto* line = reinterpret_cast<QRgb*>(frame.scanLine(row));
@@ -31,7 +33,7 @@ void ImageList::loadSheet(const QImage& sheet, int count, ImageMask mask) {
                 }
             }
         }
-        m_frames.push_back(frame.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        m_frames.push_back(std::move(frame));
     }
 }
 
