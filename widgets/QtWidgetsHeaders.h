@@ -1,0 +1,39 @@
+// The Qt headers that the look and the program include, compiled once for all
+// of their libraries: they are most of what each of their files compiles.
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QEvent>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QIcon>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTimer>
+#include <QToolButton>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
