@@ -41,7 +41,8 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     file(CHMOD ${root}/usr/share ${doc} PERMISSIONS ${dirMode})
     file(CREATE_LINK ${name} ${doc}/${name}-dbgsym SYMBOLIC)
 
-    execute_process(COMMAND ${DPKG_DEB} --root-owner-group --build ${root} ${package}
+    # Compressed as CPack compresses the main package.
+    execute_process(COMMAND ${DPKG_DEB} -Zgzip --root-owner-group --build ${root} ${package}
                     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
     file(REMOVE_RECURSE ${root})
 endforeach()

@@ -1,6 +1,11 @@
 # Installation into the standard places and a Debian package.
 include(GNUInstallDirs)
 
+# Installing and packaging take the build as it stands, as `cmake --install`
+# always does: otherwise cpack first asks make about every target, the tests'
+# too, which takes it longer than making the packages.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 # GNUInstallDirs has no directory for games; Debian puts them in /usr/games.
 set(IPPON_INSTALL_GAMESDIR games CACHE STRING "Where the game's program is installed, relative to the prefix")
 
