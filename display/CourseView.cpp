@@ -84,16 +84,14 @@ QRect insideOutline(const QRect& cell, std::int32_t edgeCode) {
                          column == 2 ? -BlockOutline : 0, row == 2 ? -BlockOutline : 0);
 }
 
+// Left unfilled: its pages are first touched when a frame is composed.
 QImage allocateBitmap(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(White);
-    return image;
+    return QImage(width, height, QImage::Format_RGB32);
 }
 
 } // namespace
 
-CourseViewBox::CourseViewBox(const QImage& frame, QWidget* parent)
-    : QWidget(parent), m_frame(frame) {
+CourseViewBox::CourseViewBox(CourseView& owner) : QWidget(&owner), m_owner(owner) {
     // The frame covers the whole box; nothing underneath needs erasing.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -102,7 +100,7 @@ void CourseViewBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // On a screen that scales by a whole factor every pixel becomes a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(0, 0, m_frame);
+    painter.drawImage(0, 0, m_owner.composedFrame());
 }
 
 CourseView::CourseView(const CourseTable& course, int viewWidth, int viewHeight, QWidget* parent)
@@ -124,7 +122,7 @@ CourseView::CourseView(const CourseTable& course, int viewWidth, int viewHeight,
     resize(m_viewWidth + 4, m_viewHeight + 4);
     hide();
 
-    m_viewBox = new CourseViewBox(m_backBuffer, this);
+    m_viewBox = new CourseViewBox(*this);
     m_viewBox->setGeometry(2, 2, m_viewWidth, m_viewHeight);
     //: What a screen reader calls the view of the course.
     m_viewBox->setAccessibleName(tr("コース"));
@@ -150,9 +148,8 @@ void CourseView::initialise() {
     m_fieldCols = (m_fieldWidth - m_gridLeft) / SquareWidth;
     m_fieldRows = (m_fieldHeight - m_gridTop) / SquareHeight;
     m_fieldOrigin = 0;
-
-    m_fieldPainter.fillRect(m_fieldBitmap.rect(), QColor(White));
-    m_backPainter.fillRect(m_backBuffer.rect(), QColor(White));
+    m_blankDue = true;
+    m_restPictureDue = false;
 }
 
 void CourseView::setUp(const GameRecord& record) {
@@ -168,7 +165,26 @@ void CourseView::setUp(const GameRecord& record) {
     m_firstRow = addClamped(m_record.currentRow, -m_rowsBefore);
     m_heroineX = (SquareWidth - heroineWidth()) / 2 + MarginX;
     m_heroineY = FeetFromTop + MarginY - heroineHeight();
+    // A blank still owed is drawn first, under the rest picture.
+    m_restPictureDue = true;
+    updateAccessibleText();
+}
 
+const QImage& CourseView::composedFrame() {
+    drawPending();
+    return m_backBuffer;
+}
+
+void CourseView::drawPending() {
+    if (m_blankDue) {
+        m_blankDue = false;
+        m_fieldPainter.fillRect(m_fieldBitmap.rect(), QColor(White));
+        m_backPainter.fillRect(m_backBuffer.rect(), QColor(White));
+    }
+    if (!m_restPictureDue) {
+        return;
+    }
+    m_restPictureDue = false;
     // The last column and row are cut off by the bitmap's edge.
     const QRect wholeField(0, 0, m_fieldWidth, m_fieldHeight);
     for (int j = 0, y = m_gridTop; y < m_fieldHeight; ++j, y += SquareHeight) {
@@ -178,16 +194,17 @@ void CourseView::setUp(const GameRecord& record) {
     }
     copyToBackBuffer(m_sourceRect);
     drawHeroine(StandingImage, m_heroineX, m_heroineY);
-    updateAccessibleText();
 }
 
 void CourseView::showPose(std::int32_t image) {
+    drawPending();
     copyToBackBuffer(m_sourceRect);
     drawHeroine(image, m_heroineX, m_heroineY);
     paintView();
 }
 
 void CourseView::drawScrolled(Direction direction, int offset) {
+    drawPending();
     // The spare cells reach this far; a window beyond them would show undrawn pixels.
     const int maxLeft = std::max(m_fieldWidth - m_viewWidth, 0);
     const std::int64_t left = std::int64_t{m_sourceRect.left()} +
@@ -197,6 +214,7 @@ void CourseView::drawScrolled(Direction direction, int offset) {
 }
 
 void CourseView::shiftField(Direction direction) {
+    drawPending();
     // The column that leaves at one side is drawn over as the one that comes
     // in at the other; the columns in between keep their pixels.
     if (direction == Direction::Forward) {

@@ -26,27 +26,32 @@ enum class CourseAnimation {
     Goal,     // frozen at the goal until the next setUp
 };
 
+class CourseView;
+
 // The paint box of the course view. It only ever shows its owner's back
 // buffer, in one piece, so a repaint at any moment shows the last composed frame.
 class CourseViewBox : public QWidget {
 public:
-    CourseViewBox(const QImage& frame, QWidget* parent);
+    explicit CourseViewBox(CourseView& owner);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QImage& m_frame;
+    CourseView& m_owner;
 };
 
 // The course around the heroine, composed off-screen. fieldBitmap holds the
 // cells of the squares around her with two spare cells on either side, so a
 // walk scrolls by copying windows out of it and only draws one new column of
-// cells per square. Walks scroll only sideways, so it is as high as the view. backBuffer holds one
-// complete frame; the paint box shows only it.
+// cells per square. Walks scroll only sideways, so it is as high as the view.
+// backBuffer holds one complete frame; the paint box shows only it.
 //
 // Both bitmaps are allocated once, at their final size, and keep a painter open
-// for their whole life: composing a frame allocates nothing.
+// for their whole life: composing a frame allocates nothing. What initialise
+// and setUp ask for is drawn when a frame is next composed or painted, so the
+// first game's bitmaps are first touched while the heroine's entry waits for
+// its first step.
 //
 // fieldBitmap's columns form a ring: field column x is stored in bitmap column
 // (x + origin) mod fieldWidth. Moving the field by a square turns the ring
@@ -62,11 +67,11 @@ public:
     // The course table is the owner's and must outlive the view.
     CourseView(const CourseTable& course, int viewWidth, int viewHeight, QWidget* parent = nullptr);
 
-    // Computes the geometry and clears both bitmaps to white.
+    // Computes the geometry; both bitmaps are to be cleared to white.
     void initialise();
-    // Keeps a copy of the record and composes the rest picture of its square
-    // into backBuffer. Does not repaint: the picture reaches the screen with the
-    // next frame, pose or repaint.
+    // Keeps a copy of the record; the rest picture of its square is to be
+    // composed into backBuffer. Does not repaint: the picture reaches the
+    // screen with the next frame, pose or repaint.
     void setUp(const GameRecord& record);
     // The rest picture with heroine image `image`, on screen.
     void showPose(std::int32_t image);
@@ -95,8 +100,12 @@ public:
     // The paint box, which shows the composed frame and carries what a screen
     // reader is told of the course.
     QWidget* viewBox() const { return m_viewBox; }
+    // backBuffer, with whatever initialise and setUp asked for drawn.
+    const QImage& composedFrame();
 
 protected:
+    // Draws what initialise and setUp asked for and nothing has drawn yet.
+    void drawPending();
     // Heroine image `image` of the record's list at (x, y) on backBuffer; a
     // missing list or an image outside it draws nothing.
     void drawHeroine(std::int32_t image, int x, int y);
@@ -109,6 +118,10 @@ protected:
 
     bool m_hasRecord = false;
     bool m_initialised = false;
+    // Until a frame is composed: the bitmaps still to be cleared, the rest
+    // picture still to be drawn.
+    bool m_blankDue = true;
+    bool m_restPictureDue = false;
     QImage m_backBuffer;
     QPointer<CourseViewBox> m_viewBox;
     QRect m_viewRect;
