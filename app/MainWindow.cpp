@@ -115,7 +115,9 @@ void MainWindow::buildGameScreen() {
     }
     Artwork::loadArrowImages(m_arrowImages);
     Artwork::loadDigitImages(m_digitImages);
-    Artwork::loadHeroineImages(m_heroineImages);
+    // Her pictures are first drawn with the course, while the entry waits
+    // for its first step.
+    Artwork::loadHeroineImagesWhenDrawn(m_heroineImages);
     m_statusPanel = new StatusPanelWidget(m_ui->clientArea);
     m_statusPanel->move(StatusPanelPlace);
     m_drum = new SlotDrum(m_arrowImages, m_digitImages, m_ui->clientArea);

@@ -83,5 +83,8 @@ void loadDigitImages(ImageList& list) {
 void loadHeroineImages(ImageList& list) {
     list.loadSheet(heroineSheet(), kHeroineFrames, ImageMask::BlackKey);
 }
+void loadHeroineImagesWhenDrawn(ImageList& list) {
+    list.loadSheetWhenUsed(&heroineSheet, kHeroineFrames, ImageMask::BlackKey);
+}
 
 } // namespace Artwork

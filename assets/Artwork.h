@@ -25,5 +25,7 @@ QIcon appIcon(); // 16 and 32 pixels
 void loadArrowImages(ImageList& list);   // 22 x 30, no transparency
 void loadDigitImages(ImageList& list);   // 28 x 30, no transparency
 void loadHeroineImages(ImageList& list); // 50 x 70, pure black transparent
+// The same, with the sheet decoded when the first picture is drawn.
+void loadHeroineImagesWhenDrawn(ImageList& list);
 
 } // namespace Artwork

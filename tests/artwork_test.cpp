@@ -225,6 +225,26 @@ private slots:
         QCOMPARE(digits.count(), 6);
         QCOMPARE(heroine.count(), 5);
         QCOMPARE(heroine.frame(4).size(), QSize(50, 70));
+
+        // The program's list decodes the sheet once, at the first use, into
+        // the same frames; a later load replaces what still waits.
+        int decoded = 0;
+        ImageList deferred(50, 70);
+        deferred.loadSheetWhenUsed(
+            [&decoded] {
+                ++decoded;
+                return Artwork::heroineSheet();
+            },
+            5, ImageMask::BlackKey);
+        QCOMPARE(decoded, 0);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(deferred.frame(i), heroine.frame(i));
+        QCOMPARE(deferred.count(), 5);
+        QCOMPARE(decoded, 1);
+        deferred.loadSheetWhenUsed([&decoded] { return ++decoded, QImage(); }, 5, ImageMask::None);
+        Artwork::loadHeroineImages(deferred);
+        QCOMPARE(deferred.count(), 5);
+        QCOMPARE(decoded, 1);
     }
 
     void arrowsAndDigitsCoverTheirCellsCompletely() {

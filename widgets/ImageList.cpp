@@ -5,6 +5,31 @@
 ImageList::ImageList(int width, int height) : m_width(width), m_height(height) {}
 
 void ImageList::loadSheet(const QImage& sheet, int count, ImageMask mask) {
+    m_pendingSheet = nullptr;
+    cut(sheet, count, mask);
+}
+
+void ImageList::loadSheetWhenUsed(std::function<QImage()> sheet, int count, ImageMask mask) {
+    m_frames.clear();
+    m_pendingSheet = std::move(sheet);
+    m_pendingCount = count;
+    m_pendingMask = mask;
+}
+
+void ImageList::cutPendingSheet() const {
+    if (m_pendingSheet) {
+        const std::function<QImage()> sheet = std::move(m_pendingSheet);
+        m_pendingSheet = nullptr;
+        cut(sheet(), m_pendingCount, m_pendingMask);
+    }
+}
+
+int ImageList::count() const {
+    cutPendingSheet();
+    return static_cast<int>(m_frames.size());
+}
+
+void ImageList::cut(const QImage& sheet, int count, ImageMask mask) const {
     m_frames.clear();
     if (m_width <= 0 || m_height <= 0) {
         return;
