@@ -5,7 +5,8 @@ add_executable(minimal_window ${CMAKE_CURRENT_LIST_DIR}/minimal_window.cpp)
 ippon_use_qt(minimal_window)
 target_link_libraries(minimal_window PRIVATE benchhook widgets Qt6::Widgets)
 
-add_executable(perf_harness ${CMAKE_CURRENT_LIST_DIR}/perf_harness.cpp)
+# Built when asked for (scripts/bench does), not with everything else.
+add_executable(perf_harness EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/perf_harness.cpp)
 ippon_use_qt(perf_harness)
 target_link_libraries(perf_harness PRIVATE appcore Qt6::Widgets)
 target_compile_definitions(perf_harness PRIVATE
