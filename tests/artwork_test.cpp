@@ -159,6 +159,11 @@ class ArtworkTest : public QObject {
     Q_OBJECT
 
 private:
+    // The main window's three lists, filled from their sheets once for every test.
+    ImageList arrows{22, 30};
+    ImageList digits{28, 30};
+    ImageList heroine{50, 70};
+
     // One row per built-in picture, named by its file; `resultsOnly` keeps
     // the pictures of the result dialogs.
     static void pictureRows(bool resultsOnly = false) {
@@ -178,6 +183,12 @@ private:
     }
 
 private slots:
+    void initTestCase() {
+        Artwork::loadArrowImages(arrows);
+        Artwork::loadDigitImages(digits);
+        Artwork::loadHeroineImages(heroine);
+    }
+
     void everyCommittedPictureIsAnUncompressed24BitBitmapOfItsSize_data() { pictureRows(); }
     void everyCommittedPictureIsAnUncompressed24BitBitmapOfItsSize() {
         QFETCH(int, picture);
@@ -215,12 +226,6 @@ private slots:
     }
 
     void theImageListsHoldTheirFramesInOrder() {
-        ImageList arrows(22, 30);
-        ImageList digits(28, 30);
-        ImageList heroine(50, 70);
-        Artwork::loadArrowImages(arrows);
-        Artwork::loadDigitImages(digits);
-        Artwork::loadHeroineImages(heroine);
         QCOMPARE(arrows.count(), 2);
         QCOMPARE(digits.count(), 6);
         QCOMPARE(heroine.count(), 5);
@@ -248,10 +253,6 @@ private slots:
     }
 
     void arrowsAndDigitsCoverTheirCellsCompletely() {
-        ImageList arrows(22, 30);
-        ImageList digits(28, 30);
-        Artwork::loadArrowImages(arrows);
-        Artwork::loadDigitImages(digits);
         for (const ImageList* list : {&arrows, &digits}) {
             for (int i = 0; i < list->count(); ++i) {
                 const QImage mask = list->mask(i);
@@ -268,8 +269,6 @@ private slots:
     }
 
     void theArrowIsATrianglePointingRightIntoATwoPixelStem() {
-        ImageList arrows(22, 30);
-        Artwork::loadArrowImages(arrows);
         const QImage arrow = opaqueFrame(arrows, 0);
         int previous = 30;
         for (int x = 0; x < 22; ++x) {
@@ -296,8 +295,6 @@ private slots:
     }
 
     void theNoArrowMarkIsABlueHourglassOnWhite() {
-        ImageList arrows(22, 30);
-        Artwork::loadArrowImages(arrows);
         const QImage mark = opaqueFrame(arrows, 1);
         std::set<std::pair<int, int>> blue;
         for (int i = 0; i < 10; ++i) {
@@ -329,8 +326,6 @@ private slots:
     }
     void eachDrumNumberHasItsOwnCentredAntiAliasedFace() {
         QFETCH(int, number);
-        ImageList digits(28, 30);
-        Artwork::loadDigitImages(digits);
         QVERIFY(number < digits.count());
         const QImage face = opaqueFrame(digits, number);
         int black = 0;
@@ -366,8 +361,6 @@ private slots:
 
     void theHeroineIsMaskedExactlyWhereTheSheetIsPureBlack() {
         const QImage sheet = Artwork::heroineSheet();
-        ImageList heroine(50, 70);
-        Artwork::loadHeroineImages(heroine);
         for (int i = 0; i < heroine.count(); ++i) {
             const QImage mask = heroine.mask(i);
             const int left = (i % 4) * 50;
@@ -454,8 +447,6 @@ private slots:
     void theHeroineStandsWithHerFeetOnTheSquare() {
         // The course view draws a frame 6 pixels below the view's top, on a
         // square that starts at 50: her soles must reach the frame's bottom rows.
-        ImageList heroine(50, 70);
-        Artwork::loadHeroineImages(heroine);
         for (int i = 0; i < heroine.count(); ++i) {
             const QImage mask = heroine.mask(i);
             int lowest = -1;
@@ -472,8 +463,6 @@ private slots:
     }
 
     void walkingFramesDifferAndTheRestPoseStandsBetweenThem() {
-        ImageList heroine(50, 70);
-        Artwork::loadHeroineImages(heroine);
         for (int i = 0; i < heroine.count(); ++i) {
             for (int j = i + 1; j < heroine.count(); ++j) {
                 QVERIFY2(heroine.frame(i) != heroine.frame(j),
