@@ -151,7 +151,6 @@ void AnimatedCourseView::entryTick() {
         m_animation = CourseAnimation::Idle;
         image = LandedImage;
     }
-    drawPending();
     copyToBackBuffer(m_sourceRect);
     drawHeroine(image, m_entryX, m_entryY);
     paintView();

@@ -197,14 +197,12 @@ void CourseView::drawPending() {
 }
 
 void CourseView::showPose(std::int32_t image) {
-    drawPending();
     copyToBackBuffer(m_sourceRect);
     drawHeroine(image, m_heroineX, m_heroineY);
     paintView();
 }
 
 void CourseView::drawScrolled(Direction direction, int offset) {
-    drawPending();
     // The spare cells reach this far; a window beyond them would show undrawn pixels.
     const int maxLeft = std::max(m_fieldWidth - m_viewWidth, 0);
     const std::int64_t left = std::int64_t{m_sourceRect.left()} +
@@ -214,6 +212,7 @@ void CourseView::drawScrolled(Direction direction, int offset) {
 }
 
 void CourseView::shiftField(Direction direction) {
+    // The field is complete before a column of it is drawn over.
     drawPending();
     // The column that leaves at one side is drawn over as the one that comes
     // in at the other; the columns in between keep their pixels.
@@ -317,6 +316,7 @@ void CourseView::drawHeroine(std::int32_t image, int x, int y) {
 }
 
 void CourseView::copyToBackBuffer(const QRect& source) {
+    drawPending();
     if (m_fieldOrigin == 0 || source.isEmpty()) {
         m_backPainter.drawImage(m_viewRect.topLeft(), m_fieldBitmap, source);
         return;

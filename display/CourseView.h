@@ -104,12 +104,11 @@ public:
     const QImage& composedFrame();
 
 protected:
-    // Draws what initialise and setUp asked for and nothing has drawn yet.
-    void drawPending();
     // Heroine image `image` of the record's list at (x, y) on backBuffer; a
     // missing list or an image outside it draws nothing.
     void drawHeroine(std::int32_t image, int x, int y);
-    // The window `source` of the field onto all of backBuffer.
+    // The window `source` of the field onto all of backBuffer, after what
+    // initialise and setUp asked for.
     void copyToBackBuffer(const QRect& source);
 
     // The heroine's size from the record, kept within what the geometry can hold.
@@ -145,6 +144,8 @@ protected:
     std::int32_t m_firstRow = 0;
 
 private:
+    // Draws what initialise and setUp asked for and nothing has drawn yet.
+    void drawPending();
     // The square and row the accessible description was last written for.
     std::int32_t m_describedSquare = 0;
     std::int32_t m_describedRow = 0;
