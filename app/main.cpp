@@ -2,7 +2,6 @@
 #include "BenchmarkHook.h"
 #include "ClassicLook.h"
 #include "CommandLine.h"
-#include "DeferredIconStyle.h"
 #include "DisplayCheck.h"
 #include "Fonts.h"
 #include "GameApplication.h"
@@ -65,8 +64,7 @@ int main(int argc, char** argv) {
     GameApplication::setApplicationName(GameApplication::tr("ぽてりん 一本道"));
     try {
         registerFontSubstitutes();
-        QApplication::setStyle(new DeferredIconStyle);
-        applyClassicPalette();
+        applyClassicLook();
         QApplication::setWindowIcon(Artwork::appIcon());
         MainWindow window;
         QuitWhenShownForBenchmark(window);

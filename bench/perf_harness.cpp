@@ -20,7 +20,6 @@
 #include "AnimatedCourseView.h"
 #include "Artwork.h"
 #include "ClassicLook.h"
-#include "DeferredIconStyle.h"
 #include "DrumRandom.h"
 #include "Fonts.h"
 #include "GameRecord.h"
@@ -781,8 +780,7 @@ bool waitForPaint(std::function<bool(QObject*)> wanted) {
 // screen painted, then the command; prints the milliseconds.
 int firstGameOnce() {
     registerFontSubstitutes();
-    QApplication::setStyle(new DeferredIconStyle);
-    applyClassicPalette();
+    applyClassicLook();
     MainWindow window;
     window.preferences().askBeforeQuit = false;
     window.show();

@@ -1,11 +1,14 @@
 #include "ClassicLook.h"
 
 #include "BevelPanel.h"
+#include "DeferredIconStyle.h"
 
 #include <QApplication>
 #include <QPalette>
 
-void applyClassicPalette() {
+void applyClassicLook() {
+    // The style first: setting one resets the application's palette.
+    QApplication::setStyle(new DeferredIconStyle);
     QPalette palette = QApplication::palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Window, BevelPanel::buttonFace);
