@@ -19,15 +19,34 @@ weston_xvfb_pid=""
 
 weston_stop() {
     if [ -n "$weston_pid" ]; then
-        kill "$weston_pid" 2>/dev/null || true
-        wait "$weston_pid" 2>/dev/null || true
+        weston_end "$weston_pid"
         weston_pid=""
     fi
     if [ -n "$weston_xvfb_pid" ]; then
-        kill "$weston_xvfb_pid" 2>/dev/null || true
-        wait "$weston_xvfb_pid" 2>/dev/null || true
+        weston_end "$weston_xvfb_pid"
         weston_xvfb_pid=""
     fi
+}
+
+# Asks a server to end and waits for it; one that is still there after five
+# seconds (its event loop stuck, so it never reads the request) is killed, so
+# that a finished test never waits on its compositor.
+weston_end() {
+    local pid=$1
+    kill "$pid" 2>/dev/null || true
+    if ! weston_wait 50 weston_gone "$pid"; then
+        echo "weston_session: process $pid did not end when asked; killing it" >&2
+        kill -KILL "$pid" 2>/dev/null || true
+    fi
+    wait "$pid" 2>/dev/null || true
+}
+
+# Gone, or a zombie that only waits for `wait` to collect it.
+weston_gone() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 0
+    stat=${stat##*) }
+    [ "${stat%% *}" = Z ]
 }
 
 # Waits up to $1 tenths of a second for the command after it to succeed.
